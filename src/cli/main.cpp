@@ -1,0 +1,89 @@
+// fenlo-cli: headless commands over the logbook core, for scripts and bulk work.
+
+#include "data/cp932.h"
+#include "data/error.h"
+#include "data/fnlfile.h"
+#include "data/messages.h"
+
+#include <cstdio>
+#include <functional>
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+using namespace fenlo;
+
+namespace {
+
+constexpr const char *Usage = "usage:\n"
+                              "  fenlo-cli info FILE.fnl\n"
+                              "  fenlo-cli convert IN.fnl OUT.fnl\n";
+
+// Loads a logbook or throws with the message the program would show.
+void load(Logbook &book, const std::string &path)
+{
+    FileHooks hooks;
+    hooks.olderFormat = [] { std::cerr << msg::OlderFormat << '\n'; };
+    switch (DataLoad(book, path, hooks)) {
+    case LoadResult::Loaded:
+        return;
+    case LoadResult::NoSuchFile:
+        throw FenloError(msg::FileNotFound);
+    case LoadResult::NotLogbook:
+        throw FenloError(msg::NotLogbookV3);
+    }
+}
+
+int info(const std::vector<std::string> &args)
+{
+    if (args.size() != 1)
+        throw std::invalid_argument(Usage);
+    Logbook book;
+    book.DataClear();
+    load(book, args[0]);
+    int fuelings = book.NenpiTable.usedCount();
+    std::cout << "車名: " << cp932ToUtf8(book.Shamei) << '\n'
+              << "燃料メーカー: " << book.MgasTable.usedCount() << '\n'
+              << "給油データ: " << fuelings << '\n'
+              << "メモ: " << book.MemoTable.usedCount() << '\n';
+    if (fuelings > 0) {
+        std::cout << "最初の給油: " << formatDate(book.NenpiTable[1].nichiji) << '\n'
+                  << "最後の給油: " << formatDate(book.NenpiTable[fuelings].nichiji) << '\n';
+    }
+    return 0;
+}
+
+int convert(const std::vector<std::string> &args)
+{
+    if (args.size() != 2)
+        throw std::invalid_argument(Usage);
+    Logbook book;
+    book.DataClear();
+    load(book, args[0]);
+    DataSave(book, args[1]);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const std::map<std::string, std::function<int(const std::vector<std::string> &)>> commands = {
+        {"info", info},
+        {"convert", convert},
+    };
+    if (argc < 2 || !commands.count(argv[1])) {
+        std::cerr << Usage;
+        return 2;
+    }
+    try {
+        return commands.at(argv[1])(std::vector<std::string>(argv + 2, argv + argc));
+    } catch (const FenloError &e) {
+        std::cerr << e.what() << '\n';
+        return 1;
+    } catch (const std::invalid_argument &e) {
+        std::cerr << e.what();
+        return 2;
+    }
+}

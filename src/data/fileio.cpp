@@ -1,0 +1,287 @@
+#include "data/fileio.h"
+
+#include "data/error.h"
+#include "data/messages.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fenlo {
+
+std::string fileErrorMessage(int err)
+{
+    switch (err) {
+    case ENOENT:
+    case ENOTDIR:
+        return msg::FileNotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return msg::AccessDenied;
+    case ENOSPC:
+    case EFBIG:
+    case EDQUOT:
+        return msg::DiskFull;
+    default: {
+        std::string text = msg::IoErrorFormat;
+        text.replace(text.find("%d"), 2, std::to_string(err));
+        return text;
+    }
+    }
+}
+
+void throwFileError(int err) { throw FenloError(fileErrorMessage(err)); }
+
+bool fileExists(const std::string &path)
+{
+    struct stat st{};
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+FileSource::FileSource(const std::string &path)
+{
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0)
+        throwFileError(errno);
+}
+
+FileSource::~FileSource()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+std::size_t FileSource::read(char *buffer, std::size_t size)
+{
+    for (;;) {
+        ssize_t n = ::read(fd_, buffer, size);
+        if (n >= 0)
+            return static_cast<std::size_t>(n);
+        if (errno != EINTR)
+            throwFileError(errno);
+    }
+}
+
+std::size_t MemorySource::read(char *buffer, std::size_t size)
+{
+    std::size_t n = std::min(size, bytes_.size() - pos_);
+    std::memcpy(buffer, bytes_.data() + pos_, n);
+    pos_ += n;
+    return n;
+}
+
+LineReader::LineReader(ByteSource &source, std::size_t maxLine) : source_(source), maxLine_(maxLine)
+{
+}
+
+bool LineReader::fill()
+{
+    if (eof_)
+        return false;
+    constexpr std::size_t Chunk = 64 * 1024;
+    if (pos_ > 0) {
+        buffer_.erase(0, pos_);
+        pos_ = 0;
+    }
+    std::size_t old = buffer_.size();
+    buffer_.resize(old + Chunk);
+    std::size_t n = source_.read(buffer_.data() + old, Chunk);
+    buffer_.resize(old + n);
+    if (n == 0)
+        eof_ = true;
+    return n > 0;
+}
+
+int LineReader::peek()
+{
+    if (pos_ >= buffer_.size() && !fill())
+        return -1;
+    return static_cast<unsigned char>(buffer_[pos_]);
+}
+
+bool LineReader::atEnd() { return peek() < 0; }
+
+std::string LineReader::readLine()
+{
+    std::size_t scanned = pos_;
+    for (;;) {
+        std::size_t lf = buffer_.find('\n', scanned);
+        if (lf != std::string::npos) {
+            if (lf - pos_ > maxLine_ + 1)
+                throw LineTooLong{};
+            std::size_t end = lf;
+            if (end > pos_ && buffer_[end - 1] == '\r')
+                --end;
+            std::string line = buffer_.substr(pos_, end - pos_);
+            pos_ = lf + 1;
+            return line;
+        }
+        if (buffer_.size() - pos_ > maxLine_ + 1)
+            throw LineTooLong{};
+        std::size_t consumed = pos_;
+        scanned = buffer_.size() - consumed;
+        if (!fill()) {
+            std::string line = buffer_.substr(pos_);
+            pos_ = buffer_.size();
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            return line;
+        }
+    }
+}
+
+void LineReader::skipRestOfLine() { readLine(); }
+
+int LineReader::readIntegerLine()
+{
+    int c = peek();
+    while (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+        ++pos_;
+        c = peek();
+    }
+    if (c < 0)
+        return 0;
+    std::string token;
+    while (c >= 0 && c != ' ' && c != '\t' && c != '\r' && c != '\n') {
+        if (token.size() > maxLine_)
+            throw LineTooLong{};
+        token += static_cast<char>(c);
+        ++pos_;
+        c = peek();
+    }
+    skipRestOfLine();
+    // The runtime reads a plain decimal number with an optional sign.
+    std::size_t i = (token[0] == '+' || token[0] == '-') ? 1 : 0;
+    bool digitsOnly = i < token.size() &&
+                      token.find_first_not_of("0123456789", i) == std::string::npos;
+    if (!digitsOnly)
+        throw FenloError(msg::NotNumber);
+    errno = 0;
+    long long value = std::strtoll(token.c_str(), nullptr, 10);
+    if (errno == ERANGE || value < INT_MIN || value > INT_MAX)
+        throw FenloError(msg::NotNumber);
+    return static_cast<int>(value);
+}
+
+namespace {
+
+// The file a path finally names, following symbolic links (also dangling ones, whose target
+// is then created).
+std::string resolveTarget(const std::string &path)
+{
+    std::string current = path;
+    for (int depth = 0; depth < 40; ++depth) {
+        struct stat st{};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return current;
+        char link[PATH_MAX];
+        ssize_t n = ::readlink(current.c_str(), link, sizeof link - 1);
+        if (n < 0)
+            return current;
+        std::string next(link, static_cast<std::size_t>(n));
+        if (next.front() != '/') {
+            std::size_t slash = current.rfind('/');
+            next = (slash == std::string::npos ? std::string() : current.substr(0, slash + 1)) +
+                   next;
+        }
+        current = next;
+    }
+    return current;
+}
+
+std::string directoryOf(const std::string &path)
+{
+    std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+mode_t defaultFileMode()
+{
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+} // namespace
+
+SafeFileWriter::SafeFileWriter(const std::string &path) : target_(resolveTarget(path))
+{
+    std::string pattern = target_ + ".XXXXXX";
+    std::string name = pattern;
+    fd_ = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd_ < 0)
+        throwFileError(errno);
+    temp_ = name;
+    struct stat st{};
+    if (::stat(target_.c_str(), &st) == 0) {
+        (void)::fchown(fd_, st.st_uid, st.st_gid);
+        ::fchmod(fd_, st.st_mode & 07777);
+    } else {
+        ::fchmod(fd_, defaultFileMode());
+    }
+}
+
+SafeFileWriter::~SafeFileWriter() { discard(); }
+
+void SafeFileWriter::discard()
+{
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    if (!temp_.empty()) {
+        ::unlink(temp_.c_str());
+        temp_.clear();
+    }
+}
+
+void SafeFileWriter::flushPending()
+{
+    const char *data = pending_.data();
+    std::size_t left = pending_.size();
+    while (left > 0) {
+        ssize_t n = ::write(fd_, data, left);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            throwFileError(errno);
+        }
+        data += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    pending_.clear();
+}
+
+void SafeFileWriter::commit()
+{
+    try {
+        flushPending();
+        if (::fsync(fd_) != 0)
+            throwFileError(errno);
+        int fd = fd_;
+        fd_ = -1;
+        if (::close(fd) != 0)
+            throwFileError(errno);
+        if (::rename(temp_.c_str(), target_.c_str()) != 0)
+            throwFileError(errno);
+        temp_.clear();
+    } catch (...) {
+        discard();
+        throw;
+    }
+    // The rename itself becomes durable with the folder's entry.
+    int dir = ::open(directoryOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+}
+
+} // namespace fenlo

@@ -1,0 +1,119 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace fenlo {
+
+// The user-facing text of a failed file operation, from its errno value.
+std::string fileErrorMessage(int err);
+
+// Throws FenloError with the text for errno `err`.
+[[noreturn]] void throwFileError(int err);
+
+// True when `path` names an existing regular file (directly or through symbolic links).
+bool fileExists(const std::string &path);
+
+// Where the bytes of a text come from: a file or memory.
+class ByteSource
+{
+public:
+    virtual ~ByteSource() = default;
+    // Reads up to `size` bytes; 0 at the end. Throws FenloError on a read error.
+    virtual std::size_t read(char *buffer, std::size_t size) = 0;
+};
+
+class FileSource : public ByteSource
+{
+public:
+    // Opens the file for reading; throws FenloError when it cannot be opened.
+    explicit FileSource(const std::string &path);
+    ~FileSource() override;
+    FileSource(const FileSource &) = delete;
+    FileSource &operator=(const FileSource &) = delete;
+
+    std::size_t read(char *buffer, std::size_t size) override;
+
+private:
+    int fd_ = -1;
+};
+
+class MemorySource : public ByteSource
+{
+public:
+    explicit MemorySource(std::string bytes) : bytes_(std::move(bytes)) {}
+    std::size_t read(char *buffer, std::size_t size) override;
+
+private:
+    std::string bytes_;
+    std::size_t pos_ = 0;
+};
+
+// Reads a text line by line, accepting CR LF and LF line ends, the way the runtime's text
+// files are read. A line longer than the limit is refused instead of being read into memory
+// whole, so a file without line breaks cannot exhaust the memory.
+class LineReader
+{
+public:
+    static constexpr std::size_t DefaultMaxLine = 1 << 20;
+
+    explicit LineReader(ByteSource &source, std::size_t maxLine = DefaultMaxLine);
+
+    // The rest of the current line without its line end; empty at the end of the text.
+    // Throws LineTooLong.
+    std::string readLine();
+
+    // An integer value as the runtime's Read does it, followed by the end of its line: blanks,
+    // tabs and line breaks before the token are skipped, the token ends at a blank, a tab or
+    // the line end, the rest of that line is ignored. 0 at the end of the text. Throws
+    // FenloError "入力値が数値ではありません" for a token that is not an integer.
+    int readIntegerLine();
+
+    bool atEnd();
+
+    struct LineTooLong
+    {
+    };
+
+private:
+    bool fill();
+    int peek();
+    void skipRestOfLine();
+
+    ByteSource &source_;
+    std::size_t maxLine_;
+    std::string buffer_;
+    std::size_t pos_ = 0;
+    bool eof_ = false;
+};
+
+// Writes a file so that a failure can never damage what was there before: the bytes go to a
+// temporary file beside the target, which is synced and then renamed over it. The target keeps
+// its permissions; a symbolic link keeps pointing to the file it names, which gets the new
+// content. Until commit() succeeds the target is untouched, and the temporary is removed.
+class SafeFileWriter
+{
+public:
+    // Throws FenloError when the temporary file cannot be created.
+    explicit SafeFileWriter(const std::string &path);
+    ~SafeFileWriter();
+    SafeFileWriter(const SafeFileWriter &) = delete;
+    SafeFileWriter &operator=(const SafeFileWriter &) = delete;
+
+    void write(std::string_view bytes) { pending_.append(bytes); }
+    // Throws FenloError; the target is then unchanged and the temporary gone.
+    void commit();
+
+private:
+    void flushPending();
+    void discard();
+
+    std::string target_;
+    std::string temp_;
+    std::string pending_;
+    int fd_ = -1;
+};
+
+} // namespace fenlo

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "data/fileio.h"
+#include "data/logbook.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace fenlo {
+
+inline constexpr const char *HeaderV3 = "fenlov3";
+inline constexpr const char *HeaderV2 = "fenlov2";
+inline constexpr int LinesV3 = 11042;
+
+// What loading and saving tell the window that runs them.
+struct FileHooks
+{
+    std::function<void(int)> progress;  // gauge position 0..100 as the work goes on
+    std::function<void()> olderFormat;  // a "fenlov2" file is about to be read
+};
+
+enum class LoadResult {
+    Loaded,
+    NoSuchFile, // nothing at the path: silently nothing happens
+    NotLogbook, // the first line is neither header
+};
+
+// Reads a logbook file. The file is read into a fresh logbook, and `book` is replaced only
+// once the whole file was read: after a failure (FenloError) or NotLogbook it is exactly as it
+// was. On success the tables are sorted, DataFileName is the path and DataChanged is false.
+// An older-format file brings no memos, so the loaded logbook has none.
+LoadResult DataLoad(Logbook &book, const std::string &path, const FileHooks &hooks = {});
+
+// The same from bytes already in memory (DataFileName is left to the caller).
+LoadResult parseLogbook(Logbook &book, ByteSource &source, const FileHooks &hooks = {});
+
+// Writes the logbook in the current format. false for an empty path; otherwise true, with
+// DataFileName the path and DataChanged false. On a failure (FenloError) the previous file is
+// byte-for-byte intact and `book` unchanged.
+bool DataSave(Logbook &book, const std::string &path, const FileHooks &hooks = {});
+
+// The exact bytes DataSave writes.
+std::string serializeLogbook(const Logbook &book, const FileHooks &hooks = {});
+
+} // namespace fenlo
