@@ -50,6 +50,15 @@ void Prompter::error(const QString &text)
     current().ask({Kind::Error, errorText(text), Buttons::Ok});
 }
 
+void Prompter::guarded(const std::function<void()> &command)
+{
+    try {
+        command();
+    } catch (const std::exception &e) {
+        error(QString::fromUtf8(e.what()));
+    }
+}
+
 Prompter::Answer MessageBoxPrompter::ask(const Box &box)
 {
     QMessageBox::Icon icon = QMessageBox::NoIcon;

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace fenlo {
 
 // Every message box of the program goes through the one installed Prompter, so tests can
@@ -37,6 +39,10 @@ public:
     // The general error box: the text gets a final "." when its last character sorts after ".".
     static void error(const QString &text);
     static QString errorText(const QString &text);
+
+    // Runs a command; an error it does not catch ends it and is shown in the error box, and
+    // the program carries on.
+    static void guarded(const std::function<void()> &command);
 };
 
 // The production prompter: QMessageBox with the application title as caption.

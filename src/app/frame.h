@@ -1,0 +1,91 @@
+#pragma once
+
+#include "data/fnlfile.h"
+#include "data/logbook.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace fenlo {
+
+class TStatusBarP;
+
+// The main frame: menus, tool bar, car name, status bar with gauge, and the MDI area of the
+// list and report windows. It owns the one logbook every window works on.
+class TFrmFenloMenu : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TFrmFenloMenu(QStringList arguments = {}, QWidget *parent = nullptr);
+    ~TFrmFenloMenu() override;
+
+    Logbook &book() { return *book_; }
+    TStatusBarP *statusBarP() const { return StBar; }
+    QMdiArea *mdiArea() const { return mdiArea_; }
+
+    // Logbook operations that also keep the caption, the car-name label and the gauge in step.
+    void DataClear();
+    void DataLoad(const QString &path);
+    bool DataSave(const QString &path);
+    void SortGas() { book_->SortGas(); }
+    void SortNenpi() { book_->SortNenpi(); }
+    void SortMemo() { book_->SortMemo(); }
+    // Shows the car name of the logbook in the label beside the tool bar.
+    void showShamei();
+    // The caption for the open logbook: untitled or its path.
+    void updateCaption();
+
+    int ColorBits() const;
+
+    // Brings the MDI child with this component name (compared ignoring case) to the front in
+    // its normal state, or creates it with `create` when there is none. Returns the child.
+    QWidget *showChild(const QString &name, const std::function<QWidget *()> &create);
+    // Asks every MDI child, first to last, to close; each may refuse.
+    void closeAllChildren();
+
+    QAction *action(const QString &name) const;
+
+public Q_SLOTS:
+    void MIFOpenClick();
+    void MIFSaveClick();
+    void MIFNameSaveClick();
+    void MIFNewClick();
+    void MIFEndClick();
+    void Cascade1Click();
+    void ArrangeIcon1Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void FormShow();
+    // The question before discarding unsaved changes; false when the command must stop.
+    bool savePrompt();
+    std::optional<QString> chooseSavePath();
+    FileHooks fileHooks();
+    void buildMenus();
+    void buildToolBar();
+
+    std::unique_ptr<Logbook> book_;
+    QStringList arguments_;
+    QMdiArea *mdiArea_;
+    TStatusBarP *StBar;
+    QLabel *LblShamei = nullptr;
+    bool shown_ = false;
+};
+
+// The frame of the running program; every window reaches the logbook through it.
+extern TFrmFenloMenu *FrmFenloMenu;
+
+} // namespace fenlo

@@ -1,0 +1,38 @@
+// 燃費管理「ふぇんろ」: a fuel-economy logbook for one car.
+
+#include "app/frame.h"
+#include "app/prompter.h"
+#include "app/toolicons.h"
+
+#include <QApplication>
+#include <QFont>
+
+namespace {
+
+// The window designs name the Windows faces; the IPA faces stand in for them.
+void substituteFonts()
+{
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"),
+                               {QStringLiteral("IPAGothic"), QStringLiteral("IPAexGothic")});
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
+                               {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ 明朝"),
+                               {QStringLiteral("IPAMincho"), QStringLiteral("IPAPMincho")});
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("fenlo"));
+    QApplication::setApplicationDisplayName(fenlo::applicationTitle());
+    QApplication::setWindowIcon(fenlo::programIcon());
+    substituteFonts();
+
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    fenlo::TFrmFenloMenu frame(arguments);
+    frame.show();
+    return app.exec();
+}

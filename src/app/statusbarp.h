@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QStatusBar>
+
+class QLabel;
+class QProgressBar;
+
+namespace fenlo {
+
+// The frame's status bar: a message panel, a panel holding the progress gauge and a panel
+// with the percentage. Writing Position repaints at once, so the gauge moves while a long
+// load or save runs without returning to the event loop.
+class TStatusBarP : public QStatusBar
+{
+    Q_OBJECT
+    Q_PROPERTY(int Position READ Position WRITE setPosition)
+    Q_PROPERTY(bool msgdsp READ msgdsp WRITE setMsgdsp)
+    Q_PROPERTY(QString Text READ Text WRITE setText)
+
+public:
+    explicit TStatusBarP(QWidget *parent = nullptr);
+
+    int Position() const { return position_; }
+    void setPosition(int value);
+    bool msgdsp() const { return msgdsp_; }
+    void setMsgdsp(bool on) { msgdsp_ = on; }
+    QString Text() const { return text_; }
+    void setText(const QString &value);
+
+    // Widths of the three panels.
+    void setPanelWidths(int message, int gauge, int percent);
+    QString panelText(int panel) const;
+    const QProgressBar *gauge() const { return gauge_; }
+
+private:
+    QLabel *messagePanel_;
+    QWidget *gaugePanel_;
+    QProgressBar *gauge_;
+    QLabel *percentPanel_;
+    int position_ = 0;
+    bool msgdsp_ = true;
+    QString text_;
+};
+
+} // namespace fenlo
