@@ -1,10 +1,10 @@
 // 燃費管理「ふぇんろ」: a fuel-economy logbook for one car.
 
+#include "app/application.h"
 #include "app/frame.h"
 #include "app/prompter.h"
 #include "app/toolicons.h"
 
-#include <QApplication>
 #include <QFont>
 
 namespace {
@@ -24,7 +24,7 @@ void substituteFonts()
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    fenlo::Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("fenlo"));
     QApplication::setApplicationDisplayName(fenlo::applicationTitle());
     QApplication::setWindowIcon(fenlo::programIcon());

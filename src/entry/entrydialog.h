@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDialog>
+
+class QMenu;
+class QPushButton;
+
+namespace fenlo {
+
+class Logbook;
+
+// What the fueling, maker and memo dialogs share: the mode told by the caption ("追加" adds,
+// anything else changes), the edited flag InputChanged, the buttons 登録 / ｷｬﾝｾﾙ and their pop-up
+// menu, Escape as cancel, the question before closing with unregistered edits, and the place
+// beside the list window that opened it.
+class EntryDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    bool isAddMode() const { return windowTitle() == QStringLiteral("追加"); }
+    bool InputChanged = false;
+
+    QPushButton *BtnTouroku;
+    QPushButton *BtnCancel;
+
+protected:
+    explicit EntryDialog(QWidget *parent = nullptr);
+
+    static Logbook &book();
+    // top-left := the frame's top-left + the list window's top-left + offset.
+    void placeBeside(QWidget *listWindow, int offset);
+    // The edited flag follows every change of these signals' senders.
+    void markChanged() { InputChanged = true; }
+    // Stores the values; false keeps the dialog open.
+    virtual void SBtnTourokuClick() = 0;
+    void SBtnCancelClick() { close(); }
+    // Ends the dialog after a successful registration.
+    void finishRegistration();
+
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void reject() override { close(); }
+
+private:
+    QMenu *popup_;
+};
+
+// The question of every editor before unregistered edits are dropped; true to drop them.
+bool mayDiscardEdits(bool inputChanged);
+
+} // namespace fenlo

@@ -1,0 +1,112 @@
+#include "entry/listwindow.h"
+
+#include "app/frame.h"
+#include "app/prompter.h"
+#include "controls/stringgrid.h"
+
+#include <QBoxLayout>
+#include <QContextMenuEvent>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QToolButton>
+
+namespace fenlo {
+
+ListWindow::ListWindow(const QString &caption, QWidget *parent)
+    : QWidget(parent), grid_(new StringGrid(this))
+{
+    setWindowTitle(caption);
+    setAttribute(Qt::WA_DeleteOnClose);
+    connect(grid_, &StringGrid::addRequested, this, [this] { run(&ListWindow::SBtnTuikaClick); });
+    connect(grid_, &StringGrid::changeRequested, this,
+            [this] { run(&ListWindow::SBtnHenkouClick); });
+    connect(grid_, &StringGrid::deleteRequested, this, [this] { run(&ListWindow::SBtnDelClick); });
+}
+
+Logbook &ListWindow::book() { return FrmFenloMenu->book(); }
+
+QWidget *ListWindow::outerWindow()
+{
+    auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
+    return frame ? static_cast<QWidget *>(frame) : this;
+}
+
+void ListWindow::closeWindow() { outerWindow()->close(); }
+
+void ListWindow::run(void (ListWindow::*handler)())
+{
+    Prompter::guarded([this, handler] { (this->*handler)(); });
+}
+
+QToolButton *ListWindow::makeButton(const QString &name, const QString &caption,
+                                    const QString &hint, void (ListWindow::*handler)())
+{
+    auto *button = new QToolButton(this);
+    button->setObjectName(name);
+    button->setText(caption);
+    button->setToolTip(hint);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setFixedSize(70, 25);
+    connect(button, &QToolButton::clicked, this, [this, handler] { run(handler); });
+    return button;
+}
+
+void ListWindow::buildLayout(ButtonPlacement placement, const ButtonTexts &texts, QWidget *bottom)
+{
+    SBtnTuika = makeButton(QStringLiteral("SBtnTuika"), texts.add, texts.addHint,
+                           &ListWindow::SBtnTuikaClick);
+    SBtnHenkou = makeButton(QStringLiteral("SBtnHenkou"), texts.change, texts.changeHint,
+                            &ListWindow::SBtnHenkouClick);
+    SBtnDel = makeButton(QStringLiteral("SBtnDel"), texts.remove, texts.removeHint,
+                         &ListWindow::SBtnDelClick);
+    SBtnEnd = makeButton(QStringLiteral("SBtnEnd"), texts.end, texts.endHint,
+                         &ListWindow::SBtnEndClick);
+
+    popup_ = new QMenu(this);
+    popup_->addAction(texts.menuAdd, this, [this] { run(&ListWindow::SBtnTuikaClick); });
+    popup_->addAction(QStringLiteral("変更"), this, [this] { run(&ListWindow::SBtnHenkouClick); });
+    popup_->addSeparator();
+    popup_->addAction(QStringLiteral("削除"), this, [this] { run(&ListWindow::SBtnDelClick); });
+    popup_->addSeparator();
+    popup_->addAction(QStringLiteral("終了"), this, [this] { SBtnEndClick(); });
+
+    auto *buttons = new QWidget(this);
+    auto *buttonLayout = new QBoxLayout(
+        placement == ButtonPlacement::Top ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom,
+        buttons);
+    buttonLayout->setContentsMargins(8, 6, 8, 6);
+    buttonLayout->setSpacing(placement == ButtonPlacement::Top ? 2 : 6);
+    for (QToolButton *b : {SBtnTuika, SBtnHenkou, SBtnDel, SBtnEnd})
+        buttonLayout->addWidget(b);
+    buttonLayout->addStretch();
+    if (placement == ButtonPlacement::Top)
+        buttons->setFixedHeight(36);
+    else
+        buttons->setFixedWidth(85);
+
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    if (placement == ButtonPlacement::Top) {
+        outer->addWidget(buttons);
+        outer->addWidget(grid_, 1);
+    } else {
+        auto *row = new QHBoxLayout;
+        row->setSpacing(0);
+        row->addWidget(grid_, 1);
+        row->addWidget(buttons);
+        outer->addLayout(row, 1);
+    }
+    if (bottom)
+        outer->addWidget(bottom);
+}
+
+void ListWindow::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (popup_)
+        popup_->exec(event->globalPos());
+}
+
+} // namespace fenlo

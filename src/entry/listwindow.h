@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QWidget>
+
+class QBoxLayout;
+class QMenu;
+class QToolButton;
+
+namespace fenlo {
+
+class Logbook;
+class StringGrid;
+
+// What the fueling, maker and memo lists share: a grid of table slots, the four buttons
+// 追加 / 変更 / 削除 / 終了 with their hints, the same commands on a pop-up menu and on the grid's
+// keys, and closing as an MDI child that frees itself.
+class ListWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    struct ButtonTexts
+    {
+        QString add, addHint, change, changeHint, remove, removeHint, end, endHint;
+        QString menuAdd; // the pop-up menu's caption of "add" (one list spaces it)
+    };
+    enum class ButtonPlacement { Top, Right };
+
+    // The window's outer frame inside the MDI area (itself when not inside one).
+    QWidget *outerWindow();
+    // Closes the window (and so frees it).
+    void closeWindow();
+
+    StringGrid *grid() const { return grid_; }
+
+protected:
+    ListWindow(const QString &caption, QWidget *parent = nullptr);
+    // Lays the window out: the buttons on top or on the right, the grid filling the rest,
+    // and `bottom` (the status bar or summary panel, optional) below.
+    void buildLayout(ButtonPlacement placement, const ButtonTexts &texts, QWidget *bottom = nullptr);
+
+    static Logbook &book();
+
+    virtual void SBtnTuikaClick() = 0;
+    virtual void SBtnHenkouClick() = 0;
+    virtual void SBtnDelClick() = 0;
+    void SBtnEndClick() { closeWindow(); }
+
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+    QToolButton *SBtnTuika = nullptr;
+    QToolButton *SBtnHenkou = nullptr;
+    QToolButton *SBtnDel = nullptr;
+    QToolButton *SBtnEnd = nullptr;
+
+private:
+    QToolButton *makeButton(const QString &name, const QString &caption, const QString &hint,
+                            void (ListWindow::*handler)());
+    void run(void (ListWindow::*handler)());
+
+    StringGrid *grid_;
+    QMenu *popup_ = nullptr;
+};
+
+} // namespace fenlo
