@@ -11,6 +11,10 @@ packages=(
     xvfb xauth x11-utils imagemagick
     python3
 )
+# The fuzz targets need clang and its libFuzzer runtime.
+if [ "${FENLO_FUZZ:-0}" = "1" ]; then
+    packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

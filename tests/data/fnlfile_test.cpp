@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <random>
 #include <sstream>
 #include <vector>
@@ -320,6 +321,27 @@ TEST(FnlRead, AnEndlessLineIsRefusedAsNotALogbook)
     MemorySource name(join(lines));
     EXPECT_EQ(messageOf([&] { parseLogbook(book, name); }),
               "これは「ふぇんろVer3」のデータではありません");
+}
+
+TEST(FnlRead, HundredsOfMegabytesWithoutALineBreakAreNeverHeldInMemory)
+{
+    // A source of endless "x": reading must stop at the line limit, not at the end of memory.
+    class Endless : public ByteSource
+    {
+    public:
+        std::size_t read(char *buffer, std::size_t size) override
+        {
+            if (served >= 300u << 20)
+                return 0;
+            std::memset(buffer, 'x', size);
+            served += size;
+            return size;
+        }
+        std::size_t served = 0;
+    } endless;
+    Logbook book;
+    EXPECT_EQ(parseLogbook(book, endless), LoadResult::NotLogbook);
+    EXPECT_LT(endless.served, 2 * LineReader::DefaultMaxLine + (64u << 10));
 }
 
 TEST(FnlRead, ProgressRisesByTenPerHundredRecordsAndEndsAtZero)

@@ -1,0 +1,30 @@
+// Any bytes given to the logbook reader: no crash, no undefined behaviour, bounded memory, and
+// whatever loads is written and read back to the same logbook and the same bytes.
+
+#include "data/error.h"
+#include "data/fnlfile.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    using namespace fenlo;
+    auto book = std::make_unique<Logbook>();
+    MemorySource source(std::string(reinterpret_cast<const char *>(data), size));
+    try {
+        if (parseLogbook(*book, source) != LoadResult::Loaded)
+            return 0;
+    } catch (const FenloError &) {
+        return 0;
+    }
+    std::string written = serializeLogbook(*book);
+    auto again = std::make_unique<Logbook>();
+    MemorySource reread(written);
+    if (parseLogbook(*again, reread) != LoadResult::Loaded || !again->sameData(*book) ||
+        serializeLogbook(*again) != written)
+        std::abort();
+    return 0;
+}
