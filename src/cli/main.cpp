@@ -1,5 +1,6 @@
 // fenlo-cli: headless commands over the logbook core, for scripts and bulk work.
 
+#include "cli/exchangecommands.h"
 #include "cli/loadbook.h"
 #include "data/cp932.h"
 #include "data/error.h"
@@ -18,7 +19,9 @@ namespace {
 
 constexpr const char *Usage = "usage:\n"
                               "  fenlo-cli info FILE.fnl\n"
-                              "  fenlo-cli convert IN.fnl OUT.fnl\n";
+                              "  fenlo-cli convert IN.fnl OUT.fnl\n"
+                              "  fenlo-cli csv FILE.fnl [--no-title] OUT.csv\n"
+                              "  fenlo-cli import-legacy PATH/nenpi.dat OUT.fnl\n";
 
 int info(const std::vector<std::string> &args)
 {
@@ -57,6 +60,8 @@ int main(int argc, char **argv)
     const std::map<std::string, std::function<int(const std::vector<std::string> &)>> commands = {
         {"info", info},
         {"convert", convert},
+        {"csv", cli::csvCommand},
+        {"import-legacy", cli::importLegacyCommand},
     };
     if (argc < 2 || !commands.count(argv[1])) {
         std::cerr << Usage;
