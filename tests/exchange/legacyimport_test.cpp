@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 using namespace fenlo;
 using fenlo::test::emptyBook;
 using fenlo::test::sjis;
@@ -190,6 +192,28 @@ TEST_F(LegacyFolder, AFileWithoutLineBreaksIsRefusedWithoutReadingItWhole)
     write("nenpi.dat", record("2001", "1", "5"));
     write("gas.dat", std::string(200 * 1024, 'A'));
     expectFailureLeavesBookAlone(msg::LegacyDamaged);
+}
+
+// Whatever bytes the files hold, the import either succeeds or reports a message.
+TEST_F(LegacyFolder, ArbitraryBytesNeverBreakTheImport)
+{
+    std::mt19937 random(20240611);
+    const std::string alphabet = "0123456789 .-+eE\t\r\n\n\n\x82\xa0\xff\"/";
+    for (int round = 0; round < 300; ++round) {
+        for (const char *name : {"nenpi.dat", "gas.dat", "syamei.dat"}) {
+            std::string bytes(random() % 600, ' ');
+            for (char &c : bytes)
+                c = alphabet[random() % alphabet.size()];
+            write(name, bytes);
+        }
+        auto book = openBook();
+        try {
+            importLegacy(*book, nenpi());
+            EXPECT_LE(book->NenpiTable.usedCount(), LegacyNenpiLimit);
+        } catch (const FenloError &) {
+            EXPECT_TRUE(book->sameData(*openBook()));
+        }
+    }
 }
 
 TEST_F(LegacyFolder, AWrongPathChangesNothing)
