@@ -1,9 +1,10 @@
 // fenlo-cli: headless commands over the logbook core, for scripts and bulk work.
 
+#include "cli/exchangecommands.h"
+#include "cli/loadbook.h"
 #include "data/cp932.h"
 #include "data/error.h"
 #include "data/fnlfile.h"
-#include "data/messages.h"
 
 #include <cstdio>
 #include <functional>
@@ -18,22 +19,9 @@ namespace {
 
 constexpr const char *Usage = "usage:\n"
                               "  fenlo-cli info FILE.fnl\n"
-                              "  fenlo-cli convert IN.fnl OUT.fnl\n";
-
-// Loads a logbook or throws with the message the program would show.
-void load(Logbook &book, const std::string &path)
-{
-    FileHooks hooks;
-    hooks.olderFormat = [] { std::cerr << msg::OlderFormat << '\n'; };
-    switch (DataLoad(book, path, hooks)) {
-    case LoadResult::Loaded:
-        return;
-    case LoadResult::NoSuchFile:
-        throw FenloError(msg::FileNotFound);
-    case LoadResult::NotLogbook:
-        throw FenloError(msg::NotLogbookV3);
-    }
-}
+                              "  fenlo-cli convert IN.fnl OUT.fnl\n"
+                              "  fenlo-cli csv FILE.fnl [--no-title] OUT.csv\n"
+                              "  fenlo-cli import-legacy PATH/nenpi.dat OUT.fnl\n";
 
 int info(const std::vector<std::string> &args)
 {
@@ -41,7 +29,7 @@ int info(const std::vector<std::string> &args)
         throw std::invalid_argument(Usage);
     Logbook book;
     book.DataClear();
-    load(book, args[0]);
+    cli::loadLogbook(book, args[0]);
     int fuelings = book.NenpiTable.usedCount();
     std::cout << "車名: " << cp932ToUtf8(book.Shamei) << '\n'
               << "燃料メーカー: " << book.MgasTable.usedCount() << '\n'
@@ -60,7 +48,7 @@ int convert(const std::vector<std::string> &args)
         throw std::invalid_argument(Usage);
     Logbook book;
     book.DataClear();
-    load(book, args[0]);
+    cli::loadLogbook(book, args[0]);
     DataSave(book, args[1]);
     return 0;
 }
@@ -72,6 +60,8 @@ int main(int argc, char **argv)
     const std::map<std::string, std::function<int(const std::vector<std::string> &)>> commands = {
         {"info", info},
         {"convert", convert},
+        {"csv", cli::csvCommand},
+        {"import-legacy", cli::importLegacyCommand},
     };
     if (argc < 2 || !commands.count(argv[1])) {
         std::cerr << Usage;

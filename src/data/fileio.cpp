@@ -137,7 +137,7 @@ std::string LineReader::readLine()
 
 void LineReader::skipRestOfLine() { readLine(); }
 
-int LineReader::readIntegerLine()
+std::string LineReader::readTokenLine(std::size_t maxLength)
 {
     int c = peek();
     while (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
@@ -145,16 +145,25 @@ int LineReader::readIntegerLine()
         c = peek();
     }
     if (c < 0)
-        return 0;
+        return {};
     std::string token;
     while (c >= 0 && c != ' ' && c != '\t' && c != '\r' && c != '\n') {
-        if (token.size() > maxLine_)
-            throw LineTooLong{};
-        token += static_cast<char>(c);
+        if (token.size() < maxLength)
+            token += static_cast<char>(c);
         ++pos_;
         c = peek();
     }
     skipRestOfLine();
+    return token;
+}
+
+int LineReader::readIntegerLine()
+{
+    std::string token = readTokenLine(maxLine_ + 1);
+    if (token.empty())
+        return 0;
+    if (token.size() > maxLine_)
+        throw LineTooLong{};
     // The runtime reads a plain decimal number with an optional sign.
     std::size_t i = (token[0] == '+' || token[0] == '-') ? 1 : 0;
     bool digitsOnly = i < token.size() &&

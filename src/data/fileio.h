@@ -71,6 +71,10 @@ public:
     // FenloError "入力値が数値ではありません" for a token that is not an integer.
     int readIntegerLine();
 
+    // The next number token the same way, as its text: empty at the end of the text. Characters
+    // of the token beyond `maxLength` are dropped, as the runtime's number buffer holds no more.
+    std::string readTokenLine(std::size_t maxLength);
+
     bool atEnd();
 
     struct LineTooLong

@@ -1,0 +1,100 @@
+#include "exchange/csvexport.h"
+
+#include "data/cp932.h"
+#include "data/datetime.h"
+#include "data/fileio.h"
+#include "data/numformat.h"
+
+#include <array>
+#include <vector>
+
+namespace fenlo {
+namespace {
+
+constexpr std::array<const char *, 10> Titles = {
+    "日付", "時",   "距離(トータル)(Km)", "距離(今回)(Km)", "給油量(L)", "メーカー",
+    "区分", "金額", "燃費(Km/L)",         "コメント",
+};
+
+// The fixed words of the file are all CP932 characters, so the conversion cannot fail.
+std::string cp932(const char *utf8)
+{
+    return utf8ToCp932(utf8).value();
+}
+
+// A quote inside the text is doubled so the field stays whole in a spreadsheet. CP932 trail
+// bytes never take the value of '"', so working on bytes cannot split a character.
+std::string quoted(const std::string &text)
+{
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    return out + '"';
+}
+
+std::string kubunWord(std::int32_t kubun)
+{
+    switch (kubun) {
+    case KubunRegular:
+        return cp932("レギュラー");
+    case KubunPremium:
+        return cp932("ハイオク");
+    case KubunDiesel:
+        return cp932("軽油");
+    default:
+        return {};
+    }
+}
+
+void putLine(std::string &out, const std::vector<std::string> &fields)
+{
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            out += ',';
+        out += fields[i];
+    }
+    out += "\r\n";
+}
+
+std::vector<std::string> recordFields(const Logbook &book, const Tnenpi3 &r)
+{
+    // A maker or category without a match keeps its column, so every line has all ten fields.
+    const std::string *maker = book.gasName(r.gas);
+    return {
+        formatDate(r.nichiji),      formatHour(r.nichiji),
+        formatGeneral(r.kyori1),    formatGeneral(r.kyori2),
+        formatGeneral(r.ryou),      quoted(maker ? *maker : std::string()),
+        quoted(kubunWord(r.kubun)), formatGeneral(r.kingaku),
+        formatGeneral(r.nenpi),     quoted(r.comment),
+    };
+}
+
+} // namespace
+
+std::string CsvWrite(const Logbook &book, bool withTitle)
+{
+    std::string out;
+    if (withTitle) {
+        std::vector<std::string> fields;
+        for (const char *title : Titles)
+            fields.push_back(quoted(cp932(title)));
+        putLine(out, fields);
+    }
+    for (const Tnenpi3 &r : book.NenpiTable) {
+        if (r.used())
+            putLine(out, recordFields(book, r));
+    }
+    return out;
+}
+
+void CsvSave(const Logbook &book, bool withTitle, const std::string &path)
+{
+    SafeFileWriter file(path);
+    file.write(CsvWrite(book, withTitle));
+    file.commit();
+}
+
+} // namespace fenlo
