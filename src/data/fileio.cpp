@@ -106,7 +106,7 @@ int LineReader::peek()
 
 bool LineReader::atEnd() { return peek() < 0; }
 
-std::string LineReader::readLine()
+std::string_view LineReader::readLineView()
 {
     std::size_t scanned = pos_;
     for (;;) {
@@ -114,28 +114,30 @@ std::string LineReader::readLine()
         if (lf != std::string::npos) {
             if (lf - pos_ > maxLine_ + 1)
                 throw LineTooLong{};
+            std::size_t start = pos_;
             std::size_t end = lf;
-            if (end > pos_ && buffer_[end - 1] == '\r')
+            if (end > start && buffer_[end - 1] == '\r')
                 --end;
-            std::string line = buffer_.substr(pos_, end - pos_);
             pos_ = lf + 1;
-            return line;
+            return std::string_view(buffer_).substr(start, end - start);
         }
         if (buffer_.size() - pos_ > maxLine_ + 1)
             throw LineTooLong{};
         std::size_t consumed = pos_;
         scanned = buffer_.size() - consumed;
         if (!fill()) {
-            std::string line = buffer_.substr(pos_);
+            std::string_view line = std::string_view(buffer_).substr(pos_);
             pos_ = buffer_.size();
             if (!line.empty() && line.back() == '\r')
-                line.pop_back();
+                line.remove_suffix(1);
             return line;
         }
     }
 }
 
-void LineReader::skipRestOfLine() { readLine(); }
+std::string LineReader::readLine() { return std::string(readLineView()); }
+
+void LineReader::skipRestOfLine() { readLineView(); }
 
 std::string LineReader::readTokenLine(std::size_t maxLength)
 {
@@ -268,11 +270,11 @@ void SafeFileWriter::flushPending()
     pending_.clear();
 }
 
-void SafeFileWriter::commit()
+void SafeFileWriter::commit(Sync sync)
 {
     try {
         flushPending();
-        if (::fsync(fd_) != 0)
+        if (sync == Sync::Full && ::fsync(fd_) != 0)
             throwFileError(errno);
         int fd = fd_;
         fd_ = -1;
@@ -285,6 +287,8 @@ void SafeFileWriter::commit()
         discard();
         throw;
     }
+    if (sync == Sync::None)
+        return;
     // The rename itself becomes durable with the folder's entry.
     int dir = ::open(directoryOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {

@@ -64,6 +64,8 @@ public:
     // The rest of the current line without its line end; empty at the end of the text.
     // Throws LineTooLong.
     std::string readLine();
+    // The same without a copy; the view is valid until the next read.
+    std::string_view readLineView();
 
     // An integer value as the runtime's Read does it, followed by the end of its line: blanks,
     // tabs and line breaks before the token are skipped, the token ends at a blank, a tab or
@@ -106,9 +108,13 @@ public:
     SafeFileWriter(const SafeFileWriter &) = delete;
     SafeFileWriter &operator=(const SafeFileWriter &) = delete;
 
+    // Full waits until the bytes are on the disk; None leaves that to the system, which only
+    // a benchmark wants (to tell our cost from the disk's).
+    enum class Sync { Full, None };
+
     void write(std::string_view bytes) { pending_.append(bytes); }
     // Throws FenloError; the target is then unchanged and the temporary gone.
-    void commit();
+    void commit(Sync sync = Sync::Full);
 
 private:
     void flushPending();

@@ -48,8 +48,8 @@ public:
 
     std::string text() { return lines_.readLine(); }
     int integer() { return lines_.readIntegerLine(); }
-    double real() { return parseFloat(lines_.readLine()); }
-    Currency currency() { return parseCurrency(lines_.readLine()); }
+    double real() { return parseFloat(lines_.readLineView()); }
+    Currency currency() { return parseCurrency(lines_.readLineView()); }
 
 private:
     LineReader lines_;
@@ -179,13 +179,14 @@ std::string serializeLogbook(const Logbook &book, const FileHooks &hooks)
     return out;
 }
 
-bool DataSave(Logbook &book, const std::string &path, const FileHooks &hooks)
+bool DataSave(Logbook &book, const std::string &path, const FileHooks &hooks,
+              SafeFileWriter::Sync sync)
 {
     if (path.empty())
         return false;
     SafeFileWriter file(path);
     file.write(serializeLogbook(book, hooks));
-    file.commit();
+    file.commit(sync);
     report(hooks, 100);
     report(hooks, 0);
     book.DataChanged = false;

@@ -38,7 +38,8 @@ LoadResult parseLogbook(Logbook &book, ByteSource &source, const FileHooks &hook
 // Writes the logbook in the current format. false for an empty path; otherwise true, with
 // DataFileName the path and DataChanged false. On a failure (FenloError) the previous file is
 // byte-for-byte intact and `book` unchanged.
-bool DataSave(Logbook &book, const std::string &path, const FileHooks &hooks = {});
+bool DataSave(Logbook &book, const std::string &path, const FileHooks &hooks = {},
+              SafeFileWriter::Sync sync = SafeFileWriter::Sync::Full);
 
 // The exact bytes DataSave writes.
 std::string serializeLogbook(const Logbook &book, const FileHooks &hooks = {});

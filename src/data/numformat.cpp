@@ -123,6 +123,14 @@ FenloError notFloatError(std::string_view cp932Text)
 
 double parseFloat(std::string_view text)
 {
+    // Plain number text, as the logbook file holds it, converts directly; anything else (blanks,
+    // a "+", errors) takes the checked way below.
+    if (!text.empty() && text.find_first_not_of("-0123456789.eE") == std::string_view::npos) {
+        double value = 0;
+        auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (ec == std::errc() && end == text.data() + text.size())
+            return value;
+    }
     std::optional<Decimal> d = Decimal::parse(text);
     if (!d)
         throw notFloatError(text);

@@ -1,0 +1,136 @@
+// Load, save and sort of a full logbook, each beside the floor of the same I/O done bare.
+
+#include "data/fnlfile.h"
+#include "fulllogbook.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fcntl.h>
+#include <filesystem>
+#include <string_view>
+#include <unistd.h>
+#include <vector>
+
+using namespace fenlo;
+
+namespace {
+
+std::string benchFile(const char *name)
+{
+    return (std::filesystem::temp_directory_path() / name).string();
+}
+
+const std::string &fullFile()
+{
+    static const std::string path = [] {
+        std::string p = benchFile("fenlo-bench-full.fnl");
+        auto book = bench::fullLogbook();
+        DataSave(*book, p);
+        return p;
+    }();
+    return path;
+}
+
+void BM_Load(benchmark::State &state)
+{
+    auto book = std::make_unique<Logbook>();
+    for (auto _ : state) {
+        DataLoad(*book, fullFile());
+        benchmark::DoNotOptimize(book->NenpiTable[1000].nichiji);
+    }
+}
+BENCHMARK(BM_Load)->Unit(benchmark::kMicrosecond);
+
+// Reading the same file and splitting it into lines: what any reader must at least do.
+void BM_LoadFloor(benchmark::State &state)
+{
+    std::vector<std::string_view> lines;
+    std::string bytes;
+    for (auto _ : state) {
+        int fd = ::open(fullFile().c_str(), O_RDONLY);
+        bytes.resize(static_cast<size_t>(::lseek(fd, 0, SEEK_END)));
+        ::pread(fd, bytes.data(), bytes.size(), 0);
+        ::close(fd);
+        lines.clear();
+        std::string_view rest(bytes);
+        for (size_t nl; (nl = rest.find('\n')) != std::string_view::npos; rest.remove_prefix(nl + 1))
+            lines.push_back(rest.substr(0, nl));
+        benchmark::DoNotOptimize(lines.data());
+    }
+}
+BENCHMARK(BM_LoadFloor)->Unit(benchmark::kMicrosecond);
+
+void BM_SaveNoSync(benchmark::State &state)
+{
+    auto book = bench::fullLogbook();
+    std::string path = benchFile("fenlo-bench-save.fnl");
+    for (auto _ : state)
+        DataSave(*book, path, {}, SafeFileWriter::Sync::None);
+}
+BENCHMARK(BM_SaveNoSync)->Unit(benchmark::kMicrosecond);
+
+// Writing the same bytes to a file: the floor of any save.
+void BM_SaveFloor(benchmark::State &state)
+{
+    auto book = bench::fullLogbook();
+    const std::string bytes = serializeLogbook(*book);
+    std::string path = benchFile("fenlo-bench-floor.fnl");
+    for (auto _ : state) {
+        int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        benchmark::DoNotOptimize(::write(fd, bytes.data(), bytes.size()));
+        ::close(fd);
+    }
+}
+BENCHMARK(BM_SaveFloor)->Unit(benchmark::kMicrosecond);
+
+// The whole save as the program does it, waiting for the disk: the difference to the save
+// without sync is the disk's time, not ours.
+void BM_SaveWithSync(benchmark::State &state)
+{
+    auto book = bench::fullLogbook();
+    std::string path = benchFile("fenlo-bench-sync.fnl");
+    for (auto _ : state)
+        DataSave(*book, path);
+}
+BENCHMARK(BM_SaveWithSync)->Unit(benchmark::kMicrosecond)->Iterations(50);
+
+template<typename Sort>
+void reversedSort(benchmark::State &state, Sort sort)
+{
+    auto sorted = bench::fullLogbook();
+    auto reversed = std::make_unique<Logbook>(*sorted);
+    std::reverse(reversed->MgasTable.begin(), reversed->MgasTable.end());
+    std::reverse(reversed->NenpiTable.begin(), reversed->NenpiTable.end());
+    std::reverse(reversed->MemoTable.begin(), reversed->MemoTable.end());
+    auto work = std::make_unique<Logbook>();
+    for (auto _ : state) {
+        state.PauseTiming();
+        *work = *reversed;
+        state.ResumeTiming();
+        sort(*work);
+    }
+}
+
+void BM_SortNenpi(benchmark::State &state)
+{
+    reversedSort(state, [](Logbook &b) { b.SortNenpi(); });
+}
+BENCHMARK(BM_SortNenpi)->Unit(benchmark::kMicrosecond);
+
+void BM_SortMemo(benchmark::State &state)
+{
+    reversedSort(state, [](Logbook &b) { b.SortMemo(); });
+}
+BENCHMARK(BM_SortMemo)->Unit(benchmark::kMicrosecond);
+
+void BM_SortGas(benchmark::State &state)
+{
+    reversedSort(state, [](Logbook &b) { b.SortGas(); });
+}
+BENCHMARK(BM_SortGas)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
