@@ -5,7 +5,8 @@ namespace fenlo::bycategory {
 Report Shukei(std::span<const Measurement> keisoku)
 {
     Report report;
-    report.KubunData = {CategoryRow{KubunRegular, "レギュラー"}, CategoryRow{KubunPremium, "ハイオク"}};
+    report.KubunData = {CategoryRow{KubunRegular, "レギュラー"},
+                        CategoryRow{KubunPremium, "ハイオク"}};
     for (CategoryRow &row : report.KubunData) {
         EconomyTally category;
         for (const Measurement &m : keisoku) {

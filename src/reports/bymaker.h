@@ -42,7 +42,10 @@ struct Report
 };
 
 // The measurement rows of the report: the pairs, as display 2 lists them.
-inline std::vector<Measurement> KeisokuSet(const Logbook &book) { return measurementPairs(book); }
+inline std::vector<Measurement> KeisokuSet(const Logbook &book)
+{
+    return measurementPairs(book);
+}
 
 // One row per maker slot, in slot order, for each registered maker that has pairs. Every pair
 // counts: a fueling with no trip distance only leaves out the pair it ends, not the later ones.

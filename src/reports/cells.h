@@ -17,7 +17,10 @@ public:
 
     const std::vector<std::string> &titles() const { return titles_; }
     int columns() const { return static_cast<int>(titles_.size()); }
-    int rowCount() const { return columns() == 0 ? 0 : static_cast<int>(cells_.size()) / columns(); }
+    int rowCount() const
+    {
+        return columns() == 0 ? 0 : static_cast<int>(cells_.size()) / columns();
+    }
     // Data row `row` counted from 0.
     const std::string &cell(int row, int column) const
     {

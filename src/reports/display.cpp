@@ -22,8 +22,7 @@ bool kept(const Measurement &r, const DisplayOptions &o)
     return true;
 }
 
-template<typename Key>
-struct Keyed
+template <typename Key> struct Keyed
 {
     Key key;
     std::uint16_t place;
@@ -31,7 +30,7 @@ struct Keyed
 
 // Runs the exchange sort over (key, place) pairs rather than over the rows themselves, then
 // moves each row once to where it ended up.
-template<typename KeyOf>
+template <typename KeyOf>
 void exchangeOrder(std::vector<Measurement> &table, KeyOf keyOf, bool descending)
 {
     using Key = decltype(keyOf(table.front()));
@@ -77,28 +76,34 @@ void Narabekae(std::vector<Measurement> &table, DisplayOrder order, bool descend
 {
     if (table.empty())
         return;
-    exchangeOrder(table, [](const Measurement &r) { return r.nichiji; }, false);
-    table.erase(std::find_if(table.begin(), table.end(),
-                             [](const Measurement &r) { return !r.used(); }),
-                table.end());
+    exchangeOrder(
+        table, [](const Measurement &r) { return r.nichiji; }, false);
+    table.erase(
+        std::find_if(table.begin(), table.end(), [](const Measurement &r) { return !r.used(); }),
+        table.end());
     if (table.empty())
         return;
     switch (order) {
     case DisplayOrder::Date:
         if (descending)
-            exchangeOrder(table, [](const Measurement &r) { return r.nichiji; }, true);
+            exchangeOrder(
+                table, [](const Measurement &r) { return r.nichiji; }, true);
         break;
     case DisplayOrder::Distance:
-        exchangeOrder(table, [](const Measurement &r) { return r.kyori2; }, descending);
+        exchangeOrder(
+            table, [](const Measurement &r) { return r.kyori2; }, descending);
         break;
     case DisplayOrder::Litres:
-        exchangeOrder(table, [](const Measurement &r) { return r.ryou; }, descending);
+        exchangeOrder(
+            table, [](const Measurement &r) { return r.ryou; }, descending);
         break;
     case DisplayOrder::Amount:
-        exchangeOrder(table, [](const Measurement &r) { return r.kingaku; }, descending);
+        exchangeOrder(
+            table, [](const Measurement &r) { return r.kingaku; }, descending);
         break;
     case DisplayOrder::Economy:
-        exchangeOrder(table, [](const Measurement &r) { return r.nenpi; }, descending);
+        exchangeOrder(
+            table, [](const Measurement &r) { return r.nenpi; }, descending);
         break;
     }
 }

@@ -17,8 +17,8 @@ enum class DisplayKind { Fuelings, Pairs };
 
 enum class DisplayOrder { Date, Distance, Litres, Amount, Economy };
 // The order choices as the window lists them, in the order of DisplayOrder.
-inline constexpr std::array<const char *, 5> DisplayOrderItems = {"日付時間順", "距離順", "給油量順",
-                                                                  "金額順", "燃費順"};
+inline constexpr std::array<const char *, 5> DisplayOrderItems = {"日付時間順", "距離順",
+                                                                  "給油量順", "金額順", "燃費順"};
 inline constexpr std::array<const char *, 2> DirectionItems = {"昇順", "降順"};
 
 // What the display windows' controls choose.

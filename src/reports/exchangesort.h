@@ -9,8 +9,7 @@ namespace fenlo {
 // before(item k, item i) holds is exchanged with item i. It is not stable, and the order it
 // leaves equal keys in is part of what the reports show, so it is reproduced exactly. Item i is
 // kept in a local while its place is decided, which spares the memory traffic of each exchange.
-template<typename T, typename Before>
-void exchangeSort(std::span<T> items, Before before)
+template <typename T, typename Before> void exchangeSort(std::span<T> items, Before before)
 {
     for (std::size_t i = 0; i < items.size(); ++i) {
         T current = std::move(items[i]);

@@ -9,8 +9,8 @@ std::vector<Measurement> fuelingRows(const Logbook &book)
     rows.reserve(static_cast<std::size_t>(n));
     for (int slot = 1; slot <= n; ++slot) {
         const Tnenpi3 &r = book.NenpiTable[slot];
-        rows.push_back({r.nichiji, r.kyori1, r.kyori2, r.ryou, r.gas, r.kubun, r.kingaku, r.nenpi,
-                        slot});
+        rows.push_back(
+            {r.nichiji, r.kyori1, r.kyori2, r.ryou, r.gas, r.kubun, r.kingaku, r.nenpi, slot});
     }
     return rows;
 }

@@ -11,8 +11,7 @@ constexpr double LowestStart = 99999999;
 class SummaryAccumulator
 {
 public:
-    template<typename Record>
-    void add(const Record &r)
+    template <typename Record> void add(const Record &r)
     {
         ++count_;
         const double kyori = r.kyori2.toDouble();
@@ -76,8 +75,7 @@ private:
     SummaryLine lowest_{LowestStart, LowestStart, Currency::fromUnits(99999999), LowestStart};
 };
 
-template<typename Records>
-Summary summarize(const Records &records)
+template <typename Records> Summary summarize(const Records &records)
 {
     SummaryAccumulator acc;
     for (const auto &r : records)

@@ -54,7 +54,8 @@ TEST(ByMaker, AFuelingIsJudgedByTheNextMeasurement)
 {
     BookBuilder b;
     b.maker(1, "X").maker(2, "Y");
-    b.fueling({.day = 1, .gas = 1}).fueling({.day = 10, .kyori2 = 300, .ryou = 20, .nenpi = 15, .gas = 2});
+    b.fueling({.day = 1, .gas = 1})
+        .fueling({.day = 10, .kyori2 = 300, .ryou = 20, .nenpi = 15, .gas = 2});
     GridText grid = bymaker::cells(bymaker::report(b.book(), {}));
     EXPECT_EQ(grid.titles(), (Cells{"燃料メーカー", "件数", "最高", "最低", "平均"}));
     ASSERT_EQ(grid.rowCount(), 2);

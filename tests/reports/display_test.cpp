@@ -1,8 +1,8 @@
 #include "reports/display.h"
 
+#include "bookbuilder.h"
 #include "reports/choices.h"
 #include "reports/summary.h"
-#include "bookbuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +33,9 @@ Cells line(const GridText &grid, int row)
 TEST(Display, EqualKeysComeOutAsTheExchangeSortLeavesThem)
 {
     BookBuilder b;
-    b.fueling({.day = 1, .kingaku = 2}).fueling({.day = 2, .kingaku = 2}).fueling({.day = 3, .kingaku = 3});
+    b.fueling({.day = 1, .kingaku = 2})
+        .fueling({.day = 2, .kingaku = 2})
+        .fueling({.day = 3, .kingaku = 3});
     DisplayOptions o;
     o.order = DisplayOrder::Amount;
     o.descending = true;
@@ -108,18 +110,26 @@ TEST(Display, GridCellsOfAFueling)
 {
     BookBuilder b;
     b.maker(3, "\x83\x47\x83\x6c\x83\x49\x83\x58"); // エネオス in CP932
-    b.fueling({.month = 5, .day = 7, .hour = 8, .kyori2 = 412.25, .ryou = 30.04, .nenpi = 13.72,
-               .gas = 3, .kubun = 2, .kingaku = 3120.5, .kyori1 = 10234.5,
+    b.fueling({.month = 5,
+               .day = 7,
+               .hour = 8,
+               .kyori2 = 412.25,
+               .ryou = 30.04,
+               .nenpi = 13.72,
+               .gas = 3,
+               .kubun = 2,
+               .kingaku = 3120.5,
+               .kyori1 = 10234.5,
                .comment = "\x8d\x82\x91\xac"}) // 高速
         .fueling({.day = 8, .gas = 9, .kubun = 4});
     GridText grid = displayCells(b.book(), displayRows(b.book(), DisplayKind::Fuelings, {}));
     EXPECT_EQ(grid.titles(), (Cells{"No", "日付", "距離(ﾄｰﾀﾙ)", "距離(今回)", "給油量", "メーカー",
                                     "区分", "金額", "燃費", "コメント"}));
     ASSERT_EQ(grid.rowCount(), 2);
-    EXPECT_EQ(line(grid, 0), (Cells{"1", "2003/01/08(00)", "0.0", "0.0", "0.0", "", "", "0", "0.0",
-                                    ""}));
-    EXPECT_EQ(line(grid, 1), (Cells{"2", "2003/05/07(08)", "10234.5", "412.3", "30.0",
-                                    "エネオス", "ﾊｲｵｸ", "3121", "13.7", "高速"}));
+    EXPECT_EQ(line(grid, 0),
+              (Cells{"1", "2003/01/08(00)", "0.0", "0.0", "0.0", "", "", "0", "0.0", ""}));
+    EXPECT_EQ(line(grid, 1), (Cells{"2", "2003/05/07(08)", "10234.5", "412.3", "30.0", "エネオス",
+                                    "ﾊｲｵｸ", "3121", "13.7", "高速"}));
 }
 
 TEST(Display, PairsJoinAFuelingWithTheMeasurementOfTheNext)
@@ -127,8 +137,15 @@ TEST(Display, PairsJoinAFuelingWithTheMeasurementOfTheNext)
     BookBuilder b;
     b.maker(1, "X").maker(2, "Y");
     b.fueling({.day = 1, .gas = 1, .kingaku = 3000, .comment = "A"})
-        .fueling({.day = 10, .kyori2 = 300, .ryou = 20, .nenpi = 15, .gas = 2, .kubun = 2,
-                  .kingaku = 2500, .kyori1 = 5300, .comment = "B"});
+        .fueling({.day = 10,
+                  .kyori2 = 300,
+                  .ryou = 20,
+                  .nenpi = 15,
+                  .gas = 2,
+                  .kubun = 2,
+                  .kingaku = 2500,
+                  .kyori1 = 5300,
+                  .comment = "B"});
     std::vector<Measurement> rows = displayRows(b.book(), DisplayKind::Pairs, {});
     GridText grid = displayCells(b.book(), rows);
     ASSERT_EQ(grid.rowCount(), 1);
@@ -170,8 +187,12 @@ TEST(Display, FullTableGivesAtMost999Pairs)
 {
     BookBuilder b;
     for (int i = 0; i < 1000; ++i)
-        b.fueling({.year = 2000 + i / 360, .month = 1 + i / 30 % 12, .day = 1 + i % 30,
-                   .kyori2 = 100.0 + i % 7, .ryou = 10, .nenpi = 10.0 + i % 7});
+        b.fueling({.year = 2000 + i / 360,
+                   .month = 1 + i / 30 % 12,
+                   .day = 1 + i % 30,
+                   .kyori2 = 100.0 + i % 7,
+                   .ryou = 10,
+                   .nenpi = 10.0 + i % 7});
     EXPECT_EQ(displayRows(b.book(), DisplayKind::Fuelings, {}).size(), 1000u);
     DisplayOptions o;
     o.order = DisplayOrder::Economy;

@@ -27,14 +27,20 @@ TEST(Monthly, NoFuelingsGiveNoRowsAndNoTotal)
     EXPECT_TRUE(r.TukiData.empty());
     EXPECT_EQ(r.TukiCount(), 1);
     GridText grid = monthly::cells(r);
-    EXPECT_EQ(grid.titles(), (Cells{"年月", "件数", "合計距離", "合計給油量", "合計金額", "平均燃費"}));
+    EXPECT_EQ(grid.titles(),
+              (Cells{"年月", "件数", "合計距離", "合計給油量", "合計金額", "平均燃費"}));
     EXPECT_EQ(grid.rowCount(), 0);
 }
 
 TEST(Monthly, GroupsByCalendarMonthAcrossTheYearEnd)
 {
     BookBuilder b;
-    b.fueling({.year = 2002, .month = 12, .day = 31, .hour = 23, .kyori2 = 300, .ryou = 25,
+    b.fueling({.year = 2002,
+               .month = 12,
+               .day = 31,
+               .hour = 23,
+               .kyori2 = 300,
+               .ryou = 25,
                .kingaku = 2500})
         .fueling({.year = 2003, .month = 1, .day = 1, .kyori2 = 200, .ryou = 20, .kingaku = 2000})
         .fueling({.year = 2003, .month = 1, .day = 20, .kyori2 = 290, .ryou = 20, .kingaku = 2100})
