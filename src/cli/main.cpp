@@ -1,9 +1,10 @@
 // fenlo-cli: headless commands over the logbook core, for scripts and bulk work.
 
+#include "cli/loadbook.h"
+#include "cli/report.h"
 #include "data/cp932.h"
 #include "data/error.h"
 #include "data/fnlfile.h"
-#include "data/messages.h"
 
 #include <cstdio>
 #include <functional>
@@ -16,24 +17,10 @@ using namespace fenlo;
 
 namespace {
 
-constexpr const char *Usage = "usage:\n"
-                              "  fenlo-cli info FILE.fnl\n"
-                              "  fenlo-cli convert IN.fnl OUT.fnl\n";
-
-// Loads a logbook or throws with the message the program would show.
-void load(Logbook &book, const std::string &path)
-{
-    FileHooks hooks;
-    hooks.olderFormat = [] { std::cerr << msg::OlderFormat << '\n'; };
-    switch (DataLoad(book, path, hooks)) {
-    case LoadResult::Loaded:
-        return;
-    case LoadResult::NoSuchFile:
-        throw FenloError(msg::FileNotFound);
-    case LoadResult::NotLogbook:
-        throw FenloError(msg::NotLogbookV3);
-    }
-}
+const std::string Usage = std::string("usage:\n"
+                                      "  fenlo-cli info FILE.fnl\n"
+                                      "  fenlo-cli convert IN.fnl OUT.fnl\n") +
+                          cli::ReportUsage;
 
 int info(const std::vector<std::string> &args)
 {
@@ -41,7 +28,7 @@ int info(const std::vector<std::string> &args)
         throw std::invalid_argument(Usage);
     Logbook book;
     book.DataClear();
-    load(book, args[0]);
+    cli::load(book, args[0]);
     int fuelings = book.NenpiTable.usedCount();
     std::cout << "車名: " << cp932ToUtf8(book.Shamei) << '\n'
               << "燃料メーカー: " << book.MgasTable.usedCount() << '\n'
@@ -60,7 +47,7 @@ int convert(const std::vector<std::string> &args)
         throw std::invalid_argument(Usage);
     Logbook book;
     book.DataClear();
-    load(book, args[0]);
+    cli::load(book, args[0]);
     DataSave(book, args[1]);
     return 0;
 }
@@ -72,6 +59,7 @@ int main(int argc, char **argv)
     const std::map<std::string, std::function<int(const std::vector<std::string> &)>> commands = {
         {"info", info},
         {"convert", convert},
+        {"report", cli::report},
     };
     if (argc < 2 || !commands.count(argv[1])) {
         std::cerr << Usage;
