@@ -158,6 +158,7 @@ TEST(Display, PairsLeaveOutTheLastFuelingAndZeroTrips)
 {
     BookBuilder single;
     single.fueling({.kyori2 = 100});
+    single.book().NenpiTable[2].kyori2 = Currency::fromUnits(100); // stray figures in a free slot
     EXPECT_TRUE(displayRows(single.book(), DisplayKind::Pairs, {}).empty());
 
     BookBuilder b;
