@@ -2,6 +2,7 @@
 
 #include "cli/exchangecommands.h"
 #include "cli/loadbook.h"
+#include "cli/report.h"
 #include "data/cp932.h"
 #include "data/error.h"
 #include "data/fnlfile.h"
@@ -17,11 +18,12 @@ using namespace fenlo;
 
 namespace {
 
-constexpr const char *Usage = "usage:\n"
-                              "  fenlo-cli info FILE.fnl\n"
-                              "  fenlo-cli convert IN.fnl OUT.fnl\n"
-                              "  fenlo-cli csv FILE.fnl [--no-title] OUT.csv\n"
-                              "  fenlo-cli import-legacy PATH/nenpi.dat OUT.fnl\n";
+const std::string Usage = std::string("usage:\n"
+                                      "  fenlo-cli info FILE.fnl\n"
+                                      "  fenlo-cli convert IN.fnl OUT.fnl\n"
+                                      "  fenlo-cli csv FILE.fnl [--no-title] OUT.csv\n"
+                                      "  fenlo-cli import-legacy PATH/nenpi.dat OUT.fnl\n") +
+                          cli::ReportUsage;
 
 int info(const std::vector<std::string> &args)
 {
@@ -62,6 +64,7 @@ int main(int argc, char **argv)
         {"convert", convert},
         {"csv", cli::csvCommand},
         {"import-legacy", cli::importLegacyCommand},
+        {"report", cli::report},
     };
     if (argc < 2 || !commands.count(argv[1])) {
         std::cerr << Usage;

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace fenlo::cli {
+
+inline constexpr const char *ReportUsage =
+    "  fenlo-cli report list|pairs|monthly|makers|categories FILE.fnl\n"
+    "            [--from Y/M/D --to Y/M/D] [--maker CODE] [--kubun 1|2|3]\n"
+    "            [--order KEY] [--asc|--desc]\n"
+    "      KEY for list and pairs: date, distance, litres, amount, economy;\n"
+    "      for makers: count, highest, lowest, average\n";
+
+// Prints the grid of a report window (and for the two lists the summary panel) as tab-separated
+// UTF-8 lines, exactly the text the window shows for the same choices.
+int report(const std::vector<std::string> &args);
+
+} // namespace fenlo::cli

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "data/logbook.h"
+#include "reports/cells.h"
+#include "reports/pairs.h"
+#include "reports/tally.h"
+
+#include <array>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace fenlo::bymaker {
+
+enum class MakerOrder { Count, Highest, Lowest, Average };
+// The order choices as the window lists them, in the order of MakerOrder.
+inline constexpr std::array<const char *, 4> MakerOrderItems = {"件数順", "最高順", "最低順",
+                                                                "平均順"};
+
+struct Options
+{
+    MakerOrder order = MakerOrder::Average;
+    bool descending = true;
+};
+
+// One maker with at least one counted measurement pair, judged by the economy measured at the
+// fueling after each of its fuelings.
+struct MakerRow
+{
+    std::int32_t cd = EmptyGasCode;
+    std::string name; // UTF-8
+    int kensu = 0;
+    double saikou = 0;
+    double saitei = 0;
+    double heikin = 0;
+};
+
+struct Report
+{
+    std::vector<MakerRow> MakerData; // at most one per maker slot, in the chosen order
+    EconomyTally Zentai;             // every pair counted for a registered maker
+};
+
+// The measurement rows of the report: the pairs, as display 2 lists them.
+inline std::vector<Measurement> KeisokuSet(const Logbook &book)
+{
+    return measurementPairs(book);
+}
+
+// One row per maker slot, in slot order, for each registered maker that has pairs. Every pair
+// counts: a fueling with no trip distance only leaves out the pair it ends, not the later ones.
+Report Shukei(const Logbook &book, std::span<const Measurement> keisoku);
+
+// Orders the maker rows by the chosen figure with the lists' exchange sort.
+void Narabekae(std::vector<MakerRow> &rows, const Options &options);
+
+// KeisokuSet, Shukei and Narabekae.
+Report report(const Logbook &book, const Options &options);
+
+// The grid: "燃料メーカー", "件数", "最高", "最低", "平均"; one line per maker row, then
+// "*** 全 体 ***" when there is any.
+GridText cells(const Report &report);
+
+} // namespace fenlo::bymaker

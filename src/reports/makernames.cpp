@@ -1,0 +1,24 @@
+#include "reports/makernames.h"
+
+#include "data/cp932.h"
+
+namespace fenlo {
+
+MakerNames::MakerNames(const Logbook &book)
+{
+    for (const Tmgas &g : book.MgasTable) {
+        if (g.used())
+            names_.emplace_back(g.cd, cp932ToUtf8(g.name));
+    }
+}
+
+const std::string &MakerNames::name(std::int32_t code) const
+{
+    for (const auto &[cd, name] : names_) {
+        if (cd == code)
+            return name;
+    }
+    return none_;
+}
+
+} // namespace fenlo

@@ -1,0 +1,49 @@
+#include "reports/bycategory.h"
+
+#include "bookbuilder.h"
+
+#include <gtest/gtest.h>
+
+using namespace fenlo;
+using fenlo::test::BookBuilder;
+using Cells = std::vector<std::string>;
+
+namespace {
+
+Cells line(const GridText &grid, int row)
+{
+    Cells cells;
+    for (int c = 0; c < grid.columns(); ++c)
+        cells.push_back(grid.cell(row, c));
+    return cells;
+}
+
+} // namespace
+
+TEST(ByCategory, DieselIsNotCounted)
+{
+    BookBuilder b;
+    b.fueling({.day = 1, .kubun = 3}).fueling({.day = 2, .kyori2 = 300, .ryou = 20, .nenpi = 15});
+    GridText grid = bycategory::cells(bycategory::report(b.book()));
+    EXPECT_EQ(grid.titles(), (Cells{"区分", "件数", "最高", "最低", "平均"}));
+    ASSERT_EQ(grid.rowCount(), 3);
+    EXPECT_EQ(line(grid, 0), (Cells{"レギュラー", "", "", "", ""}));
+    EXPECT_EQ(line(grid, 1), (Cells{"ハイオク", "", "", "", ""}));
+    EXPECT_EQ(line(grid, 2), (Cells{"*** 全 体 ***", "", "", "", ""}));
+}
+
+TEST(ByCategory, CountsByTheCategoryOfTheEarlierFueling)
+{
+    BookBuilder b;
+    b.fueling({.day = 1, .kubun = 2})
+        .fueling({.day = 2, .kyori2 = 300, .ryou = 20, .nenpi = 15, .kubun = 1})
+        .fueling({.day = 3, .kyori2 = 0, .kubun = 1}) // a gap: the scan goes on after it
+        .fueling({.day = 4, .kyori2 = 100, .ryou = 10, .nenpi = 10, .kubun = 1})
+        .fueling({.day = 5, .kyori2 = 330, .ryou = 30, .nenpi = 11, .kubun = 1});
+    bycategory::Report r = bycategory::report(b.book());
+    GridText grid = bycategory::cells(r);
+    EXPECT_EQ(line(grid, 0), (Cells{"レギュラー", "2", "11.0", "10.0", "10.8"})); // 430 / 40
+    EXPECT_EQ(line(grid, 1), (Cells{"ハイオク", "1", "15.0", "15.0", "15.0"}));
+    // 730 / 60 = 12.17, not the mean of the two averages.
+    EXPECT_EQ(line(grid, 2), (Cells{"*** 全 体 ***", "3", "15.0", "10.0", "12.2"}));
+}

@@ -1,0 +1,81 @@
+#include "reports/summary.h"
+
+#include "bookbuilder.h"
+
+#include <gtest/gtest.h>
+
+using namespace fenlo;
+using fenlo::test::BookBuilder;
+
+namespace {
+
+std::vector<std::string> line(const GridText &grid, int row)
+{
+    std::vector<std::string> cells;
+    for (int c = 0; c < grid.columns(); ++c)
+        cells.push_back(grid.cell(row, c));
+    return cells;
+}
+
+using Cells = std::vector<std::string>;
+
+} // namespace
+
+TEST(Summary, TotalsExtremesAndAveragesOfTwoFuelings)
+{
+    BookBuilder b;
+    b.fueling({.day = 1, .kyori2 = 300, .ryou = 25, .nenpi = 12.0, .kingaku = 3000})
+        .fueling({.day = 2, .kyori2 = 400, .ryou = 35, .nenpi = 11.4, .kingaku = 4000});
+    Summary s = GoukeiHyouji(b.book());
+    GridText panel = summaryCells(s);
+    EXPECT_EQ(panel.titles(), (Cells{"", "距離(km)", "給油量(L)", "金額", "燃費(km/L)"}));
+    ASSERT_EQ(panel.rowCount(), 4);
+    EXPECT_EQ(line(panel, 0), (Cells{"合計", "700.0", "60.0", "7000", "11.7"}));
+    EXPECT_EQ(line(panel, 1), (Cells{"最高", "400.0", "35.0", "4000", "12.0"}));
+    EXPECT_EQ(line(panel, 2), (Cells{"最低", "300.0", "25.0", "3000", "11.4"}));
+    EXPECT_EQ(line(panel, 3), (Cells{"平均", "350.0", "30.0", "3500", "11.7"}));
+    EXPECT_EQ(countCell(s), "2");
+}
+
+TEST(Summary, EmptyListShowsZeroWithoutDecimals)
+{
+    BookBuilder b;
+    Summary s = GoukeiHyouji(b.book());
+    GridText panel = summaryCells(s);
+    for (int r = 0; r < 4; ++r) {
+        for (int c = 1; c < 5; ++c)
+            EXPECT_EQ(panel.cell(r, c), "0");
+    }
+    EXPECT_EQ(countCell(s), "0");
+}
+
+TEST(Summary, AverageAmountRoundsTheHalfYenUpOnDisplay)
+{
+    BookBuilder b;
+    b.fueling({.day = 1, .kingaku = 500}).fueling({.day = 2, .kingaku = 501});
+    Summary s = GoukeiHyouji(b.book());
+    EXPECT_EQ(s.average.kingaku, Currency::fromRaw(5005000));
+    EXPECT_EQ(summaryCells(s).cell(3, 3), "501");
+}
+
+TEST(Summary, ZeroLitresGuardOnlyTheirOwnDivision)
+{
+    BookBuilder b;
+    b.fueling({.day = 1, .kyori2 = 0, .ryou = 0, .nenpi = 0})
+        .fueling({.day = 2, .kyori2 = 250, .ryou = 0, .nenpi = 10});
+    Summary s = GoukeiHyouji(b.book());
+    EXPECT_EQ(s.total.nenpi, 0);     // no litres at all
+    EXPECT_EQ(s.average.kyori, 125); // the zero trip counts in the average
+    EXPECT_EQ(s.lowest.kyori, 0);    // and in the lowest
+    EXPECT_EQ(s.average.nenpi, 5);
+    EXPECT_EQ(summaryCells(s).cell(0, 4), "0.0");
+}
+
+TEST(Summary, StopsAtTheFirstFreeSlot)
+{
+    BookBuilder b;
+    b.fueling({.kyori2 = 100});
+    b.book().NenpiTable[3].kyori2 = Currency::fromUnits(999); // stray figures after a gap
+    b.book().NenpiTable[3].nichiji = 40000;
+    EXPECT_EQ(GoukeiHyouji(b.book()).count, 1);
+}
