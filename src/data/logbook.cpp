@@ -1,25 +1,11 @@
 #include "data/logbook.h"
 
+#include "data/exchangesort.h"
+
 #include <algorithm>
 #include <utility>
 
 namespace fenlo {
-namespace {
-
-template<typename Table, typename Key>
-void exchangeSort(Table &table, Key key)
-{
-    auto first = table.begin();
-    auto last = table.end();
-    for (auto i = first; i != last; ++i) {
-        for (auto j = std::next(i); j != last; ++j) {
-            if (key(*i) > key(*j))
-                std::swap(*i, *j);
-        }
-    }
-}
-
-} // namespace
 
 void Logbook::DataClear()
 {
@@ -33,17 +19,17 @@ void Logbook::DataClear()
 
 void Logbook::SortGas()
 {
-    exchangeSort(MgasTable, [](const Tmgas &g) { return g.cd; });
+    exchangeSortByKey(MgasTable.slots(), [](const Tmgas &g) { return g.cd; });
 }
 
 void Logbook::SortNenpi()
 {
-    exchangeSort(NenpiTable, [](const Tnenpi3 &r) { return r.nichiji; });
+    exchangeSortByKey(NenpiTable.slots(), [](const Tnenpi3 &r) { return r.nichiji; });
 }
 
 void Logbook::SortMemo()
 {
-    exchangeSort(MemoTable, [](const TNmemo &m) { return m.date; });
+    exchangeSortByKey(MemoTable.slots(), [](const TNmemo &m) { return m.date; });
 }
 
 const std::string *Logbook::gasName(std::int32_t code) const

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 
 namespace fenlo {
@@ -63,6 +64,8 @@ public:
 
     T &operator[](int slot) { return items_.at(static_cast<std::size_t>(slot - 1)); }
     const T &operator[](int slot) const { return items_.at(static_cast<std::size_t>(slot - 1)); }
+
+    std::span<T> slots() { return items_; }
 
     auto begin() { return items_.begin(); }
     auto end() { return items_.end(); }

@@ -1,7 +1,7 @@
 #include "reports/bymaker.h"
 
 #include "data/cp932.h"
-#include "reports/exchangesort.h"
+#include "data/exchangesort.h"
 
 namespace fenlo::bymaker {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "data/cp932.h"
 #include "data/numformat.h"
-#include "reports/exchangesort.h"
+#include "data/exchangesort.h"
 #include "reports/makernames.h"
 
 #include <algorithm>

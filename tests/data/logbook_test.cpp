@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 using namespace fenlo;
 
 namespace {
@@ -93,4 +96,30 @@ TEST(Logbook, MakerLookupTreatsCode999AsFree)
     ASSERT_NE(book.gasName(12), nullptr);
     EXPECT_EQ(*book.gasName(12), "twelve");
     EXPECT_EQ(book.gasName(13), nullptr);
+}
+
+TEST(Logbook, SortingOnKeysLeavesExactlyTheOrderOfTheRecordByRecordExchangeSort)
+{
+    // The straightforward procedure, exchanging whole records.
+    auto reference = [](SlotTable<Tnenpi3, Logbook::NenpiSlots> &table) {
+        for (int i = 1; i < Logbook::NenpiSlots; ++i)
+            for (int j = i + 1; j <= Logbook::NenpiSlots; ++j)
+                if (table[i].nichiji > table[j].nichiji)
+                    std::swap(table[i], table[j]);
+    };
+    std::mt19937 rng(7);
+    for (int round = 0; round < 5; ++round) {
+        Logbook book;
+        int used = std::uniform_int_distribution<int>(0, 1000)(rng);
+        for (int i = 1; i <= used; ++i) {
+            // Few distinct dates, so equal keys are everywhere.
+            book.NenpiTable[i].nichiji = std::uniform_int_distribution<int>(0, 30)(rng);
+            book.NenpiTable[i].comment = std::to_string(i);
+        }
+        std::shuffle(book.NenpiTable.begin(), book.NenpiTable.end(), rng);
+        auto expected = book.NenpiTable;
+        reference(expected);
+        book.SortNenpi();
+        EXPECT_TRUE(book.NenpiTable == expected) << "round " << round;
+    }
 }
