@@ -31,7 +31,7 @@ struct Extent
     double highValue = std::numeric_limits<double>::lowest();
     std::size_t mostPoints = 0;
     bool hasBars = false;
-    bool barsFromAxisMinimum = false;
+    bool fromOrigin = false; // a bar series grows from a fixed origin value
     const TChartSeries *marked = nullptr; // a series with marks, for sizing the headroom
 
     bool empty() const { return mostPoints == 0; }
@@ -55,8 +55,7 @@ Extent measure(const ChartModel &chart, const std::vector<const TChartSeries *> 
             if (bar.UseYOrigin) {
                 e.lowValue = std::min(e.lowValue, bar.YOrigin);
                 e.highValue = std::max(e.highValue, bar.YOrigin);
-            } else {
-                e.barsFromAxisMinimum = true;
+                e.fromOrigin = true;
             }
         }
         if (s->Marks.Visible && !points.empty())
@@ -206,8 +205,9 @@ void CartesianBuilder::placeFrame(const QRectF &area)
     const int maxTicks = std::max(2, int(valueLength / spacing));
     values_ = e_.empty() ? niceScale(0, 1, maxTicks)
                          : niceScale(e_.lowValue, e_.highValue, maxTicks);
-    if (e_.barsFromAxisMinimum && !e_.empty() && e_.lowValue - values_.min < values_.step * 1e-6) {
-        // Bars rise from the axis minimum; the lowest one must not vanish.
+    if (!e_.fromOrigin && !e_.empty() && e_.lowValue - values_.min < values_.step * 1e-6) {
+        // Bars rise from the axis minimum and lines would lie on the floor: keep the lowest
+        // value clear of it.
         values_.min -= values_.step;
         extendScale(values_, values_.max);
     }

@@ -21,6 +21,36 @@ double squashOf(const TView3DOptions &view)
     return std::clamp(std::abs(std::sin(radians(view.Elevation))), 0.3, 1.0);
 }
 
+// Moves the boxes of each column apart from top to bottom, then lifts the column back in
+// when it ran out of the bottom of the room.
+std::vector<MarkShape> spreadColumns(std::vector<PendingMark> marks, double centreX,
+                                     const QRectF &room)
+{
+    std::vector<MarkShape> placed;
+    for (bool right : {true, false}) {
+        std::vector<MarkShape> column;
+        for (PendingMark &m : marks) {
+            if ((m.tip.x() >= centreX) == right)
+                column.push_back(m.shape);
+        }
+        std::stable_sort(column.begin(), column.end(), [](const auto &a, const auto &b) {
+            return a.box.top() < b.box.top();
+        });
+        double next = room.top();
+        for (MarkShape &m : column) {
+            m.box.moveTop(std::max(m.box.top(), next));
+            next = m.box.bottom() + 1;
+        }
+        double limit = room.bottom();
+        for (auto it = column.rbegin(); it != column.rend(); ++it) {
+            it->box.moveBottom(std::min(it->box.bottom(), limit));
+            limit = it->box.top() - 1;
+        }
+        placed.insert(placed.end(), column.begin(), column.end());
+    }
+    return placed;
+}
+
 } // namespace
 
 void layoutPie(const ChartModel &chart, const QRectF &area, ChartLayout &out)
@@ -51,7 +81,7 @@ void layoutPie(const ChartModel &chart, const QRectF &area, ChartLayout &out)
         }
     }
     const double arrow = series.Marks.Visible ? series.Marks.ArrowLength : 0;
-    const double floor = std::min(area.width(), area.height()) / 6;
+    const double floor = std::min(area.width(), area.height()) / 5;
     const double byWidth = (area.width() - 2 * (markWidth + arrow + 2)) / 2;
     const double byHeight =
         (area.height() - 2 * (markHeight + arrow + 2)) / (2 * squash + 2 * thicknessShare * tilt);
@@ -78,12 +108,12 @@ void layoutPie(const ChartModel &chart, const QRectF &area, ChartLayout &out)
             // Slices on the near side show their edge, so their arrows start from it.
             const double drop = s < 0 ? thickness : 0;
             const QPointF anchor = centre + QPointF(rx * c, -ry * s + drop);
-            const QPointF away(0, s >= 0 ? -1 : 1);
-            PendingMark mark = pendingMark(series, p, anchor, away);
-            // The arrow points outwards; the box sits beside its tip on the outer side.
-            mark.tip = anchor + QPointF(c, -s) * arrow;
+            PendingMark mark = pendingMark(series, p, anchor, QPointF(0, 1));
+            // Boxes stand in a column on either side of the pie, level with their slice.
+            const double column = rx + arrow + 4;
+            mark.tip = QPointF(centre.x() + (c >= 0 ? column : -column), anchor.y());
             QRectF box = mark.shape.box;
-            box.moveCenter(QPointF(box.center().x(), mark.tip.y()));
+            box.moveCenter(QPointF(box.center().x(), anchor.y()));
             if (c >= 0)
                 box.moveLeft(mark.tip.x());
             else
@@ -95,8 +125,7 @@ void layoutPie(const ChartModel &chart, const QRectF &area, ChartLayout &out)
     }
     out.pie = pie;
 
-    auto placed = placeMarks(std::move(marks), out.bounds);
-    out.marks.insert(out.marks.end(), placed.begin(), placed.end());
+    out.marks = spreadColumns(std::move(marks), centre.x(), area);
 }
 
 } // namespace fenlo
