@@ -85,17 +85,17 @@ void setUpMakerBars(ChartModel &chart, int makers)
     chart.Title.Text = QStringList{QStringLiteral(" ")};
     chart.Legend.LegendStyle = TLegendStyle::Series;
 
-    struct Spec
+    struct MakerSeries
     {
         const char16_t *title;
         QColor colour;
         double offset;
     };
-    const Spec specs[] = {{u"平均", QColor(0, 128, 0), 0},
+    const MakerSeries specs[] = {{u"平均", QColor(0, 128, 0), 0},
                           {u"最低", QColor(255, 0, 0), -2.1},
                           {u"最高", QColor(0, 0, 255), 2.4}};
     std::vector<THorizBarSeries *> series;
-    for (const Spec &spec : specs) {
+    for (const MakerSeries &spec : specs) {
         auto *s = chart.addSeries<THorizBarSeries>();
         s->Title = QString::fromUtf16(spec.title);
         s->SeriesColor = spec.colour;
