@@ -1,0 +1,74 @@
+#include "chart/chartseries.h"
+
+#include "chart/chartmodel.h"
+#include "data/error.h"
+#include "data/numformat.h"
+
+#include <algorithm>
+
+namespace fenlo {
+
+void TChartSeries::setActive(bool active)
+{
+    if (active_ == active)
+        return;
+    active_ = active;
+    changed();
+}
+
+void TChartSeries::ClearPoints()
+{
+    points_.clear();
+    changed();
+}
+
+void TChartSeries::AddPoint(double x, double y, const QString &label, const QColor &color)
+{
+    TChartPoint point{x, y, label, color};
+    auto at = points_.end();
+    if (positionValues().Order == TChartValueOrder::Ascending) {
+        // After any equal positions, so points added in order stay in that order.
+        at = std::upper_bound(points_.begin(), points_.end(), positionOf(point),
+                              [this](double position, const TChartPoint &p) {
+                                  return position < positionOf(p);
+                              });
+    }
+    points_.insert(at, std::move(point));
+    changed();
+}
+
+QColor TChartSeries::colorOf(const TChartPoint &point) const
+{
+    return point.color.isValid() ? point.color : SeriesColor;
+}
+
+QString TChartSeries::markText(const TChartPoint &point) const
+{
+    const QString value = QString::fromStdString(formatMask(markValueOf(point), ValueFormat));
+    if (Marks.Style == TSeriesMarksStyle::LabelValue)
+        return point.label + u' ' + value;
+    return value;
+}
+
+void TChartSeries::changed()
+{
+    owner_.seriesChanged();
+}
+
+void TPieSeries::AddSlice(double value, const QString &label, const QColor &color)
+{
+    AddPoint(double(points().size()), value, label, color);
+}
+
+void TPieSeries::setRotationAngle(int degrees)
+{
+    if (degrees < 0)
+        throw FenloError("円グラフの回転角度に負の値は指定できません");
+    const int angle = degrees % 360;
+    if (angle == rotation_)
+        return;
+    rotation_ = angle;
+    changed();
+}
+
+} // namespace fenlo
