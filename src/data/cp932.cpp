@@ -1,5 +1,6 @@
 #include "data/cp932.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 
@@ -25,6 +26,7 @@ public:
     template<typename OnBad>
     std::optional<std::string> run(std::string_view in, OnBad onBad)
     {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr); // a kept converter starts afresh
         std::string out;
         char *src = const_cast<char *>(in.data());
         size_t srcLeft = in.size();
@@ -57,7 +59,11 @@ private:
 
 std::string cp932ToUtf8(std::string_view cp932)
 {
-    Converter converter("UTF-8", "CP932");
+    // Plain ASCII reads the same in both; most numbers and many names are nothing else.
+    if (std::all_of(cp932.begin(), cp932.end(), [](char c) { return (c & 0x80) == 0; }))
+        return std::string(cp932);
+    // Opening a converter costs more than converting a line, so each thread keeps one.
+    thread_local Converter converter("UTF-8", "CP932");
     if (!converter.valid())
         return std::string(cp932);
     return *converter.run(cp932, [] { return std::optional<std::string>("\xEF\xBF\xBD"); });

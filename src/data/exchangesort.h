@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <utility>
 #include <vector>
@@ -27,12 +28,11 @@ template <typename T, typename Before> void exchangeSort(std::span<T> items, Bef
 // The same order for items that are costly to move, decided on their keys alone: the
 // exchanges run on (key, place) pairs and every item is moved once at the end. A run already in
 // order is left as it is, since the exchange sort never touches one.
-template <typename T, typename KeyOf> void exchangeSortByKey(std::span<T> items, KeyOf keyOf)
+template <typename T, typename KeyOf, typename Before = std::less<>>
+void exchangeSortByKey(std::span<T> items, KeyOf keyOf, Before before = {})
 {
-    auto ordered = std::is_sorted(items.begin(), items.end(), [&](const T &a, const T &b) {
-        return keyOf(a) < keyOf(b);
-    });
-    if (ordered)
+    auto keysBefore = [&](const T &a, const T &b) { return before(keyOf(a), keyOf(b)); };
+    if (std::is_sorted(items.begin(), items.end(), keysBefore))
         return;
     using Key = decltype(keyOf(items[0]));
     struct Keyed
@@ -43,7 +43,7 @@ template <typename T, typename KeyOf> void exchangeSortByKey(std::span<T> items,
     std::vector<Keyed> keyed(items.size());
     for (std::size_t i = 0; i < items.size(); ++i)
         keyed[i] = {keyOf(items[i]), static_cast<std::uint32_t>(i)};
-    exchangeSort(std::span(keyed), [](const Keyed &k, const Keyed &i) { return k.key < i.key; });
+    exchangeSort(std::span(keyed), [&](const Keyed &k, const Keyed &i) { return before(k.key, i.key); });
     std::vector<T> moved(std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()));
     for (std::size_t i = 0; i < items.size(); ++i)
         items[i] = std::move(moved[keyed[i].place]);

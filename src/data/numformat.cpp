@@ -111,7 +111,38 @@ std::string formatMask(double value, std::string_view mask)
 
 std::string formatMask(Currency value, std::string_view mask)
 {
-    return maskText(Decimal::fromScaled(value.raw(), 4), mask);
+    // A Currency is exact in decimal: rounding it at the mask's last digit is integer work.
+    Mask m = parseMask(mask);
+    int decimals = m.requiredDecimals + m.optionalDecimals;
+    if (decimals > 4)
+        return maskText(Decimal::fromScaled(value.raw(), 4), mask);
+    std::int64_t raw = value.raw();
+    unsigned __int128 magnitude = raw < 0 ? static_cast<unsigned __int128>(-(raw + 1)) + 1
+                                          : static_cast<unsigned __int128>(raw);
+    std::uint64_t unit = 1;
+    for (int i = decimals; i < 4; ++i)
+        unit *= 10;
+    auto rounded = static_cast<std::uint64_t>((magnitude + unit / 2) / unit);
+    std::uint64_t scale = 1;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+    std::string whole = std::to_string(rounded / scale);
+    if (whole == "0" && m.minIntegerDigits == 0)
+        whole.clear();
+    if (static_cast<int>(whole.size()) < m.minIntegerDigits)
+        whole.insert(0, static_cast<size_t>(m.minIntegerDigits) - whole.size(), '0');
+    std::string fraction;
+    if (decimals > 0) {
+        fraction = std::to_string(rounded % scale);
+        fraction.insert(0, static_cast<size_t>(decimals) - fraction.size(), '0');
+        while (static_cast<int>(fraction.size()) > m.requiredDecimals && fraction.back() == '0')
+            fraction.pop_back();
+    }
+    std::string out = raw < 0 && rounded != 0 ? "-" : "";
+    out += m.grouping ? group(whole) : whole;
+    if (!fraction.empty())
+        out += "." + fraction;
+    return out;
 }
 
 FenloError notFloatError(std::string_view cp932Text)

@@ -22,31 +22,14 @@ bool kept(const Measurement &r, const DisplayOptions &o)
     return true;
 }
 
-template <typename Key> struct Keyed
-{
-    Key key;
-    std::uint16_t place;
-};
-
-// Runs the exchange sort over (key, place) pairs rather than over the rows themselves, then
-// moves each row once to where it ended up.
+// The chosen pass of the exchange sort, on the rows' keys.
 template <typename KeyOf>
 void exchangeOrder(std::vector<Measurement> &table, KeyOf keyOf, bool descending)
 {
-    using Key = decltype(keyOf(table.front()));
-    std::vector<Keyed<Key>> keyed;
-    keyed.reserve(table.size());
-    for (std::size_t i = 0; i < table.size(); ++i)
-        keyed.push_back({keyOf(table[i]), static_cast<std::uint16_t>(i)});
     if (descending)
-        exchangeSort(std::span(keyed), [](const auto &k, const auto &i) { return k.key > i.key; });
+        exchangeSortByKey(std::span(table), keyOf, std::greater<>{});
     else
-        exchangeSort(std::span(keyed), [](const auto &k, const auto &i) { return k.key < i.key; });
-    std::vector<Measurement> ordered;
-    ordered.reserve(table.size());
-    for (const auto &k : keyed)
-        ordered.push_back(table[k.place]);
-    table = std::move(ordered);
+        exchangeSortByKey(std::span(table), keyOf, std::less<>{});
 }
 
 std::string dateCell(TDateTime nichiji)
