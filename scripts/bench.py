@@ -1,0 +1,112 @@
+#!/usr/bin/env python3
+"""Runs the benchmarks and prints each figure beside its floor, the ratio and the target;
+writes the same table to bench/RESULTS.md. Usage: scripts/bench.py BUILD_DIR"""
+import datetime
+import json
+import os
+import platform
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+build = sys.argv[1]
+root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+
+
+def medians(binary):
+    out = subprocess.run([os.path.join(build, "bench", binary), "--benchmark_format=json",
+                          "--benchmark_repetitions=5", "--benchmark_report_aggregates_only=true"],
+                         check=True, capture_output=True, text=True, env=env).stdout
+    result = {}
+    for b in json.loads(out)["benchmarks"]:
+        if b.get("aggregate_name") == "median":
+            scale = {"ns": 1e-3, "us": 1.0, "ms": 1e3}[b["time_unit"]]
+            result[b["run_name"]] = b["real_time"] * scale  # microseconds
+    return result
+
+
+def start_up(command, runs=15):
+    times, rss = [], []
+    for _ in range(runs):
+        start = time.perf_counter()
+        proc = subprocess.Popen(command, env=dict(env, FENLO_QUIT_AFTER_FIRST_PAINT="1"),
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        _, status, usage = os.wait4(proc.pid, 0)
+        times.append((time.perf_counter() - start) * 1e3)
+        rss.append(usage.ru_maxrss / 1024.0)
+        if status != 0:
+            raise SystemExit(f"{command[0]} exited with {status}")
+    return statistics.median(times), statistics.median(rss)
+
+
+rows = []  # (figure, value, unit, floor, target text, met)
+
+
+def add(figure, value, unit, floor=None, limit=None, ratio_limit=None):
+    ratio = value / floor if floor else None
+    met = (limit is None or value <= limit) and (ratio_limit is None or ratio <= ratio_limit)
+    target = " and ".join(t for t in [f"≤ {limit:g} {unit}" if limit is not None else "",
+                                      f"≤ {ratio_limit:g} × floor" if ratio_limit else ""] if t)
+    rows.append((figure, value, unit, floor, ratio, target or "—",
+                 "yes" if met else "NO" if target else ""))
+
+
+core = medians("fenlo_core_bench")
+add("load, full logbook", core["BM_Load"], "µs", core["BM_LoadFloor"], 1000, 10)
+add("save without the final sync", core["BM_SaveNoSync"], "µs", core["BM_SaveFloor"], 1000, 10)
+add("save with the sync (the disk's cost)", core["BM_SaveWithSync/iterations:50"], "µs")
+for name, label in [("BM_SortNenpi", "SortNenpi, reversed"), ("BM_SortMemo", "SortMemo, reversed"),
+                    ("BM_SortGas", "SortGas, reversed")]:
+    add(label, core[name], "µs")
+
+reports = medians("fenlo_report_bench")
+for name, value in sorted(reports.items()):
+    label = name.replace("BM_", "").replace("Display1", "display 1").replace("Display2", "display 2")
+    add(f"report: {label}", value, "µs", None, 2000)
+
+charts = medians("fenlo_chart_bench")
+for name, value in sorted(charts.items()):
+    add(f"chart 800×600: {name.replace('BM_Chart', '')}", value, "µs", None, 8000)
+
+with tempfile.TemporaryDirectory() as home:
+    env["XDG_CONFIG_HOME"] = home
+    full = os.path.join(home, "full.fnl")
+    subprocess.run([os.path.join(build, "bench", "fenlo_core_bench"),
+                    "--benchmark_filter=BM_Load$", "--benchmark_min_time=0.01"],
+                   check=True, capture_output=True, env=env)
+    full = os.path.join(tempfile.gettempdir(), "fenlo-bench-full.fnl")
+    bare_ms, bare_rss = start_up([os.path.join(build, "bench", "fenlo_bare_window")])
+    app_ms, app_rss = start_up([os.path.join(build, "src", "app", "fenlo"), full])
+add("start-up to first frame, full logbook", app_ms * 1e3, "µs", bare_ms * 1e3, None, 1.3)
+add("resident memory at start-up", app_rss, "MiB", bare_rss, None, 1.3)
+
+cpu = next((l.split(":", 1)[1].strip() for l in open("/proc/cpuinfo") if l.startswith("model name")),
+           platform.processor())
+lines = [
+    "# Benchmark results",
+    "",
+    f"Machine: {cpu}, {os.cpu_count()} cores, {platform.system()} {platform.release()}.  ",
+    f"Date: {datetime.date.today().isoformat()}. Medians of 5 repetitions (start-up: of 15 runs, "
+    "offscreen platform). Made by `./fenlo bench`.",
+    "",
+    "| figure | value | floor | ratio | target | met |",
+    "|---|---:|---:|---:|---|---|",
+]
+
+
+def shown(v, unit):
+    if unit == "µs" and v >= 1000:
+        return f"{v / 1000:.2f} ms"
+    return f"{v:.1f} {unit}" if unit == "MiB" else f"{v:.0f} µs" if v >= 10 else f"{v:.2f} µs"
+
+
+for figure, value, unit, floor, ratio, target, met in rows:
+    lines.append(f"| {figure} | {shown(value, unit)} | {shown(floor, unit) if floor else ''} | "
+                 f"{f'{ratio:.2f}' if ratio else ''} | {target} | {met} |")
+text = "\n".join(lines) + "\n"
+print(text)
+with open(os.path.join(root, "bench", "RESULTS.md"), "w") as f:
+    f.write(text)
