@@ -17,10 +17,10 @@ FocusColors checkBoxColors()
 } // namespace
 
 TCheckBoxR::TCheckBoxR(const QString &text, QWidget *parent)
-    : QCheckBox(text, parent),
-      m_field(this, Surface::Button, checkBoxColors(),
-              {[this](bool next) { return focusNextPrevChild(next); },
-               [this] { Q_EMIT pressEnter(); }, {}})
+    : QCheckBox(text, parent), m_field(this, Surface::Button, checkBoxColors(),
+                                       {[this](bool next) { return focusNextPrevChild(next); },
+                                        [this] { Q_EMIT pressEnter(); },
+                                        {}})
 {
     // A check box has no text to move through: the arrows and F2 keep their usual meaning.
     m_field.CKeyUp = false;

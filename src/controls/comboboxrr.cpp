@@ -11,8 +11,7 @@ TComboBoxRR::TComboBoxRR(QWidget *parent)
       m_field(this, Surface::Field, FocusColors::standard(),
               {[this](bool next) { return focusNextPrevChild(next); },
                [this] { Q_EMIT pressEnter(); }, [this](KeyDown *key) { Q_EMIT keyDown(key); }})
-{
-}
+{}
 
 // Only reached while the list is closed: an open list takes the keys itself.
 void TComboBoxRR::keyPressEvent(QKeyEvent *event)

@@ -12,9 +12,15 @@ const QChar separator = QLatin1Char(',');
 // QLineEdit's own maximum length, which stands for "no limit".
 constexpr int unlimitedLength = 32767;
 
-bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
-QString withoutSeparators(QString text) { return text.remove(separator); }
+QString withoutSeparators(QString text)
+{
+    return text.remove(separator);
+}
 
 // Groups the integer digits by thousands; a sign and any decimals are left as they are.
 QString groupThousands(const QString &value)
@@ -38,9 +44,15 @@ TEditNN::TEditNN(QWidget *parent)
     updateInputHints();
 }
 
-QString TEditNN::Text() const { return withoutSeparators(text()); }
+QString TEditNN::Text() const
+{
+    return withoutSeparators(text());
+}
 
-void TEditNN::setText(const QString &value) { setDisplayed(m_comma ? groupThousands(value) : value); }
+void TEditNN::setText(const QString &value)
+{
+    setDisplayed(m_comma ? groupThousands(value) : value);
+}
 
 void TEditNN::setDecimal(bool on)
 {
@@ -54,7 +66,10 @@ void TEditNN::setMinus(bool on)
     updateInputHints();
 }
 
-void TEditNN::CommaFormat() { setDisplayed(groupThousands(text())); }
+void TEditNN::CommaFormat()
+{
+    setDisplayed(groupThousands(text()));
+}
 
 bool TEditNN::swallowCharacter(QKeyEvent *event)
 {

@@ -4,7 +4,6 @@ namespace fenlo {
 
 TEditRR::TEditRR(QWidget *parent)
     : FieldLineEdit(Qt::AlignLeft, FieldBehaviour::CaretAfterF2::AtStart, parent)
-{
-}
+{}
 
 } // namespace fenlo

@@ -4,7 +4,10 @@
 
 namespace fenlo {
 
-TEditYYMMDD::TEditYYMMDD(QWidget *parent) : TEditNN(parent) { setMaxLength(2); }
+TEditYYMMDD::TEditYYMMDD(QWidget *parent) : TEditNN(parent)
+{
+    setMaxLength(2);
+}
 
 void TEditYYMMDD::setYMDmm(TEditYYMMDD *month)
 {

@@ -63,7 +63,6 @@ public:
     void applyColors();
 
 private:
-
     QWidget *m_owner;
     Surface m_surface;
     FocusColors m_colors;

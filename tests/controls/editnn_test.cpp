@@ -178,7 +178,7 @@ private Q_SLOTS:
     void leadingZerosGoWhenAnIntegerFieldIsLeft()
     {
         const QList<std::pair<QString, QString>> cases = {
-            {u"0"_s, u"0"_s},   {u"0005"_s, u"5"_s}, {u"000"_s, u"0"_s}, {u"70"_s, u"70"_s},
+            {u"0"_s, u"0"_s},     {u"0005"_s, u"5"_s}, {u"000"_s, u"0"_s},  {u"70"_s, u"70"_s},
             {u"-007"_s, u"-7"_s}, {u"-"_s, QString()}, {u"-000"_s, u"0"_s}, {QString(), QString()}};
         for (const auto &[before, after] : cases) {
             signedField->setText(before);

@@ -30,7 +30,10 @@ public:
     }
 };
 
-inline QWidget *focused() { return QApplication::focusWidget(); }
+inline QWidget *focused()
+{
+    return QApplication::focusWidget();
+}
 
 // Keys go where the user's keys would: to the widget with the focus. Characters beyond ASCII
 // (kana, kanji, emoji) arrive as key events carrying the character, as from a keyboard layout.
