@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStylePainter>
 
 namespace fenlo {
 
@@ -39,6 +40,22 @@ void TComboBoxRR::focusOutEvent(QFocusEvent *event)
     QComboBox::focusOutEvent(event);
     if (left)
         Q_EMIT exited();
+}
+
+// The style shades a drop-down list's face as a button, which would wash the focus colour out;
+// the text area gets the field's colour as it is, like an edit.
+void TComboBoxRR::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    if (!isEditable()) {
+        const QRect textArea = style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                       QStyle::SC_ComboBoxEditField, this);
+        painter.fillRect(textArea, palette().color(QPalette::Base));
+    }
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
 } // namespace fenlo

@@ -25,15 +25,16 @@ void paintSurface(QWidget *widget, Surface surface, const QColor &background, co
 {
     QPalette palette = widget->palette();
     if (surface == Surface::Field) {
-        // A drop-down list paints its face with the button roles, an edit with the base roles.
+        // An edit paints its text area with the base roles, a drop-down list its label with the
+        // button text role.
         palette.setColor(QPalette::Base, background);
         palette.setColor(QPalette::Button, background);
         palette.setColor(QPalette::Text, text);
         palette.setColor(QPalette::ButtonText, text);
     } else {
         widget->setAutoFillBackground(true);
-        palette.setColor(QPalette::Window, background);
-        palette.setColor(QPalette::WindowText, text);
+        palette.setColor(widget->backgroundRole(), background);
+        palette.setColor(widget->foregroundRole(), text);
     }
     widget->setPalette(palette);
 }

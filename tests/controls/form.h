@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QImage>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -29,6 +30,18 @@ public:
         return QTest::qWaitForWindowActive(this);
     }
 };
+
+// Whether at least a third of the widget, as drawn, has the colour: what the user sees rather
+// than what its palette says.
+inline bool drawnIn(QWidget *widget, const QColor &colour)
+{
+    const QImage image = widget->grab().toImage();
+    qsizetype matching = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            matching += image.pixelColor(x, y).rgb() == colour.rgb();
+    return matching * 3 >= qsizetype(image.width()) * image.height();
+}
 
 inline QWidget *focused()
 {
