@@ -9,7 +9,7 @@ const QChar point = QLatin1Char('.');
 const QChar minus = QLatin1Char('-');
 const QChar separator = QLatin1Char(',');
 
-// QLineEdit's own maximum length, which stands for "no limit".
+// The default length limit, which stands for "no limit".
 constexpr int unlimitedLength = 32767;
 
 bool isDigit(QChar c)

@@ -1,7 +1,5 @@
 #include "controls/fieldlineedit.h"
 
-#include "controls/cp932validator.h"
-
 #include <QFocusEvent>
 #include <QKeyEvent>
 
@@ -13,11 +11,21 @@ FieldLineEdit::FieldLineEdit(Qt::Alignment alignment, FieldBehaviour::CaretAfter
       m_field(this, Surface::Field, FocusColors::standard(),
               {[this](bool next) { return focusNextPrevChild(next); },
                [this] { Q_EMIT pressEnter(); }, [this](KeyDown *key) { Q_EMIT keyDown(key); }}),
-      m_caretAfterF2(caret)
+      m_validator(new FieldValidator(this)), m_caretAfterF2(caret)
 {
     setAlignment(alignment | Qt::AlignVCenter);
-    setValidator(new Cp932Validator(this));
+    setValidator(m_validator);
     connect(this, &QLineEdit::textChanged, this, [this] { textHasChanged(); });
+}
+
+int FieldLineEdit::maxLength() const
+{
+    return m_validator->maxLength();
+}
+
+void FieldLineEdit::setMaxLength(int length)
+{
+    m_validator->setMaxLength(length);
 }
 
 void FieldLineEdit::keyPressEvent(QKeyEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/fieldbehaviour.h"
+#include "controls/fieldvalidator.h"
 
 #include <QLineEdit>
 
@@ -30,6 +31,12 @@ public:
     void setFcsfntColor(const QColor &c) { m_field.setColor(&FocusColors::fcsfntColor, c); }
     void setFcsnotColor(const QColor &c) { m_field.setColor(&FocusColors::fcsnotColor, c); }
     void setFcsnotfntColor(const QColor &c) { m_field.setColor(&FocusColors::fcsnotfntColor, c); }
+
+    // The most characters the user can type or paste, counted as the user sees them. Unlike
+    // QLineEdit's own limit (which these hide), a longer value set by the program is shown
+    // whole, so a stored value is never cut short by opening it for editing.
+    int maxLength() const;
+    void setMaxLength(int length);
 
     // The displayed text at the moment the field was last entered.
     const QString &oldText() const { return m_oldText; }
@@ -62,6 +69,7 @@ protected:
 
 private:
     FieldBehaviour m_field;
+    FieldValidator *m_validator;
     FieldBehaviour::CaretAfterF2 m_caretAfterF2;
     QString m_oldText;
 };

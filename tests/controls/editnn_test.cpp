@@ -131,6 +131,22 @@ private Q_SLOTS:
         QCOMPARE(amount->Text(), QString());
     }
 
+    void theLengthLimitBindsTheUserButNeverCutsAStoredValue()
+    {
+        enter(amount);
+        type(u"123456"_s);
+        QCOMPARE(amount->Text(), u"12345"_s);
+        amount->setText(QString());
+        paste(u"123456"_s);
+        QCOMPARE(amount->Text(), QString());
+
+        amount->setText(u"123456"_s);
+        QCOMPARE(amount->Text(), u"123456"_s);
+        amount->setComma(true);
+        amount->setText(u"12345"_s);
+        QCOMPARE(amount->text(), u"12,345"_s);
+    }
+
     void thePointInAnIntegerFieldAppendsThreeZeros()
     {
         enter(amount);
