@@ -1,0 +1,34 @@
+#pragma once
+
+#include "controls/fieldbehaviour.h"
+
+#include <QCheckBox>
+
+namespace fenlo {
+
+// The program's check box: Enter moves on like in the other fields, and it turns green with
+// yellow text while it has the focus, so the focus is plain to see on a check box too.
+class TCheckBoxR : public QCheckBox
+{
+    Q_OBJECT
+public:
+    explicit TCheckBoxR(const QString &text = QString(), QWidget *parent = nullptr);
+
+    bool RetNext() const { return m_field.RetNext; }
+    void setRetNext(bool on) { m_field.RetNext = on; }
+
+Q_SIGNALS:
+    void entered();
+    void exited();
+    void pressEnter();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    FieldBehaviour m_field;
+};
+
+} // namespace fenlo

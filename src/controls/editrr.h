@@ -1,0 +1,17 @@
+#pragma once
+
+#include "controls/fieldlineedit.h"
+
+namespace fenlo {
+
+// The program's text field (names, comments, memos): no filtering beyond what the logbook can
+// store, with the shared navigation and focus colours. The length limit counts characters as
+// the user sees them.
+class TEditRR : public FieldLineEdit
+{
+    Q_OBJECT
+public:
+    explicit TEditRR(QWidget *parent = nullptr);
+};
+
+} // namespace fenlo

@@ -1,0 +1,122 @@
+#include "controls/fieldbehaviour.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QWidget>
+
+namespace fenlo {
+namespace {
+
+bool isEnter(const QKeyEvent *event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+// Alt with an arrow belongs to the widget (it opens a combo box's list).
+bool isAltAlone(const QKeyEvent *event)
+{
+    return (event->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
+}
+
+// A change of window activation or a popup does not move the user out of the field.
+bool isWindowActivation(const QFocusEvent *event)
+{
+    return event->reason() == Qt::ActiveWindowFocusReason ||
+           event->reason() == Qt::PopupFocusReason;
+}
+
+void toggleSelection(QLineEdit *edit, FieldBehaviour::CaretAfterF2 caret)
+{
+    if (edit->selectedText().size() != edit->text().size()) {
+        edit->selectAll();
+    } else if (caret == FieldBehaviour::CaretAfterF2::AtEnd) {
+        edit->deselect();
+        edit->end(false);
+    } else {
+        edit->setCursorPosition(edit->hasSelectedText() ? edit->selectionStart()
+                                                        : edit->cursorPosition());
+        edit->deselect();
+    }
+}
+
+} // namespace
+
+FieldBehaviour::FieldBehaviour(QWidget *owner, Surface surface, FocusColors colors, Hooks hooks)
+    : m_owner(owner), m_surface(surface), m_colors(std::move(colors)), m_hooks(std::move(hooks))
+{
+    applyColors();
+}
+
+void FieldBehaviour::setColors(const FocusColors &colors)
+{
+    m_colors = colors;
+    applyColors();
+}
+
+void FieldBehaviour::setColor(QColor FocusColors::*which, const QColor &color)
+{
+    m_colors.*which = color;
+    applyColors();
+}
+
+bool FieldBehaviour::handleKey(QKeyEvent *event, QLineEdit *editPart, CaretAfterF2 caret)
+{
+    const int key = event->key();
+    if (!isAltAlone(event)) {
+        if (key == Qt::Key_Up && CKeyUp) {
+            m_hooks.focusNextPrev(false);
+            return true;
+        }
+        if (key == Qt::Key_Down && CKeyDown) {
+            m_hooks.focusNextPrev(true);
+            return true;
+        }
+    }
+    if (key == Qt::Key_F2) {
+        if (editPart)
+            toggleSelection(editPart, caret);
+        return true;
+    }
+    if (m_hooks.keyDown) {
+        KeyDown offered{event};
+        m_hooks.keyDown(&offered);
+        if (offered.consumed)
+            return true;
+    }
+    if (isEnter(event)) {
+        if (RetNext)
+            m_hooks.focusNextPrev(true);
+        else
+            m_hooks.pressEnter();
+        return true;
+    }
+    return false;
+}
+
+bool FieldBehaviour::entering()
+{
+    if (m_entered)
+        return false;
+    m_entered = true;
+    applyColors();
+    return true;
+}
+
+bool FieldBehaviour::leaving(const QFocusEvent *event)
+{
+    if (!m_entered || isWindowActivation(event))
+        return false;
+    m_entered = false;
+    return true;
+}
+
+void FieldBehaviour::applyColors()
+{
+    if (m_entered)
+        paintSurface(m_owner, m_surface, m_colors.fcsColor, m_colors.fcsfntColor);
+    else
+        paintSurface(m_owner, m_surface, m_colors.fcsnotColor, m_colors.fcsnotfntColor);
+}
+
+} // namespace fenlo

@@ -1,0 +1,12 @@
+#include "controls/fieldvalidator.h"
+
+#include "controls/qtext.h"
+
+namespace fenlo {
+
+QValidator::State FieldValidator::validate(QString &input, int &) const
+{
+    return input.size() <= m_maxLength && fitsCp932(input) ? Acceptable : Invalid;
+}
+
+} // namespace fenlo

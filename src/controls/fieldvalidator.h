@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QValidator>
+
+namespace fenlo {
+
+// Refuses any edit by the user that would make the field longer than its limit or put a
+// character into it that the logbook cannot store, whether typed, pasted or composed by the
+// input method; the field keeps its previous text. Text set by the program is never cut.
+class FieldValidator : public QValidator
+{
+    Q_OBJECT
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &pos) const override;
+
+    int maxLength() const { return m_maxLength; }
+    void setMaxLength(int length) { m_maxLength = length; }
+
+private:
+    int m_maxLength = 32767; // as QLineEdit: no practical limit
+};
+
+} // namespace fenlo

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QStatusBar>
+
+class QLabel;
+
+namespace fenlo {
+
+// A status bar with one panel spanning it, whose text is set as a whole.
+class TStatusBarT : public QStatusBar
+{
+    Q_OBJECT
+public:
+    explicit TStatusBarT(QWidget *parent = nullptr);
+
+    const QString &Text() const { return m_text; }
+    void setText(const QString &text);
+
+private:
+    QString m_text;
+    QLabel *m_panel;
+};
+
+} // namespace fenlo
