@@ -1,0 +1,45 @@
+#pragma once
+
+#include "data/datetime.h"
+
+#include <QObject>
+
+#include <optional>
+
+namespace fenlo {
+
+class TEditYYMMDD;
+struct KeyDown;
+
+// The year, month and day fields of a form working as one date: a one- or two-digit year is
+// completed when the year field is left, the left and right arrows step between the parts
+// when the caret stands at the edge (or the text is selected or empty), and the three
+// texts name one date.
+class DateFields : public QObject
+{
+    Q_OBJECT
+
+public:
+    DateFields(TEditYYMMDD *year, TEditYYMMDD *month, TEditYYMMDD *day, QObject *parent);
+
+    // "yyyy", "mm" and "dd" of the date, with leading zeros.
+    void show(TDateTime date);
+    void clear();
+    bool anyEmpty() const;
+    // The date-time of the three fields and the hour; nullopt when the fields do not name a
+    // calendar day (or the hour is outside 0 to 23).
+    std::optional<TDateTime> dateTime(int hour = 0) const;
+
+    TEditYYMMDD *year() const { return year_; }
+    TEditYYMMDD *month() const { return month_; }
+    TEditYYMMDD *day() const { return day_; }
+
+private:
+    void arrowKey(TEditYYMMDD *field, KeyDown *key);
+
+    TEditYYMMDD *year_;
+    TEditYYMMDD *month_;
+    TEditYYMMDD *day_;
+};
+
+} // namespace fenlo
