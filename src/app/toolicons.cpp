@@ -1,6 +1,10 @@
 #include "app/toolicons.h"
 
+#include <QApplication>
 #include <QFont>
+#include <QIconEngine>
+#include <QStyle>
+#include <QStyleOption>
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
@@ -215,33 +219,55 @@ QPixmap render(const Glyph &glyph, int size)
     return pixmap;
 }
 
+// Paints a glyph at the size asked for, when it is asked for: start-up draws only the few
+// pixmaps the tool bar shows, and every screen density gets a sharp one.
+class GlyphIconEngine : public QIconEngine
+{
+public:
+    explicit GlyphIconEngine(Glyph glyph) : glyph_(std::move(glyph)) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size() * painter->device()->devicePixelRatio(),
+                                         mode, state));
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
+    {
+        const int side = qMin(size.width(), size.height());
+        QPixmap normal = render(glyph_, side);
+        if (mode != QIcon::Disabled)
+            return normal;
+        QStyleOption option;
+        return QApplication::style()->generatedIconPixmap(QIcon::Disabled, normal, &option);
+    }
+
+    QIconEngine *clone() const override { return new GlyphIconEngine(glyph_); }
+
+private:
+    Glyph glyph_;
+};
+
 } // namespace
 
 QIcon toolIcon(const QString &name)
 {
     static const QHash<QString, Glyph> all = glyphs();
-    QIcon icon;
     auto it = all.constFind(name);
     if (it == all.constEnd())
-        return icon;
-    for (int size : {16, 24, 32, 48})
-        icon.addPixmap(render(*it, size));
-    return icon;
+        return QIcon();
+    return QIcon(new GlyphIconEngine(*it));
 }
 
 QIcon programIcon()
 {
-    Glyph tile = [](QPainter &p) {
+    return QIcon(new GlyphIconEngine([](QPainter &p) {
         p.setPen(Qt::NoPen);
         p.setBrush(Green);
         p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3, 3);
         p.translate(1, 0.5);
         pump(p, QColor(250, 250, 250));
-    };
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addPixmap(render(tile, size));
-    return icon;
+    }));
 }
 
 } // namespace fenlo
