@@ -48,10 +48,11 @@ TFrmAbort::TFrmAbort(QWidget *parent) : QDialog(parent)
     version->setAlignment(Qt::AlignCenter);
 
     auto *heading = new QHBoxLayout;
+    heading->setSpacing(6);
     heading->addWidget(icon, 0, Qt::AlignTop);
     heading->addWidget(title, 1);
     auto *panelLayout = new QVBoxLayout(panel);
-    panelLayout->setContentsMargins(10, 10, 10, 10);
+    panelLayout->setContentsMargins(6, 8, 6, 8);
     panelLayout->addLayout(heading);
     panelLayout->addStretch(1);
     panelLayout->addWidget(version);
