@@ -70,7 +70,10 @@ TFrmAbort::TFrmAbort(QWidget *parent) : QDialog(parent)
     layout->addWidget(Button1, 0, Qt::AlignHCenter);
 }
 
-void TFrmAbort::Button1Click() { accept(); }
+void TFrmAbort::Button1Click()
+{
+    accept();
+}
 
 void TFrmAbort::showEvent(QShowEvent *event)
 {

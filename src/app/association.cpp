@@ -25,7 +25,10 @@ QString readText(const QString &path)
     return QString::fromUtf8(file.readAll());
 }
 
-bool isGroupHeader(const QString &line) { return line.trimmed().startsWith(QLatin1Char('[')); }
+bool isGroupHeader(const QString &line)
+{
+    return line.trimmed().startsWith(QLatin1Char('['));
+}
 
 // Runs a desktop database tool when it is installed; a tool that fails is reported, since
 // the files alone may not make the desktop notice the new type.

@@ -31,9 +31,8 @@ void makeFolderFor(const QString &path)
 bool needsQuotes(const QString &argument)
 {
     static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
-    return argument.isEmpty() ||
-           std::any_of(argument.begin(), argument.end(),
-                       [](QChar c) { return reserved.contains(c); });
+    return argument.isEmpty() || std::any_of(argument.begin(), argument.end(),
+                                             [](QChar c) { return reserved.contains(c); });
 }
 
 // The escapes of a desktop entry's string values, applied before the Exec quoting is read.
@@ -109,11 +108,12 @@ void writeProgramIcons(const QString &hicolorDir)
 {
     const QIcon icon = programIcon();
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        const QString path = QStringLiteral("%1/%2x%2/apps/%3.png").arg(hicolorDir).arg(size).arg(IconName);
+        const QString path =
+            QStringLiteral("%1/%2x%2/apps/%3.png").arg(hicolorDir).arg(size).arg(IconName);
         makeFolderFor(path);
         QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) ||
-            !icon.pixmap(size, size).save(&file, "PNG") || !file.commit())
+        if (!file.open(QIODevice::WriteOnly) || !icon.pixmap(size, size).save(&file, "PNG") ||
+            !file.commit())
             cannotWrite(path);
     }
 }

@@ -27,7 +27,8 @@ THelpWindow::THelpWindow(QWidget *parent) : QMainWindow(parent), browser_(new QT
     auto *bar = addToolBar(QStringLiteral("ヘルプ"));
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    QAction *contents = bar->addAction(QStringLiteral("目次(&C)"), this, &THelpWindow::showContents);
+    QAction *contents =
+        bar->addAction(QStringLiteral("目次(&C)"), this, &THelpWindow::showContents);
     contents->setObjectName(QStringLiteral("HelpContents"));
     QAction *back = bar->addAction(QStringLiteral("戻る(&B)"), browser_, &QTextBrowser::backward);
     back->setObjectName(QStringLiteral("HelpBack"));
@@ -45,9 +46,15 @@ THelpWindow::THelpWindow(QWidget *parent) : QMainWindow(parent), browser_(new QT
     });
 }
 
-void THelpWindow::showContents() { browser_->setSource(helpContentsUrl()); }
+void THelpWindow::showContents()
+{
+    browser_->setSource(helpContentsUrl());
+}
 
-QUrl helpContentsUrl() { return QUrl(QStringLiteral("qrc:/help/Fenlo.html")); }
+QUrl helpContentsUrl()
+{
+    return QUrl(QStringLiteral("qrc:/help/Fenlo.html"));
+}
 
 THelpWindow *showHelpContents(QWidget *parent)
 {

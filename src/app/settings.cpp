@@ -83,8 +83,9 @@ void writePlacement(const QString &path, const Placement &placement)
     ini.endGroup();
     ini.sync();
     if (ini.status() != QSettings::NoError)
-        throw FenloError(
-            QStringLiteral("設定ファイル %1 に書き込めません").arg(QDir::toNativeSeparators(path)).toStdString());
+        throw FenloError(QStringLiteral("設定ファイル %1 に書き込めません")
+                             .arg(QDir::toNativeSeparators(path))
+                             .toStdString());
 }
 
 QRect keepOnScreen(const QRect &frame, const QList<QRect> &screens)
@@ -95,11 +96,10 @@ QRect keepOnScreen(const QRect &frame, const QList<QRect> &screens)
         if (graspable(frame, screen))
             return frame;
     const QPoint centre = frame.center();
-    const QRect target = *std::min_element(screens.begin(), screens.end(),
-                                           [&](const QRect &a, const QRect &b) {
-                                               return distanceSquared(centre, a) <
-                                                      distanceSquared(centre, b);
-                                           });
+    const QRect target =
+        *std::min_element(screens.begin(), screens.end(), [&](const QRect &a, const QRect &b) {
+            return distanceSquared(centre, a) < distanceSquared(centre, b);
+        });
     QRect moved(frame.topLeft(), frame.size().boundedTo(target.size()));
     moved.moveLeft(std::clamp(moved.left(), target.left(), target.right() + 1 - moved.width()));
     moved.moveTop(std::clamp(moved.top(), target.top(), target.bottom() + 1 - moved.height()));

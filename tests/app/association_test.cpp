@@ -46,7 +46,10 @@ public:
     TempDir dir;
 };
 
-QString text(const std::string &path) { return QString::fromStdString(readBytes(path)); }
+QString text(const std::string &path)
+{
+    return QString::fromStdString(readBytes(path));
+}
 
 void triggerAssociation()
 {
@@ -94,15 +97,16 @@ private Q_SLOTS:
         QVERIFY(entry.contains(QStringLiteral("\nIcon=fenlo\n")));
 
         for (int size : {16, 48, 256}) {
-            const QImage icon(QString::fromStdString(
-                home.data(QStringLiteral("icons/hicolor/%1x%1/apps/fenlo.png").arg(size).toStdString())));
+            const QImage icon(QString::fromStdString(home.data(
+                QStringLiteral("icons/hicolor/%1x%1/apps/fenlo.png").arg(size).toStdString())));
             QCOMPARE(icon.size(), QSize(size, size));
         }
         QCOMPARE(text(home.config("mimeapps.list")),
                  QStringLiteral("[Default Applications]\napplication/x-fenlo=fenlo.desktop\n"));
 
         if (!QStandardPaths::findExecutable(QStringLiteral("update-mime-database")).isEmpty())
-            QVERIFY(text(home.data("mime/globs2")).contains(QStringLiteral("application/x-fenlo:*.fnl")));
+            QVERIFY(text(home.data("mime/globs2"))
+                        .contains(QStringLiteral("application/x-fenlo:*.fnl")));
     }
 
     void theDesktopToolsFindFenloAsTheDefault()
@@ -119,10 +123,12 @@ private Q_SLOTS:
         QCOMPARE(QString::fromUtf8(query.readAllStandardOutput()).trimmed(),
                  QStringLiteral("fenlo.desktop"));
 
-        const QString validate = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+        const QString validate =
+            QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
         if (!validate.isEmpty()) {
             QProcess check;
-            check.start(validate, {QString::fromStdString(home.data("applications/fenlo.desktop"))});
+            check.start(validate,
+                        {QString::fromStdString(home.data("applications/fenlo.desktop"))});
             QVERIFY(check.waitForFinished(30000));
             QVERIFY2(check.exitCode() == 0, check.readAllStandardOutput().constData());
         }
@@ -151,8 +157,8 @@ private Q_SLOTS:
         const QString id = QStringLiteral("fenlo.desktop");
         QCOMPARE(withDefaultApplication(QString(), mime, id),
                  QStringLiteral("[Default Applications]\napplication/x-fenlo=fenlo.desktop\n"));
-        QCOMPARE(withDefaultApplication(QStringLiteral("[Added Associations]\ntext/plain=a.desktop;\n"),
-                                        mime, id),
+        QCOMPARE(withDefaultApplication(
+                     QStringLiteral("[Added Associations]\ntext/plain=a.desktop;\n"), mime, id),
                  QStringLiteral("[Added Associations]\ntext/plain=a.desktop;\n\n"
                                 "[Default Applications]\napplication/x-fenlo=fenlo.desktop\n"));
         QCOMPARE(withDefaultApplication(QStringLiteral("[Default Applications]\n"
@@ -175,13 +181,16 @@ private Q_SLOTS:
     {
         using desktop::execArgument;
         QCOMPARE(execArgument(QStringLiteral("/usr/bin/fenlo")), QStringLiteral("/usr/bin/fenlo"));
-        QCOMPARE(execArgument(QStringLiteral("/home/a b/fenlo")), QStringLiteral("\"/home/a b/fenlo\""));
+        QCOMPARE(execArgument(QStringLiteral("/home/a b/fenlo")),
+                 QStringLiteral("\"/home/a b/fenlo\""));
         // Inside quotes ", `, $ and \ are escaped, and the backslash once more for the file format.
         QCOMPARE(execArgument(QStringLiteral("/x/$HOME\"`;\\/fenlo")),
                  QStringLiteral("\"/x/\\\\$HOME\\\\\"\\\\`;\\\\\\\\/fenlo\""));
         // A percent sign would otherwise be read as a field code.
-        QCOMPARE(execArgument(QStringLiteral("/opt/100%f/fenlo")), QStringLiteral("/opt/100%%f/fenlo"));
-        QCOMPARE(execArgument(QStringLiteral("/opt/ふぇんろ/fenlo")), QStringLiteral("/opt/ふぇんろ/fenlo"));
+        QCOMPARE(execArgument(QStringLiteral("/opt/100%f/fenlo")),
+                 QStringLiteral("/opt/100%%f/fenlo"));
+        QCOMPARE(execArgument(QStringLiteral("/opt/ふぇんろ/fenlo")),
+                 QStringLiteral("/opt/ふぇんろ/fenlo"));
     }
 };
 
