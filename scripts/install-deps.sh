@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-ipafont-mincho
     xvfb xauth x11-utils imagemagick
+    shared-mime-info desktop-file-utils xdg-utils
     python3
 )
 # The fuzz targets need clang and its libFuzzer runtime.

@@ -1,7 +1,11 @@
 #include "app/frame.h"
 
+#include "app/about.h"
+#include "app/association.h"
 #include "app/filechooser.h"
+#include "app/helpwindow.h"
 #include "app/prompter.h"
+#include "app/settings.h"
 #include "app/statusbarp.h"
 #include "app/toolicons.h"
 #include "controls/qtext.h"
@@ -94,7 +98,7 @@ void TFrmFenloMenu::buildMenus()
     file->addSeparator();
     file->addAction(make("N7", "旧データの読み込み(&L)", nullptr, nullptr));
     file->addSeparator();
-    file->addAction(make("D1", "データの関連付け(&D)", nullptr, nullptr));
+    file->addAction(make("D1", "データの関連付け(&D)", nullptr, &F::D1Click));
     file->addSeparator();
     file->addAction(make("MIFEnd", "終了(&X)", "終了", &F::MIFEndClick));
 
@@ -121,9 +125,9 @@ void TFrmFenloMenu::buildMenus()
     window->addAction(make("ArrangeIcon1", "アイコンの整列(&A)", nullptr, &F::ArrangeIcon1Click));
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-    help->addAction(make("Contents1", "ヘルプ(&H)", nullptr, nullptr));
+    help->addAction(make("Contents1", "ヘルプ(&H)", nullptr, &F::Contents1Click));
     help->addSeparator();
-    help->addAction(make("About1", "バージョン情報(&A)", nullptr, nullptr));
+    help->addAction(make("About1", "バージョン情報(&A)", nullptr, &F::About1Click));
 }
 
 void TFrmFenloMenu::buildToolBar()
@@ -214,7 +218,12 @@ void TFrmFenloMenu::FormShow()
     DataClear();
     if (!arguments_.isEmpty() && !arguments_.constFirst().isEmpty())
         DataLoad(arguments_.constFirst());
+    IniLoad();
 }
+
+void TFrmFenloMenu::IniLoad() { restorePlacement(*this); }
+
+void TFrmFenloMenu::IniSave() { savePlacement(*this); }
 
 int TFrmFenloMenu::ColorBits() const
 {
@@ -375,6 +384,12 @@ void TFrmFenloMenu::MIFNewClick()
 
 void TFrmFenloMenu::MIFEndClick() { close(); }
 
+void TFrmFenloMenu::D1Click() { offerFileAssociation(); }
+
+void TFrmFenloMenu::Contents1Click() { showHelpContents(this); }
+
+void TFrmFenloMenu::About1Click() { showVersionDialog(this); }
+
 void TFrmFenloMenu::Cascade1Click() { mdiArea_->cascadeSubWindows(); }
 
 void TFrmFenloMenu::ArrangeIcon1Click()
@@ -403,6 +418,8 @@ void TFrmFenloMenu::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    // A placement that cannot be saved is reported, but never keeps the program open.
+    Prompter::guarded([this] { IniSave(); });
     event->accept();
 }
 

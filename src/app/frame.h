@@ -62,6 +62,9 @@ public Q_SLOTS:
     void MIFEndClick();
     void Cascade1Click();
     void ArrangeIcon1Click();
+    void D1Click();
+    void Contents1Click();
+    void About1Click();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -70,6 +73,9 @@ protected:
 
 private:
     void FormShow();
+    // The frame's size and position, restored at the first show and saved when it closes.
+    void IniLoad();
+    void IniSave();
     // The question before discarding unsaved changes; false when the command must stop.
     bool savePrompt();
     std::optional<QString> chooseSavePath();

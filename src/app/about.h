@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+
+namespace fenlo {
+
+// The version dialog "バージョン情報": the program icon, its title and version, and OK.
+class TFrmAbort : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TFrmAbort(QWidget *parent = nullptr);
+
+    QPushButton *Button1;
+
+public Q_SLOTS:
+    void Button1Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+};
+
+// Shows the version dialog modally.
+void showVersionDialog(QWidget *parent);
+
+} // namespace fenlo
