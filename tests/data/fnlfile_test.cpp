@@ -192,6 +192,22 @@ TEST(FnlRoundTrip, RandomLogbooksAreWrittenAgainByteIdentically)
     }
 }
 
+TEST(FnlRoundTrip, ADateWithMoreDigitsThanTheFileKeepsIsRoundedOnceAndThenStable)
+{
+    std::vector<std::string> lines = splitLines(serializeLogbook(sampleBook()));
+    lines[51] = "45090.80000000001"; // 16 significant digits, as another program may write
+    MemorySource source(join(lines));
+    Logbook first;
+    ASSERT_EQ(parseLogbook(first, source), LoadResult::Loaded);
+    std::string saved = serializeLogbook(first);
+    EXPECT_EQ(splitLines(saved)[51], "45090.8");
+    MemorySource again(saved);
+    Logbook second;
+    ASSERT_EQ(parseLogbook(second, again), LoadResult::Loaded);
+    EXPECT_EQ(serializeLogbook(second), saved);
+    EXPECT_EQ(formatDate(second.NenpiTable[2].nichiji), formatDate(first.NenpiTable[2].nichiji));
+}
+
 TEST(FnlRead, SortsRecordsThatAreOutOfOrderInTheFile)
 {
     std::vector<std::string> lines = splitLines(serializeLogbook(sampleBook()));
