@@ -62,6 +62,9 @@ public Q_SLOTS:
     void MIFEndClick();
     void Cascade1Click();
     void ArrangeIcon1Click();
+    void MIShameiINClick();
+    void MIgasINClick();
+    void MImemoClick();
 
 protected:
     void showEvent(QShowEvent *event) override;
