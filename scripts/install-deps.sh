@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-ipafont-mincho
-    xvfb xauth x11-utils imagemagick
+    xvfb xauth x11-utils imagemagick xdotool
     shared-mime-info desktop-file-utils xdg-utils
     python3
 )

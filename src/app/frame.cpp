@@ -103,11 +103,11 @@ void TFrmFenloMenu::buildMenus()
     file->addAction(make("MIFEnd", "終了(&X)", "終了", &F::MIFEndClick));
 
     QMenu *input = menuBar()->addMenu(QStringLiteral("入力処理(&N)"));
-    input->addAction(make("MIShameiIN", "車名登録(&S)", "車名登録", nullptr));
-    input->addAction(make("MIgasIN", "燃料メーカー登録(&G)", "燃料メーカー登録", nullptr));
+    input->addAction(make("MIShameiIN", "車名登録(&S)", "車名登録", &F::MIShameiINClick));
+    input->addAction(make("MIgasIN", "燃料メーカー登録(&G)", "燃料メーカー登録", &F::MIgasINClick));
     input->addSeparator();
     input->addAction(make("MIdataIN", "給油データ入力(&K)", "給油データ入力", nullptr));
-    input->addAction(make("MImemo", "メモ登録(&M)", "メモ登録", nullptr));
+    input->addAction(make("MImemo", "メモ登録(&M)", "メモ登録", &F::MImemoClick));
 
     QMenu *output = menuBar()->addMenu(QStringLiteral("出力処理(&S)"));
     output->addAction(make("MIOut1", "入力データ表示１(&1)", "入力データ表示１", nullptr));

@@ -65,6 +65,9 @@ public Q_SLOTS:
     void D1Click();
     void Contents1Click();
     void About1Click();
+    void MIShameiINClick();
+    void MIgasINClick();
+    void MImemoClick();
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -12,9 +12,7 @@ DateFields::DateFields(TEditYYMMDD *year, TEditYYMMDD *month, TEditYYMMDD *day, 
     : QObject(parent), year_(year), month_(month), day_(day)
 {
     // The field has already dropped its leading zeros when this runs.
-    connect(year_, &TEditYYMMDD::exited, this, [this] {
-        year_->setText(QString::fromStdString(completeYearText(year_->text().toStdString())));
-    });
+    connect(year_, &TEditYYMMDD::exited, this, &DateFields::completeYear);
     for (TEditYYMMDD *field : {year_, month_, day_})
         connect(field, &TEditYYMMDD::keyDown, this,
                 [this, field](KeyDown *key) { arrowKey(field, key); });
@@ -52,6 +50,11 @@ void DateFields::show(TDateTime date)
     year_->setText(QStringLiteral("%1").arg(p->year, 4, 10, QLatin1Char('0')));
     month_->setText(QStringLiteral("%1").arg(p->month, 2, 10, QLatin1Char('0')));
     day_->setText(QStringLiteral("%1").arg(p->day, 2, 10, QLatin1Char('0')));
+}
+
+void DateFields::completeYear()
+{
+    year_->setText(QString::fromStdString(completeYearText(year_->text().toStdString())));
 }
 
 void DateFields::clear()

@@ -26,6 +26,9 @@ public:
     void show(TDateTime date);
     void clear();
     bool anyEmpty() const;
+    // Completes a one- or two-digit year as leaving the year field does; a form registering
+    // while the year field still has the focus calls it, since that field was never left.
+    void completeYear();
     // The date-time of the three fields and the hour; nullopt when the fields do not name a
     // calendar day (or the hour is outside 0 to 23).
     std::optional<TDateTime> dateTime(int hour = 0) const;

@@ -2,10 +2,11 @@
 
 #include "app/frame.h"
 #include "app/prompter.h"
+#include "controls/qtext.h"
+#include "data/error.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
@@ -17,23 +18,23 @@ bool mayDiscardEdits(bool inputChanged)
     return !inputChanged || Prompter::confirm(QStringLiteral("データを登録せずに終了しますか？"));
 }
 
-EntryDialog::EntryDialog(QWidget *parent)
-    : QDialog(parent), BtnTouroku(new QPushButton(QStringLiteral("登録(&T)"), this)),
-      BtnCancel(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ(&C)"), this)), popup_(new QMenu(this))
+std::string storedText(const QString &text)
 {
+    std::optional<std::string> bytes = fromQ(text);
+    if (!bytes)
+        throw FenloError("この文字は登録できません: " + text.toStdString());
+    return *bytes;
+}
+
+EntryDialog::EntryDialog(QWidget *parent)
+    : QDialog(parent),
+      buttons_(this, {QStringLiteral("登録(&T)"), QStringLiteral("キャンセル(&C)")},
+               [this] { Prompter::guarded([this] { SBtnTourokuClick(); }); },
+               [this] { SBtnCancelClick(); })
+{
+    BtnTouroku = buttons_.BtnTouroku;
+    BtnCancel = buttons_.BtnCancel;
     setModal(true);
-    BtnTouroku->setObjectName(QStringLiteral("BtnTouroku"));
-    BtnTouroku->setToolTip(QStringLiteral("変更したデータを登録します"));
-    BtnTouroku->setAutoDefault(false);
-    BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
-    BtnCancel->setToolTip(QStringLiteral("登録せずにこのフォームを閉じます"));
-    BtnCancel->setAutoDefault(false);
-    auto registerValues = [this] { Prompter::guarded([this] { SBtnTourokuClick(); }); };
-    connect(BtnTouroku, &QPushButton::clicked, this, registerValues);
-    connect(BtnCancel, &QPushButton::clicked, this, [this] { SBtnCancelClick(); });
-    popup_->addAction(QStringLiteral("登録(&T)"), this, registerValues);
-    popup_->addSeparator();
-    popup_->addAction(QStringLiteral("キャンセル(&C)"), this, [this] { SBtnCancelClick(); });
 }
 
 Logbook &EntryDialog::book() { return FrmFenloMenu->book(); }
@@ -54,6 +55,15 @@ void EntryDialog::finishRegistration()
 {
     InputChanged = false;
     accept();
+}
+
+void EntryDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return; // the window system showing it again is not a new use of the dialog
+    FormShow();
+    InputChanged = false;
 }
 
 void EntryDialog::keyPressEvent(QKeyEvent *event)
@@ -78,6 +88,9 @@ void EntryDialog::closeEvent(QCloseEvent *event)
     QDialog::done(QDialog::Rejected);
 }
 
-void EntryDialog::contextMenuEvent(QContextMenuEvent *event) { popup_->exec(event->globalPos()); }
+void EntryDialog::contextMenuEvent(QContextMenuEvent *event)
+{
+    buttons_.popup->exec(event->globalPos());
+}
 
 } // namespace fenlo

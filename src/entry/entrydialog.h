@@ -1,8 +1,11 @@
 #pragma once
 
+#include "entry/registerbuttons.h"
+
 #include <QDialog>
 
-class QMenu;
+#include <string>
+
 class QPushButton;
 
 namespace fenlo {
@@ -30,24 +33,34 @@ protected:
     static Logbook &book();
     // top-left := the frame's top-left + the list window's top-left + offset.
     void placeBeside(QWidget *listWindow, int offset);
+    // The row of the two buttons, for the bottom of the dialog's layout.
+    QWidget *buttonPanel() { return buttons_.panel(this); }
     // The edited flag follows every change of these signals' senders.
     void markChanged() { InputChanged = true; }
+    // Fills the fields each time the dialog is shown; the edited flag is cleared afterwards,
+    // so filling does not count as an edit.
+    virtual void FormShow() {}
     // Stores the values; false keeps the dialog open.
     virtual void SBtnTourokuClick() = 0;
     void SBtnCancelClick() { close(); }
     // Ends the dialog after a successful registration.
     void finishRegistration();
 
+    void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void reject() override { close(); }
 
 private:
-    QMenu *popup_;
+    RegisterButtons buttons_;
 };
 
 // The question of every editor before unregistered edits are dropped; true to drop them.
 bool mayDiscardEdits(bool inputChanged);
+
+// The text of a field as the logbook stores it. The fields refuse characters the logbook
+// cannot hold, so a failure here is an error of the program, reported rather than stored.
+std::string storedText(const QString &text);
 
 } // namespace fenlo

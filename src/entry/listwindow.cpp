@@ -25,6 +25,24 @@ ListWindow::ListWindow(const QString &caption, QWidget *parent)
 
 Logbook &ListWindow::book() { return FrmFenloMenu->book(); }
 
+ListWindow::ButtonTexts ListWindow::sidePanelTexts(const QString &menuAdd)
+{
+    return {QStringLiteral("追加(T)"),  QStringLiteral("新しいデータを追加します"),
+            QStringLiteral("変更(&H)"), QStringLiteral("カーソルのある行のデータを変更します"),
+            QStringLiteral("削除(&D)"), QStringLiteral("カーソルのある行のデータを削除します"),
+            QStringLiteral("終了(&E)"), QStringLiteral("このフォームを閉じます"),
+            menuAdd};
+}
+
+void ListWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (formShown_)
+        return;
+    Prompter::guarded([this] { FormShow(); });
+    formShown_ = true;
+}
+
 QWidget *ListWindow::outerWindow()
 {
     auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());

@@ -25,6 +25,9 @@ public:
         QString menuAdd; // the pop-up menu's caption of "add" (one list spaces it)
     };
     enum class ButtonPlacement { Top, Right };
+    // The texts of the lists with their buttons on the right (makers, memos); `menuAdd` is the
+    // pop-up menu's caption of "add".
+    static ButtonTexts sidePanelTexts(const QString &menuAdd);
 
     // The window's outer frame inside the MDI area (itself when not inside one).
     QWidget *outerWindow();
@@ -40,6 +43,12 @@ protected:
     void buildLayout(ButtonPlacement placement, const ButtonTexts &texts, QWidget *bottom = nullptr);
 
     static Logbook &book();
+
+    // Fills the window when it is first shown (not again when it comes back from being
+    // minimised); `formShown()` is false until this has run.
+    virtual void FormShow() {}
+    bool formShown() const { return formShown_; }
+    void showEvent(QShowEvent *event) override;
 
     virtual void SBtnTuikaClick() = 0;
     virtual void SBtnHenkouClick() = 0;
@@ -60,6 +69,7 @@ private:
 
     StringGrid *grid_;
     QMenu *popup_ = nullptr;
+    bool formShown_ = false;
 };
 
 } // namespace fenlo

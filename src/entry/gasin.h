@@ -1,0 +1,33 @@
+#pragma once
+
+#include "entry/listwindow.h"
+
+#include <QPointer>
+
+namespace fenlo {
+
+// The fuel makers: all 20 slots of the maker table, row k showing slot k, with add, change
+// and delete. A maker's code never changes, and a maker that a fueling names cannot go.
+class TFrmGasIn : public ListWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TFrmGasIn(QWidget *parent = nullptr);
+
+protected:
+    void FormShow() override;
+    void SBtnTuikaClick() override;
+    void SBtnHenkouClick() override;
+    void SBtnDelClick() override;
+
+private:
+    void GasHyouji();
+    // Opens the maker dialog in this mode for this slot number and waits until it is closed.
+    void runDialog(const QString &mode, int gasNo);
+    bool inUse(int code) const;
+};
+
+inline QPointer<TFrmGasIn> FrmGasIn;
+
+} // namespace fenlo
