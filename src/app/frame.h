@@ -51,6 +51,8 @@ public:
     QWidget *showChild(const QString &name, const std::function<QWidget *()> &create);
     // Asks every MDI child, first to last, to close; each may refuse.
     void closeAllChildren();
+    // Closes a child window together with its frame in the MDI area.
+    static void closeChild(QWidget *child);
 
     QAction *action(const QString &name) const;
 
@@ -68,6 +70,8 @@ public Q_SLOTS:
     void MIShameiINClick();
     void MIgasINClick();
     void MImemoClick();
+    void MITextOutClick();
+    void N7Click();
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -83,7 +83,10 @@ Prompter::Answer MessageBoxPrompter::ask(const Box &box)
         buttons = QMessageBox::Yes | QMessageBox::No;
     else if (box.buttons == Buttons::YesOnly)
         buttons = QMessageBox::Yes;
-    QMessageBox message(icon, applicationTitle(), box.text, buttons, QApplication::activeWindow());
+    // The program's texts break lines with a lone CR, which Qt does not show as a break.
+    QString text = box.text;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox message(icon, applicationTitle(), text, buttons, QApplication::activeWindow());
     if (QAbstractButton *yes = message.button(QMessageBox::Yes))
         yes->setText(QStringLiteral("はい(&Y)"));
     if (QAbstractButton *no = message.button(QMessageBox::No))

@@ -49,7 +49,7 @@ QWidget *ListWindow::outerWindow()
     return frame ? static_cast<QWidget *>(frame) : this;
 }
 
-void ListWindow::closeWindow() { outerWindow()->close(); }
+void ListWindow::closeWindow() { TFrmFenloMenu::closeChild(this); }
 
 void ListWindow::run(void (ListWindow::*handler)())
 {

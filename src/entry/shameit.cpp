@@ -68,11 +68,7 @@ void TFrmShameiT::SBtnTourokuClick()
 
 void TFrmShameiT::SBtnCancelClick()
 {
-    auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
-    if (frame)
-        frame->close();
-    else
-        close();
+    TFrmFenloMenu::closeChild(this);
 }
 
 void TFrmShameiT::closeEvent(QCloseEvent *event)
