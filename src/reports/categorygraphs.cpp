@@ -60,6 +60,7 @@ TFrmKbnirGK::TFrmKbnirGK(QWidget *caller, const bycategory::Report &report)
                          QStringLiteral("Series2"),
                          QStringLiteral("Pie"),
                          LightYellow,
+                         Qt::white,
                          QColor(0, 0, 0),
                          QPoint(28, 8),
                          7,

@@ -62,8 +62,8 @@ void CountPieGraph::setUpChart(const Look &look)
     Chart1->AllowZoom = false;
     Chart1->AllowPanning = TPanningMode::None;
     Chart1->Gradient.Visible = true;
-    Chart1->Gradient.StartColor = Qt::white;
-    Chart1->Gradient.EndColor = look.gradientBottom;
+    Chart1->Gradient.StartColor = look.gradientStart;
+    Chart1->Gradient.EndColor = look.gradientEnd;
     Chart1->Gradient.Direction = TGradientDirection::TopBottom;
     Chart1->BackWall.Brush.Style = Qt::NoBrush;
     Chart1->BackWall.Pen.Visible = false;

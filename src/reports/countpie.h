@@ -34,7 +34,9 @@ public:
         Frame frame;
         QString seriesName;
         QString pieValuesName;
-        QColor gradientBottom; // blends from white at the top edge
+        // The start colour lies at the bottom edge, the end colour at the top.
+        QColor gradientStart;
+        QColor gradientEnd;
         std::optional<QColor> markLineColour;
         QPoint closeButtonAt;
         int trackBarTop;

@@ -74,6 +74,7 @@ TFrmMbnirGK::TFrmMbnirGK(QWidget *caller, const bymaker::Report &report)
                           QStringLiteral("ＭＳ ゴシック"), 13},
                          QStringLiteral("Series1"),
                          QStringLiteral("円"),
+                         Qt::white,
                          QColor(255, 157, 111),
                          std::nullopt,
                          QPoint(19, 10),

@@ -5,7 +5,6 @@
 #include <QButtonGroup>
 #include <QFrame>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -101,13 +100,12 @@ QWidget *PagedGraph::buildRadioGroup(QWidget *panel)
     box->setObjectName(QStringLiteral("RadioGroup1"));
     box->setToolTip(QStringLiteral("グラフの種類を選択してください"));
     box->setGeometry(158, 5, 221, 32);
-    auto *row = new QHBoxLayout(box);
-    row->setContentsMargins(6, 0, 6, 0);
     const QString items[] = {QStringLiteral("棒"), QStringLiteral("リボン"), QStringLiteral("面")};
     for (int i = 0; i < 3; ++i) {
         auto *item = new QRadioButton(items[i], box);
+        // Three columns under the caption, as the box is only just tall enough for one line.
+        item->setGeometry(8 + 71 * i, 14, 68, 16);
         RadioGroup1->addButton(item, i);
-        row->addWidget(item);
     }
     RadioGroup1->button(0)->setChecked(true);
     connect(RadioGroup1, &QButtonGroup::idClicked, this, &PagedGraph::RadioGroup1Click);

@@ -323,6 +323,9 @@ void GraphsTest::categoryPieHasRegularRedAndPremiumBlue()
     QCOMPARE(labelsOf(pie), QStringList{QStringLiteral("ハイオク")});
     QCOMPARE(pie.points().front().color, QColor(0, 0, 255));
     QCOMPARE(pie.Marks.Arrow.Color, QColor(0, 0, 0));
+    // Light yellow at the bottom edge, white at the top.
+    QCOMPARE(premiumOnly.chart()->Gradient.StartColor, QColor(255, 255, 128));
+    QCOMPARE(premiumOnly.chart()->Gradient.EndColor, QColor(Qt::white));
 
     report.KubunData[0].kensu = 3;
     TFrmKbnirGK both(nullptr, report);
