@@ -36,12 +36,14 @@ std::vector<CountSlice> categorySlices(const bycategory::Report &report)
 
 TFrmKbnirGN::TFrmKbnirGN(QWidget *caller, const bycategory::Report &report)
     : EconomyBarsGraph(caller,
-                       Look{{QStringLiteral("区分別燃費グラフ"), QSize(433, 380),
-                             QStringLiteral("ＭＳ ゴシック"), 13},
-                            LightYellow,
-                            true,
-                            33,
-                            true},
+                       Look{.frame = {.caption = QStringLiteral("区分別燃費グラフ"),
+                                      .size = QSize(433, 380),
+                                      .fontFace = QStringLiteral("ＭＳ ゴシック"),
+                                      .fontPixels = 13,
+                                      .minimiseButton = true},
+                            .gradientLeft = LightYellow,
+                            .hintOnGroup = true,
+                            .closeButtonLeft = 33},
                        categoryBars(report), EconomyFigure::Average)
 {
     setObjectName(QStringLiteral("FrmKbnirGN"));
@@ -55,16 +57,18 @@ void TFrmKbnirGN::showFor(QWidget *caller, const bycategory::Report &report)
 
 TFrmKbnirGK::TFrmKbnirGK(QWidget *caller, const bycategory::Report &report)
     : CountPieGraph(caller,
-                    Look{{QStringLiteral("区分別給油件数グラフ"), QSize(465, 295),
-                          QStringLiteral("ＭＳ ゴシック"), 13},
-                         QStringLiteral("Series2"),
-                         QStringLiteral("Pie"),
-                         LightYellow,
-                         Qt::white,
-                         QColor(0, 0, 0),
-                         QPoint(28, 8),
-                         7,
-                         true},
+                    Look{.frame = {.caption = QStringLiteral("区分別給油件数グラフ"),
+                                   .size = QSize(465, 295),
+                                   .fontFace = QStringLiteral("ＭＳ ゴシック"),
+                                   .fontPixels = 13,
+                                   .minimiseButton = true},
+                         .seriesName = QStringLiteral("Series2"),
+                         .pieValuesName = QStringLiteral("Pie"),
+                         .gradientStart = LightYellow,
+                         .gradientEnd = Qt::white,
+                         .markLineColour = QColor(0, 0, 0),
+                         .closeButtonAt = QPoint(28, 8),
+                         .trackBarTop = 7},
                     categorySlices(report))
 {
     setObjectName(QStringLiteral("FrmKbnirGK"));

@@ -23,8 +23,6 @@ CountPieGraph::CountPieGraph(QWidget *caller, const Look &look, std::vector<Coun
     : GraphWindow(caller, look.frame), slices_(std::move(slices)), CheckBox1(nullptr),
       TrackBar1(nullptr), Timer1(new QTimer(this))
 {
-    if (look.minimiseButton)
-        setWindowFlag(Qt::WindowMinimizeButtonHint);
     setUpChart(look);
     limitSize(QSize(400, 230));
 

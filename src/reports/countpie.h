@@ -40,7 +40,6 @@ public:
         std::optional<QColor> markLineColour;
         QPoint closeButtonAt;
         int trackBarTop;
-        bool minimiseButton;
     };
 
     CountPieGraph(QWidget *caller, const Look &look, std::vector<CountSlice> slices);

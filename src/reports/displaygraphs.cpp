@@ -25,15 +25,17 @@ PageRows displayPageRows(std::span<const Measurement> rows)
 
 TFrmOut1G::TFrmOut1G(QWidget *caller, std::span<const Measurement> rows)
     : PagedGraph(caller,
-                 Look{{QStringLiteral("入力データ表示1グラフ"), QSize(430, 313),
-                       QStringLiteral("ＭＳ ゴシック"), 13},
-                      RowsPerPage,
-                      QColor(128, 255, 128),
-                      QColor(255, 128, 128),
-                      QColor(0, 0, 255),
-                      true,
-                      true,
-                      10},
+                 Look{.frame = {.caption = QStringLiteral("入力データ表示1グラフ"),
+                                .size = QSize(430, 313),
+                                .fontFace = QStringLiteral("ＭＳ ゴシック"),
+                                .fontPixels = 13},
+                      .perPage = RowsPerPage,
+                      .gradientBottom = QColor(128, 255, 128),
+                      .bottomWall = QColor(255, 128, 128),
+                      .pointColour = QColor(0, 0, 255),
+                      .valueFormatOnAll = true,
+                      .chartInLoweredPanel = true,
+                      .closeButtonTop = 10},
                  displayPageRows(rows))
 {
     setObjectName(QStringLiteral("FrmOut1G"));
@@ -47,15 +49,17 @@ void TFrmOut1G::showFor(QWidget *caller, std::span<const Measurement> rows)
 
 TFrmOut2G::TFrmOut2G(QWidget *caller, std::span<const Measurement> rows)
     : PagedGraph(caller,
-                 Look{{QStringLiteral("入力データ表示2グラフ"), QSize(429, 312),
-                       QStringLiteral("ＭＳ Ｐゴシック"), 12},
-                      RowsPerPage,
-                      QColor(196, 196, 255),
-                      QColor(0, 0, 128),
-                      QColor(255, 0, 0),
-                      true,
-                      false,
-                      10},
+                 Look{.frame = {.caption = QStringLiteral("入力データ表示2グラフ"),
+                                .size = QSize(429, 312),
+                                .fontFace = QStringLiteral("ＭＳ Ｐゴシック"),
+                                .fontPixels = 12},
+                      .perPage = RowsPerPage,
+                      .gradientBottom = QColor(196, 196, 255),
+                      .bottomWall = QColor(0, 0, 128),
+                      .pointColour = QColor(255, 0, 0),
+                      .valueFormatOnAll = true,
+                      .chartInLoweredPanel = false,
+                      .closeButtonTop = 10},
                  displayPageRows(rows))
 {
     setObjectName(QStringLiteral("FrmOut2G"));

@@ -23,8 +23,6 @@ EconomyBarsGraph::EconomyBarsGraph(QWidget *caller, const Look &look, std::vecto
                                    EconomyFigure initial)
     : GraphWindow(caller, look.frame), rows_(std::move(rows)), initial_(initial)
 {
-    if (look.minimiseButton)
-        setWindowFlag(Qt::WindowMinimizeButtonHint);
     setUpChart(look);
     limitSize(QSize(400, 230));
 

@@ -38,7 +38,6 @@ public:
         QColor gradientLeft; // blends to white at the right edge
         bool hintOnGroup;    // else the hint sits on the first check box only
         int closeButtonLeft;
-        bool minimiseButton;
     };
 
     EconomyBarsGraph(QWidget *caller, const Look &look, std::vector<EconomyBar> rows,

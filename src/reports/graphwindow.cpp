@@ -40,6 +40,7 @@ GraphWindow::GraphWindow(QWidget *caller, const Frame &frame)
     setFont(formFont(frame.fontFace, frame.fontPixels));
     setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
+    setWindowFlag(Qt::WindowMinimizeButtonHint, frame.minimiseButton);
     Chart1->setObjectName(QStringLiteral("Chart1"));
     resize(frame.size);
 }

@@ -28,6 +28,7 @@ protected:
         QSize size;
         QString fontFace;
         int fontPixels;
+        bool minimiseButton = false; // the border icons of a normal window
     };
     GraphWindow(QWidget *caller, const Frame &frame);
 

@@ -51,12 +51,13 @@ std::vector<CountSlice> makerSlices(const bymaker::Report &report)
 
 TFrmMbnirGN::TFrmMbnirGN(QWidget *caller, const bymaker::Report &report, bymaker::MakerOrder order)
     : EconomyBarsGraph(caller,
-                       Look{{QStringLiteral("燃料メーカー別燃費グラフ"), QSize(433, 380),
-                             QStringLiteral("ＭＳ ゴシック"), 13},
-                            QColor(255, 172, 132),
-                            false,
-                            26,
-                            false},
+                       Look{.frame = {.caption = QStringLiteral("燃料メーカー別燃費グラフ"),
+                                      .size = QSize(433, 380),
+                                      .fontFace = QStringLiteral("ＭＳ ゴシック"),
+                                      .fontPixels = 13},
+                            .gradientLeft = QColor(255, 172, 132),
+                            .hintOnGroup = false,
+                            .closeButtonLeft = 26},
                        makerBars(report), figureOf(order))
 {
     setObjectName(QStringLiteral("FrmMbnirGN"));
@@ -70,16 +71,17 @@ void TFrmMbnirGN::showFor(QWidget *caller, const bymaker::Report &report, bymake
 
 TFrmMbnirGK::TFrmMbnirGK(QWidget *caller, const bymaker::Report &report)
     : CountPieGraph(caller,
-                    Look{{QStringLiteral("燃料メーカー別給油件数グラフ"), QSize(465, 295),
-                          QStringLiteral("ＭＳ ゴシック"), 13},
-                         QStringLiteral("Series1"),
-                         QStringLiteral("円"),
-                         Qt::white,
-                         QColor(255, 157, 111),
-                         std::nullopt,
-                         QPoint(19, 10),
-                         6,
-                         false},
+                    Look{.frame = {.caption = QStringLiteral("燃料メーカー別給油件数グラフ"),
+                                   .size = QSize(465, 295),
+                                   .fontFace = QStringLiteral("ＭＳ ゴシック"),
+                                   .fontPixels = 13},
+                         .seriesName = QStringLiteral("Series1"),
+                         .pieValuesName = QStringLiteral("円"),
+                         .gradientStart = Qt::white,
+                         .gradientEnd = QColor(255, 157, 111),
+                         .markLineColour = std::nullopt,
+                         .closeButtonAt = QPoint(19, 10),
+                         .trackBarTop = 6},
                     makerSlices(report))
 {
     setObjectName(QStringLiteral("FrmMbnirGK"));

@@ -17,15 +17,18 @@ PageRows monthPageRows(const monthly::Report &report)
 
 TFrmTukibetuGN::TFrmTukibetuGN(QWidget *caller, const monthly::Report &report)
     : PagedGraph(caller,
-                 Look{{QStringLiteral("月別燃費一覧グラフ"), QSize(550, 313),
-                       QStringLiteral("ＭＳ Ｐゴシック"), 12},
-                      12,
-                      QColor(255, 179, 255),
-                      QColor(255, 128, 128),
-                      QColor(0, 0, 255),
-                      false,
-                      false,
-                      11},
+                 Look{.frame = {.caption = QStringLiteral("月別燃費一覧グラフ"),
+                                .size = QSize(550, 313),
+                                .fontFace = QStringLiteral("ＭＳ Ｐゴシック"),
+                                .fontPixels = 12,
+                                .minimiseButton = true},
+                      .perPage = 12,
+                      .gradientBottom = QColor(255, 179, 255),
+                      .bottomWall = QColor(255, 128, 128),
+                      .pointColour = QColor(0, 0, 255),
+                      .valueFormatOnAll = false,
+                      .chartInLoweredPanel = false,
+                      .closeButtonTop = 11},
                  monthPageRows(report))
 {
     setObjectName(QStringLiteral("FrmTukibetuGN"));

@@ -213,6 +213,8 @@ void GraphsTest::placedOverTheCaller()
     QCOMPARE(window.size(), QSize(465, 295));
     QCOMPARE(window.minimumSize(), QSize(400, 230));
     QVERIFY(window.isModal());
+    QVERIFY(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!TFrmMbnirGK(&caller, {}).windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(window.chart()->series()[0]->points().empty());
 }
 
