@@ -1,0 +1,86 @@
+#include "reports/graphwindow.h"
+
+#include "app/frame.h"
+#include "chart/tchart.h"
+#include "entry/formfont.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace fenlo {
+
+namespace {
+
+constexpr int CallerOffset = 120;
+
+QPoint callerOrigin(QWidget *caller)
+{
+    QPoint origin = FrmFenloMenu ? FrmFenloMenu->pos() : QPoint();
+    if (caller) {
+        // A report window lives in an MDI child frame; that frame is what the user sees move.
+        QWidget *outer = caller;
+        if (auto *child = qobject_cast<QMdiSubWindow *>(caller->parentWidget()))
+            outer = child;
+        origin += outer->pos();
+    }
+    return origin;
+}
+
+} // namespace
+
+GraphWindow::GraphWindow(QWidget *caller, const Frame &frame)
+    : QDialog(caller), Chart1(new TChart(this)), caller_(caller), designSize_(frame.size)
+{
+    setModal(true);
+    setWindowTitle(frame.caption);
+    setFont(formFont(frame.fontFace, frame.fontPixels));
+    setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowFlag(Qt::WindowMinimizeButtonHint, frame.minimiseButton);
+    Chart1->setObjectName(QStringLiteral("Chart1"));
+    resize(frame.size);
+}
+
+QFrame *GraphWindow::addButtonPanel(int height)
+{
+    auto *panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setFixedHeight(height);
+    return panel;
+}
+
+QPushButton *GraphWindow::addCloseButton(QWidget *panel, const QString &name, const QRect &geometry)
+{
+    auto *button = new QPushButton(QStringLiteral("閉じる(&E)"), panel);
+    button->setObjectName(name);
+    button->setToolTip(QStringLiteral("このフォームを閉じます"));
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, &QWidget::close);
+    return button;
+}
+
+void GraphWindow::limitSize(const QSize &minimum)
+{
+    setMinimumSize(minimum);
+    const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (s)
+        setMaximumSize(s->size());
+}
+
+void GraphWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return; // the window system showing it again is not a new opening
+    move(callerOrigin(caller_) + QPoint(CallerOffset, CallerOffset));
+    resize(designSize_);
+    FormShow();
+}
+
+} // namespace fenlo
