@@ -68,6 +68,11 @@ public Q_SLOTS:
     void MIShameiINClick();
     void MIgasINClick();
     void MImemoClick();
+    void MIOut1Click();
+    void MIOut2Click();
+    void MIOut3Click();
+    void MIOut4Click();
+    void MIout5Click();
 
 protected:
     void showEvent(QShowEvent *event) override;
