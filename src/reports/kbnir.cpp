@@ -45,11 +45,13 @@ TFrmKbnir::TFrmKbnir(QWidget *parent)
 
 void TFrmKbnir::FormShow()
 {
-    // A fixed window: the frame is as large as the client area and its border.
+    // A fixed window: the frame is the client area and its border, and cannot be resized.
     QWidget *outer = outerWindow();
     if (outer != this) {
-        outer->adjustSize();
-        setSizeLimits(outer->size(), outer->size());
+        const QMargins border = outer->contentsMargins();
+        const QSize fixed = size().grownBy(border);
+        setSizeLimits(fixed, fixed);
+        outer->resize(fixed);
     }
     Button2Click();
 }
