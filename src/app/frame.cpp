@@ -110,13 +110,13 @@ void TFrmFenloMenu::buildMenus()
     input->addAction(make("MImemo", "メモ登録(&M)", "メモ登録", &F::MImemoClick));
 
     QMenu *output = menuBar()->addMenu(QStringLiteral("出力処理(&S)"));
-    output->addAction(make("MIOut1", "入力データ表示１(&1)", "入力データ表示１", nullptr));
-    output->addAction(make("MIOut3", "月別燃費一覧(&B)", "月別燃費一覧", nullptr));
+    output->addAction(make("MIOut1", "入力データ表示１(&1)", "入力データ表示１", &F::MIOut1Click));
+    output->addAction(make("MIOut3", "月別燃費一覧(&B)", "月別燃費一覧", &F::MIOut3Click));
     output->addSeparator();
-    output->addAction(make("MIOut2", "入力データ表示２(&2)", "入力データ表示２", nullptr));
+    output->addAction(make("MIOut2", "入力データ表示２(&2)", "入力データ表示２", &F::MIOut2Click));
     output->addAction(
-        make("MIOut4", "燃料メーカー別燃費一覧(&M)", "燃料メーカー別燃費一覧", nullptr));
-    output->addAction(make("MIout5", "燃料区分別燃費一覧(&N)", "燃料区分別燃費一覧", nullptr));
+        make("MIOut4", "燃料メーカー別燃費一覧(&M)", "燃料メーカー別燃費一覧", &F::MIOut4Click));
+    output->addAction(make("MIout5", "燃料区分別燃費一覧(&N)", "燃料区分別燃費一覧", &F::MIout5Click));
     output->addSeparator();
     output->addAction(make("MITextOut", "テキスト出力(&T)", "テキスト出力", &F::MITextOutClick));
 

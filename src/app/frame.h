@@ -72,6 +72,11 @@ public Q_SLOTS:
     void MImemoClick();
     void MITextOutClick();
     void N7Click();
+    void MIOut1Click();
+    void MIOut2Click();
+    void MIOut3Click();
+    void MIOut4Click();
+    void MIout5Click();
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -31,13 +31,28 @@ void DateFields::arrowKey(TEditYYMMDD *field, KeyDown *key)
     }
     TEditYYMMDD *next = nullptr;
     if (code == Qt::Key_Right)
-        next = field == year_ ? month_ : field == month_ ? day_ : nullptr;
+        next = field == year_ ? month_ : field == month_ ? day_ : next_ ? next_->year_ : nullptr;
     else
-        next = field == month_ ? year_ : field == day_ ? month_ : nullptr;
+        next = field == month_ ? year_
+               : field == day_ ? month_
+               : previous_     ? previous_->day_
+                               : nullptr;
     if (!next)
         return;
     key->consumed = true;
     next->setFocus(Qt::OtherFocusReason);
+}
+
+void DateFields::chain(DateFields *first, DateFields *second)
+{
+    first->next_ = second;
+    second->previous_ = first;
+}
+
+void DateFields::linkNext(DateFields *next)
+{
+    next_ = next;
+    next->previous_ = this;
 }
 
 void DateFields::show(TDateTime date)

@@ -33,9 +33,17 @@ public:
     // calendar day (or the hour is outside 0 to 23).
     std::optional<TDateTime> dateTime(int hour = 0) const;
 
+    // Chains the arrow steps on into a following date, as the two bounds of a period: the
+    // right arrow leaves this day for its year, the left arrow its year for this day.
+    void linkNext(DateFields *next);
+
     TEditYYMMDD *year() const { return year_; }
     TEditYYMMDD *month() const { return month_; }
     TEditYYMMDD *day() const { return day_; }
+
+    // Joins two dates of one form (a period's start and end) for the arrow keys: right from
+    // the first date's day goes on to the second's year, left from there back again.
+    static void chain(DateFields *first, DateFields *second);
 
 private:
     void arrowKey(TEditYYMMDD *field, KeyDown *key);
@@ -43,6 +51,8 @@ private:
     TEditYYMMDD *year_;
     TEditYYMMDD *month_;
     TEditYYMMDD *day_;
+    DateFields *next_ = nullptr;
+    DateFields *previous_ = nullptr;
 };
 
 } // namespace fenlo
