@@ -17,6 +17,7 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace fenlo {
@@ -87,6 +88,8 @@ void TFrmNenpiDataIN::FormShow()
     DataHyouji();
     GoukeiHyouji();
     moveCursor(grid()->lastDataRow());
+    // The grid gets its final height only once the window is laid out; scroll then.
+    QTimer::singleShot(0, grid(), [g = grid()] { g->scrollTo(g->currentIndex()); });
     grid()->setColumnWidth(CommentColumn, outerWindow()->width() - CommentWidthOffset);
 }
 
