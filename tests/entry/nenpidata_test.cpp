@@ -174,6 +174,29 @@ private Q_SLOTS:
         QCOMPARE(grid()->columnWidth(9), 800 - 640);
     }
 
+    void menuAndToolButtonShareOneWindowAndDoubleClickChanges()
+    {
+        EntryFixture f;
+        openWith(f, {{at(2003, 5, 18), 300, 25, 0, 12}});
+        QPointer<TFrmNenpiDataIN> first = FrmNenpiDataIN.data();
+        FrmNenpiDataIN->outerWindow()->showMinimized();
+        click(f.frame.get(), "SpeedButton1");
+        QCOMPARE(f.childCount(), 1);
+        QCOMPARE(FrmNenpiDataIN.data(), first.data());
+        QVERIFY(!FrmNenpiDataIN->outerWindow()->isMinimized());
+
+        QVERIFY(withDialogOf(
+            [this] {
+                const QRect cell = grid()->visualItemRect(grid()->item(0, 1));
+                QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, cell.center());
+            },
+            [](TFrmNenpiDataINT *d) { QCOMPARE(d->windowTitle(), u"変更"_s); }));
+
+        click(FrmNenpiDataIN, "SBtnEnd");
+        QTRY_COMPARE(f.childCount(), 0);
+        QTRY_VERIFY(!first); // freed once the close has been processed
+    }
+
     void emptyLogbookListsNothingAndRefusesAddWithoutMakers()
     {
         EntryFixture f;
