@@ -14,7 +14,6 @@
 #include "reports/summary.h"
 
 #include <QApplication>
-#include <QMdiSubWindow>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
@@ -37,14 +36,10 @@ QString masked(Currency value, const char *mask)
 
 ListWindow::ButtonTexts buttonTexts()
 {
-    return {QStringLiteral("追加(&T)"),
-            QStringLiteral("新しいデータを入力します"),
-            QStringLiteral("変更(&H)"),
-            QStringLiteral("カーソルのあるデータを変更します"),
-            QStringLiteral("削除(&D)"),
-            QStringLiteral("カーソルのある行のデータを削除します"),
-            QStringLiteral("終了(&E)"),
-            QStringLiteral("このフォームを閉じます"),
+    return {QStringLiteral("追加(&T)"), QStringLiteral("新しいデータを入力します"),
+            QStringLiteral("変更(&H)"), QStringLiteral("カーソルのあるデータを変更します"),
+            QStringLiteral("削除(&D)"), QStringLiteral("カーソルのある行のデータを削除します"),
+            QStringLiteral("終了(&E)"), QStringLiteral("このフォームを閉じます"),
             QStringLiteral("追加")};
 }
 
@@ -77,7 +72,8 @@ TFrmNenpiDataIN::TFrmNenpiDataIN(QWidget *parent)
     bottomLayout->addWidget(StatusBarT1);
     buildLayout(ButtonPlacement::Top, buttonTexts(), bottom);
 
-    connect(grid(), &StringGrid::currentDataRowChanged, this, [this](int row) { showComment(row); });
+    connect(grid(), &StringGrid::currentDataRowChanged, this,
+            [this](int row) { showComment(row); });
 }
 
 void TFrmNenpiDataIN::FormShow()
@@ -134,7 +130,10 @@ void TFrmNenpiDataIN::DataHyouji()
     }
 }
 
-void TFrmNenpiDataIN::GoukeiHyouji() { PnlGoukei->display(fenlo::GoukeiHyouji(book())); }
+void TFrmNenpiDataIN::GoukeiHyouji()
+{
+    PnlGoukei->display(fenlo::GoukeiHyouji(book()));
+}
 
 void TFrmNenpiDataIN::refresh()
 {

@@ -26,7 +26,10 @@
 namespace fenlo {
 namespace {
 
-QString general(Currency value) { return QString::fromStdString(formatGeneral(value)); }
+QString general(Currency value)
+{
+    return QString::fromStdString(formatGeneral(value));
+}
 
 // 0 for an empty field or one that holds no number.
 Currency optionalCurrency(const TEditNN *field)
@@ -38,7 +41,10 @@ Currency optionalCurrency(const TEditNN *field)
     }
 }
 
-Currency requiredCurrency(const QString &text) { return parseCurrency(text.toStdString()); }
+Currency requiredCurrency(const QString &text)
+{
+    return parseCurrency(text.toStdString());
+}
 
 // Dates read back from a file keep 15 significant digits, so two records of one date and hour
 // can differ in their last binary digits; they are the same when they name the same
@@ -101,8 +107,8 @@ TFrmNenpiDataINT::TFrmNenpiDataINT(QWidget *parent)
     Edtcomment->setMaxLength(100);
     Edtcomment->setAttribute(Qt::WA_InputMethodEnabled, true);
     CmBxgas->setFixedWidth(176);
-    CmBxkubun->addItems({QStringLiteral("レギュラー"), QStringLiteral("ハイオク"),
-                         QStringLiteral("軽油")});
+    CmBxkubun->addItems(
+        {QStringLiteral("レギュラー"), QStringLiteral("ハイオク"), QStringLiteral("軽油")});
     Lblnenpi->setObjectName(QStringLiteral("Lblnenpi"));
     Lblnenpi->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Lblnenpi->setFrameShape(QFrame::Panel);
@@ -162,9 +168,8 @@ void TFrmNenpiDataINT::buildForm()
     outer->addStretch();
     outer->addWidget(buttonPanel());
 
-    QWidget *order[] = {Edtyy,      Edtmm,   Edtdd,   EdtJi,      Edtkyori1,  Edtkyori2,
-                        Edtryou,    CmBxgas, CmBxkubun, Edtkingaku, Edtcomment, BtnTouroku,
-                        BtnCancel};
+    QWidget *order[] = {Edtyy,   Edtmm,     Edtdd,      EdtJi,      Edtkyori1,  Edtkyori2, Edtryou,
+                        CmBxgas, CmBxkubun, Edtkingaku, Edtcomment, BtnTouroku, BtnCancel};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -252,8 +257,8 @@ void TFrmNenpiDataINT::NenpiCalc()
     const QString ryou = Edtryou->Text().trimmed();
     if (kyori.isEmpty() || ryou.isEmpty())
         return;
-    showEconomy(QString::fromStdString(
-        economyText(requiredCurrency(kyori), requiredCurrency(ryou))));
+    showEconomy(
+        QString::fromStdString(economyText(requiredCurrency(kyori), requiredCurrency(ryou))));
 }
 
 void TFrmNenpiDataINT::showEconomy(const QString &text)

@@ -40,9 +40,9 @@ SummaryPanel::SummaryPanel(QWidget *parent) : QFrame(parent)
     const GridText captions = summaryCells(Summary{});
     table->addWidget(cell(this, QString(), white, Qt::AlignLeft), 0, 0);
     for (int f = 0; f < 4; ++f)
-        table->addWidget(cell(this, QString::fromStdString(captions.titles()[f + 1]), white,
-                              Qt::AlignHCenter),
-                         0, f + 1);
+        table->addWidget(
+            cell(this, QString::fromStdString(captions.titles()[f + 1]), white, Qt::AlignHCenter),
+            0, f + 1);
     const QString lineLetters[] = {QStringLiteral("G"), QStringLiteral("K"), QStringLiteral("T"),
                                    QStringLiteral("H")};
     for (int line = 0; line < 4; ++line) {
@@ -60,8 +60,8 @@ SummaryPanel::SummaryPanel(QWidget *parent) : QFrame(parent)
     }
 
     auto *countCaption = new QLabel(QStringLiteral("件数"), this);
-    Lblkensuu = cell(this, QStringLiteral("0"), palette().color(QPalette::ToolTipBase),
-                     Qt::AlignRight);
+    Lblkensuu =
+        cell(this, QStringLiteral("0"), palette().color(QPalette::ToolTipBase), Qt::AlignRight);
     Lblkensuu->setObjectName(QStringLiteral("Lblkensuu"));
     Lblkensuu->setFixedWidth(60);
 

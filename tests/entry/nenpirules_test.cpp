@@ -78,8 +78,8 @@ private Q_SLOTS:
             f.prompter.expect(Prompter::Answer::Yes);
             d->BtnCancel->click();
         }));
-        QCOMPARE(f.prompter.texts(), (QStringList{u"既に同じ年月日時で入力されています"_s,
-                                                  CloseQuestion}));
+        QCOMPARE(f.prompter.texts(),
+                 (QStringList{u"既に同じ年月日時で入力されています"_s, CloseQuestion}));
         QCOMPARE(f.book().NenpiTable.usedCount(), 1);
     }
 
