@@ -92,6 +92,12 @@ void TFrmNenpiDataIN::FormShow()
 void TFrmNenpiDataIN::applySizeLimits()
 {
     QWidget *outer = outerWindow();
+    if (outer != this) {
+        // A list that can be minimised but not maximised.
+        outer->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+        outer->show(); // changing the flags hid it
+    }
     outer->setMinimumSize(DesignWidth, MinimumHeight);
     if (QScreen *screen = QApplication::primaryScreen())
         outer->setMaximumSize(screen->size());
