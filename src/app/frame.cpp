@@ -106,7 +106,7 @@ void TFrmFenloMenu::buildMenus()
     input->addAction(make("MIShameiIN", "車名登録(&S)", "車名登録", &F::MIShameiINClick));
     input->addAction(make("MIgasIN", "燃料メーカー登録(&G)", "燃料メーカー登録", &F::MIgasINClick));
     input->addSeparator();
-    input->addAction(make("MIdataIN", "給油データ入力(&K)", "給油データ入力", nullptr));
+    input->addAction(make("MIdataIN", "給油データ入力(&K)", "給油データ入力", &F::MIdataINClick));
     input->addAction(make("MImemo", "メモ登録(&M)", "メモ登録", &F::MImemoClick));
 
     QMenu *output = menuBar()->addMenu(QStringLiteral("出力処理(&S)"));

@@ -64,6 +64,7 @@ public Q_SLOTS:
     void MIFEndClick();
     void Cascade1Click();
     void ArrangeIcon1Click();
+    void MIdataINClick();
     void D1Click();
     void Contents1Click();
     void About1Click();

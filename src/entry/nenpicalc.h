@@ -1,0 +1,22 @@
+#pragma once
+
+#include "data/currency.h"
+
+#include <string>
+#include <string_view>
+
+namespace fenlo {
+
+// Rounds to a whole number with halves away from zero.
+Currency Shishagonyu(Currency value);
+
+// A typed distance or quantity rounded to one decimal, halves away from zero, in the general
+// number form (12.0 gives "12", 45.25 gives "45.3"). Throws FenloError for text that is not a
+// number.
+std::string roundedToOneDecimal(std::string_view text);
+
+// The economy of a trip and the litres bought for it, as the dialog shows it ("###0.0"); 0.0
+// when either is 0.
+std::string economyText(Currency kyori, Currency ryou);
+
+} // namespace fenlo

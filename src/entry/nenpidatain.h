@@ -1,0 +1,53 @@
+#pragma once
+
+#include "entry/listwindow.h"
+
+#include <QPointer>
+
+namespace fenlo {
+
+class SummaryPanel;
+class TStatusBarT;
+
+// The fueling list "給油データ登録": every record in date order, the summary below, and the
+// commands that add, change and delete records.
+class TFrmNenpiDataIN : public ListWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TFrmNenpiDataIN(QWidget *parent = nullptr);
+
+    // The comment column takes whatever width the window has beyond its design width.
+    static constexpr int DesignWidth = 780;
+    static constexpr int CommentWidthOffset = 640;
+    static constexpr int DesignHeight = 292; // below the caption
+    static constexpr int MinimumHeight = 310;
+
+    SummaryPanel *summaryPanel() const { return PnlGoukei; }
+    TStatusBarT *statusBar() const { return StatusBarT1; }
+
+protected:
+    void SBtnTuikaClick() override;
+    void SBtnHenkouClick() override;
+    void SBtnDelClick() override;
+    void FormShow() override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void DataHyouji();
+    void GoukeiHyouji();
+    void refresh();
+    void showComment(int row);
+    void moveCursor(int row);
+    // Shows the entry dialog for slot `dataNo` with the caption "追加" or "変更".
+    void runDialog(const QString &caption, int dataNo);
+    void applySizeLimits();
+
+    SummaryPanel *PnlGoukei;
+    TStatusBarT *StatusBarT1;
+};
+
+inline QPointer<TFrmNenpiDataIN> FrmNenpiDataIN;
+
+} // namespace fenlo
