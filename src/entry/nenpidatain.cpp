@@ -8,7 +8,7 @@
 #include "data/numformat.h"
 #include "entry/formfont.h"
 #include "entry/nenpidataint.h"
-#include "entry/summarypanel.h"
+#include "reports/summarypanel.h"
 #include "reports/cells.h"
 #include "reports/makernames.h"
 #include "reports/summary.h"
@@ -138,7 +138,7 @@ void TFrmNenpiDataIN::DataHyouji()
 
 void TFrmNenpiDataIN::GoukeiHyouji()
 {
-    PnlGoukei->display(fenlo::GoukeiHyouji(book()));
+    PnlGoukei->showSummary(fenlo::GoukeiHyouji(book()));
 }
 
 void TFrmNenpiDataIN::refresh()
