@@ -96,7 +96,7 @@ void TFrmFenloMenu::buildMenus()
     file->addSeparator();
     file->addAction(make("MIFNew", "新規作成(&N)", "新規作成", &F::MIFNewClick));
     file->addSeparator();
-    file->addAction(make("N7", "旧データの読み込み(&L)", nullptr, nullptr));
+    file->addAction(make("N7", "旧データの読み込み(&L)", nullptr, &F::N7Click));
     file->addSeparator();
     file->addAction(make("D1", "データの関連付け(&D)", nullptr, &F::D1Click));
     file->addSeparator();
@@ -118,7 +118,7 @@ void TFrmFenloMenu::buildMenus()
         make("MIOut4", "燃料メーカー別燃費一覧(&M)", "燃料メーカー別燃費一覧", nullptr));
     output->addAction(make("MIout5", "燃料区分別燃費一覧(&N)", "燃料区分別燃費一覧", nullptr));
     output->addSeparator();
-    output->addAction(make("MITextOut", "テキスト出力(&T)", "テキスト出力", nullptr));
+    output->addAction(make("MITextOut", "テキスト出力(&T)", "テキスト出力", &F::MITextOutClick));
 
     QMenu *window = menuBar()->addMenu(QStringLiteral("ｳｨﾝﾄﾞｳ(&W)"));
     window->addAction(make("Cascade1", "重ねて表示(&C)", nullptr, &F::Cascade1Click));

@@ -62,6 +62,8 @@ public Q_SLOTS:
     void MIFEndClick();
     void Cascade1Click();
     void ArrangeIcon1Click();
+    void MITextOutClick();
+    void N7Click();
     void D1Click();
     void Contents1Click();
     void About1Click();
