@@ -4,6 +4,7 @@
 #include "app/frame.h"
 #include "app/prompter.h"
 #include "data/fileio.h"
+#include "entry/formfont.h"
 #include "exchange/exchangetexts.h"
 #include "exchange/legacyimport.h"
 #include "exchange/windows/filenames.h"
@@ -61,9 +62,7 @@ TFrmHenkan::TFrmHenkan(QWidget *parent)
     setWindowTitle(QStringLiteral("旧データの読み込み"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    QFont face(QStringLiteral("ＭＳ ゴシック"));
-    face.setPixelSize(13);
-    setFont(face);
+    setFont(formFont(QStringLiteral("ＭＳ ゴシック"), 13));
 
     // A plain field, not the logbook's text field: a path may hold characters that the
     // logbook's code page cannot.

@@ -4,6 +4,7 @@
 #include "app/frame.h"
 #include "app/prompter.h"
 #include "controls/checkboxr.h"
+#include "entry/formfont.h"
 #include "exchange/csvexport.h"
 #include "exchange/exchangetexts.h"
 #include "exchange/windows/filenames.h"
@@ -42,9 +43,7 @@ TFrmTextOut::TFrmTextOut(QWidget *parent)
 {
     setWindowTitle(QStringLiteral("テキスト出力"));
     setAttribute(Qt::WA_DeleteOnClose);
-    QFont face(QStringLiteral("ＭＳ ゴシック"));
-    face.setPixelSize(13);
-    setFont(face);
+    setFont(formFont(QStringLiteral("ＭＳ ゴシック"), 13));
 
     CbxHyoudai->setObjectName(QStringLiteral("CbxHyoudai"));
     CbxHyoudai->setChecked(true);
