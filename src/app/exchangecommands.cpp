@@ -1,14 +1,26 @@
-// The frame's commands of the CSV export and the first-generation import.
+// The frame's commands of the CSV export and the import of first-generation data.
 #include "app/frame.h"
 
 #include "exchange/windows/henkan.h"
 #include "exchange/windows/textout.h"
 
+#include <QMdiSubWindow>
+
 namespace fenlo {
 
 void TFrmFenloMenu::MITextOutClick()
 {
-    showChild(QStringLiteral("FrmtextOut"), [] { return FrmTextOut = new TFrmTextOut; });
+    QWidget *window =
+        showChild(QStringLiteral("FrmtextOut"), [] { return FrmTextOut = new TFrmTextOut; });
+    // A fixed-size window: a close box only, no minimising or maximising.
+    const Qt::WindowFlags fixedBorder = Qt::SubWindow | Qt::CustomizeWindowHint |
+                                        Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                        Qt::WindowCloseButtonHint;
+    auto *child = qobject_cast<QMdiSubWindow *>(window->parentWidget());
+    if (child && child->windowFlags() != fixedBorder) {
+        child->setWindowFlags(fixedBorder);
+        child->show();
+    }
 }
 
 void TFrmFenloMenu::N7Click()

@@ -27,15 +27,6 @@ std::optional<QString> runDialog(const FileChooser::Request &request, QFileDialo
 
 } // namespace
 
-QString qtFileFilter(const QString &programFilter)
-{
-    QString description = programFilter.section(QLatin1Char('|'), 0, 0);
-    QString pattern = programFilter.section(QLatin1Char('|'), 1, 1);
-    if (pattern.isEmpty() || description.contains(pattern))
-        return description;
-    return description + QStringLiteral(" (") + pattern + QLatin1Char(')');
-}
-
 FileChooser &FileChooser::current()
 {
     static DialogFileChooser dialogs;

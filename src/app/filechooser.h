@@ -29,10 +29,6 @@ public:
     static void install(FileChooser *chooser);
 };
 
-// A filter written as the program's texts write it ("description|pattern") in Qt's form
-// ("description (pattern)"); a description that already shows its pattern stays as it is.
-QString qtFileFilter(const QString &programFilter);
-
 // The production chooser: QFileDialog.
 class DialogFileChooser : public FileChooser
 {

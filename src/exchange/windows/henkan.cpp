@@ -3,96 +3,154 @@
 #include "app/filechooser.h"
 #include "app/frame.h"
 #include "app/prompter.h"
-#include "controls/editrr.h"
 #include "data/fileio.h"
 #include "entry/formfont.h"
 #include "exchange/exchangetexts.h"
 #include "exchange/legacyimport.h"
+#include "exchange/windows/filenames.h"
 
-#include <QGuiApplication>
+#include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace fenlo {
+namespace {
+
+constexpr int PathLength = 200;
+
+QLabel *text(QWidget *parent, const char *utf8)
+{
+    return new QLabel(QString::fromUtf8(utf8), parent);
+}
+
+QPushButton *panelButton(QWidget *parent, const QString &name, const QString &caption,
+                         const QString &hint)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setToolTip(hint);
+    button->setAutoDefault(false);
+    button->setFixedSize(75, 25);
+    return button;
+}
+
+void showWrongPath(QLineEdit *field)
+{
+    Prompter::plain(QString::fromUtf8(msg::LegacyWrongPath));
+    field->setFocus();
+}
+
+} // namespace
 
 TFrmHenkan::TFrmHenkan(QWidget *parent)
-    : QDialog(parent), Edit1(new TEditRR(this)), SpeedButton1(new QToolButton(this)),
-      Button1(new QPushButton(QStringLiteral("開始(&K)"), this)),
-      Button2(new QPushButton(QStringLiteral("終了(&E)"), this))
+    : QDialog(parent), Edit1(new QLineEdit(this)), SpeedButton1(new QToolButton(this)),
+      Button1(panelButton(this, QStringLiteral("Button1"), QStringLiteral("開始(&K)"),
+                          QStringLiteral("処理を開始します"))),
+      Button2(panelButton(this, QStringLiteral("Button2"), QStringLiteral("終了(&E)"),
+                          QStringLiteral("このフォームを閉じます")))
 {
+    FrmHenkan = this;
+    setObjectName(QStringLiteral("FrmHenkan"));
     setWindowTitle(QStringLiteral("旧データの読み込み"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(formFont(QStringLiteral("ＭＳ ゴシック"), 13));
-    setModal(true);
+
+    // A plain field, not the logbook's text field: a path may hold characters that the
+    // logbook's code page cannot.
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setMaxLength(200);
+    Edit1->setMaxLength(PathLength);
     SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
     SpeedButton1->setText(QStringLiteral("参照"));
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setToolTip(QStringLiteral("処理を開始します"));
-    Button1->setAutoDefault(false);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setToolTip(QStringLiteral("このフォームを閉じます"));
-    Button2->setAutoDefault(false);
+    SpeedButton1->setFocusPolicy(Qt::NoFocus);
+    SpeedButton1->setFixedSize(50, 22);
+    connect(SpeedButton1, &QToolButton::clicked, this,
+            [this] { Prompter::guarded([this] { SpeedButton1Click(); }); });
     connect(Button1, &QPushButton::clicked, this,
             [this] { Prompter::guarded([this] { Button1Click(); }); });
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 12, 16, 8);
-    auto text = [this, layout](const char *line) {
-        layout->addWidget(new QLabel(QString::fromUtf8(line), this));
-    };
-    text("この処理は「ふぇんろ」for Windows Ver1.0のデータを読み込みます");
-    layout->addSpacing(6);
-    text("旧データのパスの欄にはVer1.0のフォルダのフルパス+nenpi.datを");
-    text("入力してください。");
-    text("例：c:\\fenlo\\nenpi.dat");
-    layout->addSpacing(6);
-    text("旧データのパス");
-    auto *path = new QHBoxLayout;
-    path->addWidget(Edit1, 1);
-    path->addWidget(SpeedButton1);
-    layout->addLayout(path);
-    layout->addSpacing(6);
-    text("読み込んだ後にデータの保存をして、次回からはそのデータを");
-    text("使用してください。");
-    layout->addStretch();
-    auto *buttons = new QHBoxLayout;
+    auto *path = new QGridLayout;
+    path->setHorizontalSpacing(4);
+    path->addWidget(text(this, "旧データのパス"), 0, 0);
+    path->addWidget(Edit1, 1, 0);
+    path->addWidget(SpeedButton1, 1, 1);
+
+    auto *body = new QVBoxLayout;
+    body->setContentsMargins(16, 12, 16, 8);
+    body->setSpacing(4);
+    body->addWidget(text(this, "この処理は「ふぇんろ」for Windows Ver1.0のデータを読み込みます"));
+    body->addSpacing(6);
+    body->addWidget(text(this, "旧データのパスの欄にはVer1.0のフォルダのフルパス+nenpi.datを"));
+    body->addWidget(text(this, "入力してください。"));
+    body->addWidget(text(this, "例：c:\\fenlo\\nenpi.dat"));
+    body->addSpacing(6);
+    body->addLayout(path);
+    body->addSpacing(6);
+    body->addWidget(text(this, "読み込んだ後にデータの保存をして、次回からはそのデータを"));
+    body->addWidget(text(this, "使用してください。"));
+    body->addStretch();
+
+    auto *panel = new QFrame(this);
+    panel->setFrameShape(QFrame::StyledPanel);
+    auto *buttons = new QHBoxLayout(panel);
+    buttons->setContentsMargins(8, 6, 8, 6);
     buttons->addStretch();
     buttons->addWidget(Button1);
     buttons->addWidget(Button2);
-    layout->addLayout(buttons);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(body, 1);
+    layout->addWidget(panel);
     setFixedSize(465, 228);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TFrmHenkan::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (const QScreen *s = screen()) {
+        QRect area = s->availableGeometry();
+        move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    }
+}
+
+void TFrmHenkan::setPath(const QString &path)
+{
+    Edit1->setMaxLength(std::max<int>(PathLength, path.size()));
+    Edit1->setText(path);
 }
 
 void TFrmHenkan::SpeedButton1Click()
 {
-    FileChooser::Request request{QString(), qtFileFilter(QString::fromUtf8(msg::LegacyFilter)),
-                                 QString(), false};
+    const FileChooser::Request request{QString(), qtFileFilter(msg::LegacyFilter), QString(),
+                                       false};
     if (std::optional<QString> path = FileChooser::current().openFile(request))
-        Edit1->setText(*path);
+        setPath(*path);
 }
 
 void TFrmHenkan::Button1Click()
 {
-    const std::string path = Edit1->text().toStdString();
+    const std::string path = localPath(Edit1->text());
     if (!fileExists(path)) {
-        Prompter::plain(QString::fromUtf8(msg::LegacyWrongPath));
-        Edit1->setFocus();
+        showWrongPath(Edit1);
         return;
     }
     if (!Prompter::confirm(QString::fromUtf8(msg::LegacyConfirmStart)))
         return;
-    // A failure throws before the open logbook is touched; the dialog then stays open.
-    if (importLegacy(FrmFenloMenu->book(), path) != ImportResult::Imported) {
-        Prompter::plain(QString::fromUtf8(msg::LegacyWrongPath));
+    // The import builds the new logbook apart and swaps it in only when every file was read,
+    // so a broken file leaves the open logbook as it was.
+    if (importLegacy(FrmFenloMenu->book(), path) == ImportResult::WrongPath) {
+        showWrongPath(Edit1); // gone since the check above
         return;
     }
     FrmFenloMenu->updateCaption();

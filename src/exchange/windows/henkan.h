@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 class QLineEdit;
 class QPushButton;
@@ -8,10 +9,8 @@ class QToolButton;
 
 namespace fenlo {
 
-class TEditRR;
-
-// Reads the three data files of the program's first generation into a new, untitled logbook.
-// The open logbook is replaced only when every file was read.
+// The modal dialog that replaces the open logbook with the three data files of the program's
+// first generation.
 class TFrmHenkan : public QDialog
 {
     Q_OBJECT
@@ -19,14 +18,21 @@ class TFrmHenkan : public QDialog
 public:
     explicit TFrmHenkan(QWidget *parent = nullptr);
 
-    TEditRR *Edit1;
-    QToolButton *SpeedButton1;
-    QPushButton *Button1;
-    QPushButton *Button2;
+    QLineEdit *Edit1;          // the path of "nenpi.dat"
+    QToolButton *SpeedButton1; // browse
+    QPushButton *Button1;      // start
+    QPushButton *Button2;      // end
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
     void Button1Click();
     void SpeedButton1Click();
+    // Shows `path` in Edit1 whole, even past the length the user may type.
+    void setPath(const QString &path);
 };
+
+inline QPointer<TFrmHenkan> FrmHenkan;
 
 } // namespace fenlo

@@ -3,14 +3,13 @@
 #include <QPointer>
 #include <QWidget>
 
-class QPushButton;
+class QToolButton;
 
 namespace fenlo {
 
 class TCheckBoxR;
 
-// Writes the fuelings of the open logbook as a CSV file for spreadsheets. It only reads the
-// logbook.
+// The MDI child that writes the fueling records to a CSV file. It only reads the logbook.
 class TFrmTextOut : public QWidget
 {
     Q_OBJECT
@@ -19,11 +18,14 @@ public:
     explicit TFrmTextOut(QWidget *parent = nullptr);
 
     TCheckBoxR *CbxHyoudai;
-    QPushButton *SpeedButton1;
-    QPushButton *SpeedButton2;
+    QToolButton *SpeedButton1; // start
+    QToolButton *SpeedButton2; // end
 
 private:
     void SpeedButton1Click();
+    void SpeedButton2Click();
+    // The window's frame inside the MDI area (itself when not inside one).
+    QWidget *outerWindow();
 };
 
 inline QPointer<TFrmTextOut> FrmTextOut;
