@@ -43,12 +43,6 @@ void DateFields::arrowKey(TEditYYMMDD *field, KeyDown *key)
     next->setFocus(Qt::OtherFocusReason);
 }
 
-void DateFields::chain(DateFields *first, DateFields *second)
-{
-    first->next_ = second;
-    second->previous_ = first;
-}
-
 void DateFields::linkNext(DateFields *next)
 {
     next_ = next;

@@ -41,10 +41,6 @@ public:
     TEditYYMMDD *month() const { return month_; }
     TEditYYMMDD *day() const { return day_; }
 
-    // Joins two dates of one form (a period's start and end) for the arrow keys: right from
-    // the first date's day goes on to the second's year, left from there back again.
-    static void chain(DateFields *first, DateFields *second);
-
 private:
     void arrowKey(TEditYYMMDD *field, KeyDown *key);
 
