@@ -1,5 +1,7 @@
 #include "reports/displaywindow.h"
 
+#include "reports/displaygraphs.h"
+
 #include "app/prompter.h"
 #include "controls/comboboxrr.h"
 #include "controls/edityymmdd.h"
@@ -91,7 +93,12 @@ QWidget *DisplayWindow::buildToolPanel()
     QFrame *panel = raisedPanel("Panel1", 35);
     SpeedButton1 = makeButton(panel, ButtonStyle::Speed, QStringLiteral("SpeedButton1"),
                               QStringLiteral("グラフ(&G)"), QStringLiteral("グラフを表示します"),
-                              {69, 25}, {});
+                              {69, 25}, [this] {
+                                  if (kind_ == DisplayKind::Fuelings)
+                                      TFrmOut1G::showFor(this, rows_);
+                                  else
+                                      TFrmOut2G::showFor(this, rows_);
+                              });
     SBtnEnd =
         makeButton(panel, ButtonStyle::Speed, QStringLiteral("SBtnEnd"), QStringLiteral("終了(&E)"),
                    QStringLiteral("このフォームを閉じます"), {69, 25}, [this] { closeWindow(); });

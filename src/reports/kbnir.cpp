@@ -1,5 +1,7 @@
 #include "reports/kbnir.h"
 
+#include "reports/categorygraphs.h"
+
 #include "controls/stringgrid.h"
 
 #include <QBoxLayout>
@@ -22,10 +24,12 @@ TFrmKbnir::TFrmKbnir(QWidget *parent)
     QFrame *buttons = raisedPanel("Panel2", 41);
     const QSize size(97, 25);
     makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button5"),
-               QStringLiteral("ｸﾞﾗﾌ(件数)(&K)"), QStringLiteral("グラフを表示します"), size, {})
+               QStringLiteral("ｸﾞﾗﾌ(件数)(&K)"), QStringLiteral("グラフを表示します"), size,
+               [this] { TFrmKbnirGK::showFor(this, report_); })
         ->move(7, 8);
     makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button4"),
-               QStringLiteral("ｸﾞﾗﾌ(燃費)(&G)"), QStringLiteral("グラフを表示します"), size, {})
+               QStringLiteral("ｸﾞﾗﾌ(燃費)(&G)"), QStringLiteral("グラフを表示します"), size,
+               [this] { TFrmKbnirGN::showFor(this, report_); })
         ->move(108, 8);
     makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button2"), QStringLiteral("更新(&D)"),
                QStringLiteral("最新のデータに更新します"), size, [this] { Button2Click(); })

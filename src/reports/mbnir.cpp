@@ -1,5 +1,7 @@
 #include "reports/mbnir.h"
 
+#include "reports/makergraphs.h"
+
 #include "controls/comboboxrr.h"
 #include "controls/statusbart.h"
 #include "controls/stringgrid.h"
@@ -44,10 +46,12 @@ TFrmMBNIR::TFrmMBNIR(QWidget *parent)
     QFrame *buttons = raisedPanel("Panel2", 41);
     const QSize size(102, 26);
     makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button5"),
-               QStringLiteral("ｸﾞﾗﾌ(件数)(&K)"), QStringLiteral("グラフを表示します"), size, {})
+               QStringLiteral("ｸﾞﾗﾌ(件数)(&K)"), QStringLiteral("グラフを表示します"), size,
+               [this] { TFrmMbnirGK::showFor(this, report_); })
         ->move(8, 8);
     makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button4"),
-               QStringLiteral("ｸﾞﾗﾌ(燃費)(&G)"), QStringLiteral("グラフを表示します"), size, {})
+               QStringLiteral("ｸﾞﾗﾌ(燃費)(&G)"), QStringLiteral("グラフを表示します"), size,
+               [this] { TFrmMbnirGN::showFor(this, report_, options().order); })
         ->move(116, 8);
     makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button2"), QStringLiteral("更新(&K)"),
                QStringLiteral("最新のデータに更新します"), size, [this] { SBtmKoushinClick(); })

@@ -1,5 +1,7 @@
 #include "reports/tukibetu.h"
 
+#include "reports/tukibetugn.h"
+
 #include "controls/statusbart.h"
 #include "controls/stringgrid.h"
 
@@ -15,7 +17,8 @@ TFrmTukibetu::TFrmTukibetu(QWidget *parent)
     QFrame *buttons = raisedPanel("Panel2", 42);
     const QSize size(89, 26);
     makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button4"), QStringLiteral("グラフ(&G)"),
-               QStringLiteral("グラフを表示します"), size, {})
+               QStringLiteral("グラフを表示します"), size,
+               [this] { TFrmTukibetuGN::showFor(this, report_); })
         ->move(50, 8);
     makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button2"), QStringLiteral("更新(&K)"),
                QStringLiteral("最新のデータに更新します"), size, [this] { Button2Click(); })

@@ -8,6 +8,7 @@
 #include "entry/entryfixture.h"
 #include "reports/bookbuilder.h"
 #include "reports/displaywindow.h"
+#include "reports/graphwindow.h"
 #include "reports/kbnir.h"
 #include "reports/mbnir.h"
 #include "reports/out1.h"
@@ -194,11 +195,22 @@ private Q_SLOTS:
         QCOMPARE(w->windowTitle(), caption);
         QCOMPARE(open(command.toUtf8().constData(), name.toUtf8().constData()), w);
         QCOMPARE(fx->childCount(), 1);
-        // The graph buttons wait for their windows.
-        for (QAbstractButton *b : w->findChildren<QAbstractButton *>())
-            if (b->text().contains(QStringLiteral("ｸﾞﾗﾌ")) ||
-                b->text().contains(QStringLiteral("グラフ")))
-                QVERIFY(!b->isEnabled());
+        // Every graph button opens its graph window over the figures shown.
+        int graphs = 0;
+        for (QAbstractButton *b : w->findChildren<QAbstractButton *>()) {
+            if (!b->text().contains(QStringLiteral("ｸﾞﾗﾌ")) &&
+                !b->text().contains(QStringLiteral("グラフ")))
+                continue;
+            QVERIFY(b->isEnabled());
+            bool graphWindow = false;
+            fenlo::test::ModalStep step(
+                [&](QDialog *dialog) { graphWindow = qobject_cast<GraphWindow *>(dialog); });
+            b->click();
+            QVERIFY(step.ran());
+            QVERIFY(graphWindow);
+            ++graphs;
+        }
+        QVERIFY(graphs >= 1);
         QVERIFY(!(w->parentWidget()->windowFlags() & Qt::WindowMaximizeButtonHint));
     }
 
