@@ -91,14 +91,14 @@ void setUpMakerBars(ChartModel &chart, int makers)
         QColor colour;
         double offset;
     };
-    const MakerSeries specs[] = {{u"平均", QColor(0, 128, 0), 0},
+    const MakerSeries looks[] = {{u"平均", QColor(0, 128, 0), 0},
                           {u"最低", QColor(255, 0, 0), -2.1},
                           {u"最高", QColor(0, 0, 255), 2.4}};
     std::vector<THorizBarSeries *> series;
-    for (const MakerSeries &spec : specs) {
+    for (const MakerSeries &look : looks) {
         auto *s = chart.addSeries<THorizBarSeries>();
-        s->Title = QString::fromUtf16(spec.title);
-        s->SeriesColor = spec.colour;
+        s->Title = QString::fromUtf16(look.title);
+        s->SeriesColor = look.colour;
         s->Marks.Visible = true;
         s->Marks.ArrowLength = 20;
         s->ValueFormat = "#,##0.#";
@@ -108,8 +108,8 @@ void setUpMakerBars(ChartModel &chart, int makers)
     const auto averages = sampleEconomy(makers);
     for (int i = makers - 1, p = 1; i >= 0; --i, ++p) {
         for (std::size_t s = 0; s < series.size(); ++s)
-            series[s]->AddPoint(averages[std::size_t(i)] + specs[s].offset, p, makerName(i),
-                                specs[s].colour);
+            series[s]->AddPoint(averages[std::size_t(i)] + looks[s].offset, p, makerName(i),
+                                looks[s].colour);
     }
 }
 

@@ -95,3 +95,39 @@ TEST_F(CliExchange, ImportLegacyReportsAWrongPathOrABrokenNumberAndWritesNothing
     EXPECT_EQ(broken.output, std::string(msg::NotNumber) + "\n");
     EXPECT_FALSE(fileExists(out));
 }
+
+TEST_F(CliExchange, ConvertWritesRecordsOutOfOrderInTheProgramsSortOrder)
+{
+    // A file written by hand: fuelings and memos not in date order, makers not in code order.
+    auto book = emptyBook();
+    book->MgasTable[1] = Tmgas{9, "nine"};
+    book->MgasTable[2] = Tmgas{2, "two"};
+    for (int i = 1; i <= 3; ++i) {
+        book->NenpiTable[i].nichiji = 40010 - i;
+        book->NenpiTable[i].comment = std::to_string(i);
+    }
+    book->MemoTable[1] = {40005, "later"};
+    book->MemoTable[2] = {40001, "earlier"};
+    std::string in = dir.file("unsorted.fnl");
+    writeBytes(in, serializeLogbook(*book));
+
+    auto result = run(cli("convert " + in + " " + dir.file("sorted.fnl")));
+    ASSERT_EQ(result.status, 0) << result.output;
+    auto sorted = emptyBook();
+    MemorySource bytes(readBytes(dir.file("sorted.fnl")));
+    ASSERT_EQ(parseLogbook(*sorted, bytes), LoadResult::Loaded);
+    EXPECT_EQ(sorted->MgasTable[1].cd, 2);
+    EXPECT_EQ(sorted->NenpiTable[1].comment, "3");
+    EXPECT_EQ(sorted->NenpiTable[3].comment, "1");
+    EXPECT_EQ(sorted->MemoTable[1].text, "earlier");
+    // What was written is already in order: written again it stays byte for byte.
+    EXPECT_EQ(serializeLogbook(*sorted), readBytes(dir.file("sorted.fnl")));
+}
+
+TEST_F(CliExchange, InfoPrintsTheFiguresOfALogbook)
+{
+    auto result = run(cli(std::string("info ") + FENLO_SAMPLE));
+    ASSERT_EQ(result.status, 0) << result.output;
+    EXPECT_NE(result.output.find("給油データ: 103\n"), std::string::npos) << result.output;
+    EXPECT_NE(result.output.find("最後の給油: 2025/12/22\n"), std::string::npos) << result.output;
+}
