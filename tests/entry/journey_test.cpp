@@ -1,11 +1,14 @@
 #include "controls/edityymmdd.h"
 #include "controls/editnn.h"
+#include "controls/comboboxrr.h"
 #include "controls/editrr.h"
 #include "controls/qtext.h"
 #include "entry/gasin.h"
 #include "entry/gasint.h"
 #include "entry/memo.h"
 #include "entry/memot.h"
+#include "entry/nenpidatain.h"
+#include "entry/nenpidataint.h"
 #include "entry/shameit.h"
 #include "entryfixture.h"
 #include "support/tempdir.h"
@@ -47,18 +50,26 @@ class JourneyTest : public QObject
         QVERIFY(step.ran());
     }
 
-    // The fueling list is not part of this build yet; its records go straight into the table.
-    static void addFueling(Logbook &book, int slot, TDateTime when, double trip, double litres,
-                           int maker)
+    // One fueling through the list window's dialog, as typed by the user; the maker is chosen
+    // by its place in the list.
+    static void addFueling(const QString &y, const QString &m, const QString &d,
+                           const QString &hour, const QString &trip, const QString &litres,
+                           int makerIndex)
     {
-        Tnenpi3 &record = book.NenpiTable[slot];
-        record.nichiji = when;
-        record.kyori2 = Currency::fromDouble(trip);
-        record.ryou = Currency::fromDouble(litres);
-        record.gas = maker;
-        record.kubun = KubunRegular;
-        record.nenpi = Currency::fromDouble(trip / litres);
-        book.DataChanged = true;
+        ModalStep step([&](QDialog *dialog) {
+            auto *entry = qobject_cast<TFrmNenpiDataINT *>(dialog);
+            QVERIFY(entry);
+            typeInto(entry->Edtyy, y);
+            typeInto(entry->Edtmm, m);
+            typeInto(entry->Edtdd, d);
+            typeInto(entry->EdtJi, hour);
+            typeInto(entry->Edtkyori2, trip);
+            typeInto(entry->Edtryou, litres);
+            entry->CmBxgas->setCurrentIndex(makerIndex);
+            entry->BtnTouroku->click();
+        });
+        click(FrmNenpiDataIN, "SBtnTuika");
+        QVERIFY(step.ran());
     }
 
 private Q_SLOTS:
@@ -80,8 +91,12 @@ private Q_SLOTS:
         typeInto(FrmShameiT->EdtShamei, QStringLiteral("フィット"));
         FrmShameiT->BtnTouroku->click();
 
-        addFueling(f.book(), 1, *encodeDateTime(2003, 5, 18, 9), 420.5, 31.2, 1);
-        addFueling(f.book(), 2, *encodeDateTime(2003, 6, 2, 18), 398.0, 30.0, 2);
+        f.run("MIdataIN");
+        addFueling(u"2003"_s, u"6"_s, u"2"_s, u"18"_s, u"398"_s, u"30"_s, 1);
+        addFueling(u"03"_s, u"5"_s, u"18"_s, u"9"_s, u"420.5"_s, u"31.2"_s, 0);
+        QCOMPARE(FrmNenpiDataIN->grid()->cell(1, 1), u"2003/05/18(09)"_s);
+        QCOMPARE(FrmNenpiDataIN->grid()->cell(2, 8), u"13.3"_s);
+        click(FrmNenpiDataIN, "SBtnEnd");
 
         f.run("MImemo");
         addMemo(u"2003"_s, u"6"_s, u"1"_s, QStringLiteral("オイル交換"));
@@ -107,6 +122,8 @@ private Q_SLOTS:
         QCOMPARE(f.book().MgasTable[2], (Tmgas{2, *fromQ(QStringLiteral("出光"))}));
         QCOMPARE(toQ(f.book().MemoTable[2].text), QStringLiteral("オイル交換"));
         QCOMPARE(f.book().NenpiTable[1].gas, 1);
+        QCOMPARE(f.book().NenpiTable[2].gas, 2);
+        QCOMPARE(f.book().NenpiTable[1].nenpi, Currency::fromDouble(13.5));
 
         f.run("MImemo");
         QCOMPARE(FrmMemo->grid()->lastDataRow(), 2);
