@@ -333,6 +333,17 @@ void TFrmFenloMenu::closeChild(QWidget *child)
         child->close();
 }
 
+QPoint TFrmFenloMenu::besideChild(QWidget *caller, int offset)
+{
+    QPoint origin = FrmFenloMenu ? FrmFenloMenu->pos() : QPoint();
+    if (caller) {
+        // A child lives in an MDI frame; that frame is what the user sees and moves.
+        auto *frame = qobject_cast<QMdiSubWindow *>(caller->parentWidget());
+        origin += frame ? frame->pos() : caller->pos();
+    }
+    return origin + QPoint(offset, offset);
+}
+
 QWidget *TFrmFenloMenu::showChild(const QString &name, const std::function<QWidget *()> &create)
 {
     for (QMdiSubWindow *child : mdiArea_->subWindowList()) {

@@ -53,6 +53,9 @@ public:
     void closeAllChildren();
     // Closes a child window together with its frame in the MDI area.
     static void closeChild(QWidget *child);
+    // Where a dialog opened from `caller` (an MDI child, or none) goes: the frame's top-left
+    // plus the caller's frame's top-left, plus `offset` each way.
+    static QPoint besideChild(QWidget *caller, int offset);
 
     QAction *action(const QString &name) const;
 

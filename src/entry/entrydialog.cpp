@@ -7,7 +7,6 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 
@@ -41,14 +40,7 @@ Logbook &EntryDialog::book() { return FrmFenloMenu->book(); }
 
 void EntryDialog::placeBeside(QWidget *listWindow, int offset)
 {
-    QPoint origin = FrmFenloMenu ? FrmFenloMenu->pos() : QPoint();
-    if (listWindow) {
-        QWidget *outer = listWindow;
-        if (auto *child = qobject_cast<QMdiSubWindow *>(listWindow->parentWidget()))
-            outer = child;
-        origin += outer->pos();
-    }
-    move(origin + QPoint(offset, offset));
+    move(TFrmFenloMenu::besideChild(listWindow, offset));
 }
 
 void EntryDialog::finishRegistration()

@@ -6,7 +6,6 @@
 
 #include <QFrame>
 #include <QGuiApplication>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -16,19 +15,6 @@ namespace fenlo {
 namespace {
 
 constexpr int CallerOffset = 120;
-
-QPoint callerOrigin(QWidget *caller)
-{
-    QPoint origin = FrmFenloMenu ? FrmFenloMenu->pos() : QPoint();
-    if (caller) {
-        // A report window lives in an MDI child frame; that frame is what the user sees move.
-        QWidget *outer = caller;
-        if (auto *child = qobject_cast<QMdiSubWindow *>(caller->parentWidget()))
-            outer = child;
-        origin += outer->pos();
-    }
-    return origin;
-}
 
 } // namespace
 
@@ -78,7 +64,7 @@ void GraphWindow::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return; // the window system showing it again is not a new opening
-    move(callerOrigin(caller_) + QPoint(CallerOffset, CallerOffset));
+    move(TFrmFenloMenu::besideChild(caller_, CallerOffset));
     resize(designSize_);
     FormShow();
 }
