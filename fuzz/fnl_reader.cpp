@@ -5,6 +5,7 @@
 
 #include "data/error.h"
 #include "data/fnlfile.h"
+#include "roundtrip.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -22,14 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     } catch (const FenloError &) {
         return 0;
     }
-    std::string written = serializeLogbook(*book);
-    auto again = std::make_unique<Logbook>();
-    MemorySource reread(written);
-    if (parseLogbook(*again, reread) != LoadResult::Loaded || serializeLogbook(*again) != written)
-        std::abort();
-    auto third = std::make_unique<Logbook>();
-    MemorySource rereread(written);
-    if (parseLogbook(*third, rereread) != LoadResult::Loaded || !third->sameData(*again))
-        std::abort();
+    fuzz::requireStableRoundTrip(*book);
     return 0;
 }

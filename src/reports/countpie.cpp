@@ -26,11 +26,7 @@ CountPieGraph::CountPieGraph(QWidget *caller, const Look &look, std::vector<Coun
     setUpChart(look);
     limitSize(QSize(400, 230));
 
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    outer->addWidget(Chart1, 1);
-    QFrame *panel = addButtonPanel(41);
+    QFrame *panel = chartAbovePanel(41);
     addCloseButton(panel, QStringLiteral("Button1"), QRect(look.closeButtonAt, QSize(96, 26)));
 
     CheckBox1 = new QCheckBox(QStringLiteral("回る"), panel);
@@ -49,7 +45,6 @@ CountPieGraph::CountPieGraph(QWidget *caller, const Look &look, std::vector<Coun
     TrackBar1->setTickInterval(1);
     TrackBar1->setGeometry(202, look.trackBarTop, 117, 31);
     connect(TrackBar1, &QSlider::valueChanged, this, &CountPieGraph::TrackBar1Change);
-    outer->addWidget(panel);
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &QTimer::timeout, this, &CountPieGraph::Timer1Timer);

@@ -26,15 +26,10 @@ EconomyBarsGraph::EconomyBarsGraph(QWidget *caller, const Look &look, std::vecto
     setUpChart(look);
     limitSize(QSize(400, 230));
 
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    outer->addWidget(Chart1, 1);
-    QFrame *panel = addButtonPanel(41);
+    QFrame *panel = chartAbovePanel(41);
     QPushButton *close =
         addCloseButton(panel, QStringLiteral("Button1"), QRect(look.closeButtonLeft, 8, 96, 26));
     setTabOrder(close, buildCheckBoxes(panel, look));
-    outer->addWidget(panel);
 }
 
 void EconomyBarsGraph::setUpChart(const Look &look)

@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <QScreen>
 #include <QShowEvent>
 
@@ -37,6 +38,17 @@ QFrame *GraphWindow::addButtonPanel(int height)
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setFixedHeight(height);
+    return panel;
+}
+
+QFrame *GraphWindow::chartAbovePanel(int panelHeight)
+{
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addWidget(Chart1, 1);
+    QFrame *panel = addButtonPanel(panelHeight);
+    outer->addWidget(panel);
     return panel;
 }
 

@@ -37,6 +37,8 @@ protected:
 
     // The raised panel along the bottom that holds the window's buttons, placed by hand.
     QFrame *addButtonPanel(int height);
+    // The window's whole layout for a chart with nothing but the button panel below it.
+    QFrame *chartAbovePanel(int panelHeight);
     // The close button "閉じる(&E)" with its hint; it closes the window.
     QPushButton *addCloseButton(QWidget *panel, const QString &name, const QRect &geometry);
     // Users may resize the window down to this size and up to the screen's.
