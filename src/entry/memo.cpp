@@ -31,8 +31,12 @@ TFrmMemo::TFrmMemo(QWidget *parent)
     SGrdMemo->setObjectName(QStringLiteral("SGrdMemo"));
     SGrdMemo->setFixedFirstColumn(true);
     SGrdMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The design's 68 pixels hold a date in the Windows face; a substituted face may be wider,
+    // and a date cut short is no date at all.
+    const int dateWidth =
+        std::max(68, SGrdMemo->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00")) + 4);
     SGrdMemo->setColumns({{QStringLiteral("No"), 33},
-                          {QStringLiteral("日付"), 68},
+                          {QStringLiteral("日付"), dateWidth},
                           {QStringLiteral("メモ"), 445}});
     StatusBarT1->setObjectName(QStringLiteral("StatusBarT1"));
     buildLayout(ButtonPlacement::Right, sidePanelTexts(QStringLiteral("追加")), StatusBarT1);
