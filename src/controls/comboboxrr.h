@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/fieldbehaviour.h"
+#include "controls/fieldsettings.h"
 
 #include <QComboBox>
 
@@ -8,25 +9,11 @@ namespace fenlo {
 
 // The program's combo box. While its list is closed the up/down arrows move between fields
 // instead of changing the item; Alt+Down opens the list, and the arrows choose items there.
-class TComboBoxRR : public QComboBox
+class TComboBoxRR : public QComboBox, public FieldSettings
 {
     Q_OBJECT
 public:
     explicit TComboBoxRR(QWidget *parent = nullptr);
-
-    bool RetNext() const { return m_field.RetNext; }
-    void setRetNext(bool on) { m_field.RetNext = on; }
-    bool CKeyUp() const { return m_field.CKeyUp; }
-    void setCKeyUp(bool on) { m_field.CKeyUp = on; }
-    bool CKeyDown() const { return m_field.CKeyDown; }
-    void setCKeyDown(bool on) { m_field.CKeyDown = on; }
-
-    const FocusColors &focusColors() const { return m_field.colors(); }
-    void setFocusColors(const FocusColors &colors) { m_field.setColors(colors); }
-    void setFcsColor(const QColor &c) { m_field.setColor(&FocusColors::fcsColor, c); }
-    void setFcsfntColor(const QColor &c) { m_field.setColor(&FocusColors::fcsfntColor, c); }
-    void setFcsnotColor(const QColor &c) { m_field.setColor(&FocusColors::fcsnotColor, c); }
-    void setFcsnotfntColor(const QColor &c) { m_field.setColor(&FocusColors::fcsnotfntColor, c); }
 
 Q_SIGNALS:
     void entered();
@@ -41,6 +28,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    FieldBehaviour &field() override { return m_field; }
     FieldBehaviour m_field;
 };
 

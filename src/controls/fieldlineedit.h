@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/fieldbehaviour.h"
+#include "controls/fieldsettings.h"
 #include "controls/fieldvalidator.h"
 
 #include <QLineEdit>
@@ -14,24 +15,10 @@ namespace fenlo {
 // Forms bind `changed()` rather than textChanged(): it comes after the field's own handling of
 // the change. Likewise `entered()` and `exited()` come after the field's own entry and exit
 // steps.
-class FieldLineEdit : public QLineEdit
+class FieldLineEdit : public QLineEdit, public FieldSettings
 {
     Q_OBJECT
 public:
-    bool RetNext() const { return m_field.RetNext; }
-    void setRetNext(bool on) { m_field.RetNext = on; }
-    bool CKeyUp() const { return m_field.CKeyUp; }
-    void setCKeyUp(bool on) { m_field.CKeyUp = on; }
-    bool CKeyDown() const { return m_field.CKeyDown; }
-    void setCKeyDown(bool on) { m_field.CKeyDown = on; }
-
-    const FocusColors &focusColors() const { return m_field.colors(); }
-    void setFocusColors(const FocusColors &colors) { m_field.setColors(colors); }
-    void setFcsColor(const QColor &c) { m_field.setColor(&FocusColors::fcsColor, c); }
-    void setFcsfntColor(const QColor &c) { m_field.setColor(&FocusColors::fcsfntColor, c); }
-    void setFcsnotColor(const QColor &c) { m_field.setColor(&FocusColors::fcsnotColor, c); }
-    void setFcsnotfntColor(const QColor &c) { m_field.setColor(&FocusColors::fcsnotfntColor, c); }
-
     // The most characters the user can type or paste, counted as the user sees them. Unlike
     // QLineEdit's own limit (which these hide), a longer value set by the program is shown
     // whole, so a stored value is never cut short by opening it for editing.
@@ -68,6 +55,7 @@ protected:
     void keepFocus();
 
 private:
+    FieldBehaviour &field() override { return m_field; }
     FieldBehaviour m_field;
     FieldValidator *m_validator;
     FieldBehaviour::CaretAfterF2 m_caretAfterF2;

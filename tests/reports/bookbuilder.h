@@ -1,8 +1,10 @@
 #pragma once
 
 #include "data/logbook.h"
+#include "reports/cells.h"
 
 #include <string>
+#include <vector>
 
 namespace fenlo::test {
 
@@ -51,5 +53,14 @@ private:
     int makers_ = 0;
     int fuelings_ = 0;
 };
+
+// The cells of one grid line, to compare with a list of expected texts.
+inline std::vector<std::string> line(const GridText &grid, int row)
+{
+    std::vector<std::string> cells;
+    for (int c = 0; c < grid.columns(); ++c)
+        cells.push_back(grid.cell(row, c));
+    return cells;
+}
 
 } // namespace fenlo::test

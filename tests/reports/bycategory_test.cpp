@@ -6,19 +6,8 @@
 
 using namespace fenlo;
 using fenlo::test::BookBuilder;
+using fenlo::test::line;
 using Cells = std::vector<std::string>;
-
-namespace {
-
-Cells line(const GridText &grid, int row)
-{
-    Cells cells;
-    for (int c = 0; c < grid.columns(); ++c)
-        cells.push_back(grid.cell(row, c));
-    return cells;
-}
-
-} // namespace
 
 TEST(ByCategory, DieselIsNotCounted)
 {

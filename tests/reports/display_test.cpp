@@ -8,6 +8,7 @@
 
 using namespace fenlo;
 using fenlo::test::BookBuilder;
+using fenlo::test::line;
 using Cells = std::vector<std::string>;
 
 namespace {
@@ -20,13 +21,6 @@ std::vector<int> slotsOf(const std::vector<Measurement> &rows)
     return slots;
 }
 
-Cells line(const GridText &grid, int row)
-{
-    Cells cells;
-    for (int c = 0; c < grid.columns(); ++c)
-        cells.push_back(grid.cell(row, c));
-    return cells;
-}
 
 } // namespace
 

@@ -6,16 +6,9 @@
 
 using namespace fenlo;
 using fenlo::test::BookBuilder;
+using fenlo::test::line;
 
 namespace {
-
-std::vector<std::string> line(const GridText &grid, int row)
-{
-    std::vector<std::string> cells;
-    for (int c = 0; c < grid.columns(); ++c)
-        cells.push_back(grid.cell(row, c));
-    return cells;
-}
 
 using Cells = std::vector<std::string>;
 
