@@ -58,6 +58,8 @@ TFrmFenloMenu::TFrmFenloMenu(QStringList arguments, QWidget *parent)
     setStatusBar(StBar);
     buildMenus();
     buildToolBar();
+    // Placed before it first shows, so the window manager puts the frame exactly there.
+    IniLoad();
 }
 
 TFrmFenloMenu::~TFrmFenloMenu()
@@ -218,7 +220,6 @@ void TFrmFenloMenu::FormShow()
     DataClear();
     if (!arguments_.isEmpty() && !arguments_.constFirst().isEmpty())
         DataLoad(arguments_.constFirst());
-    IniLoad();
 }
 
 void TFrmFenloMenu::IniLoad() { restorePlacement(*this); }
@@ -323,6 +324,17 @@ void TFrmFenloMenu::closeAllChildren()
 {
     for (QMdiSubWindow *child : mdiArea_->subWindowList())
         child->close();
+}
+
+void TFrmFenloMenu::setChildBorder(QWidget *child, Qt::WindowFlags buttons)
+{
+    auto *frame = qobject_cast<QMdiSubWindow *>(child->parentWidget());
+    const Qt::WindowFlags flags =
+        Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | buttons;
+    if (frame && frame->windowFlags() != flags) {
+        frame->setWindowFlags(flags);
+        frame->show(); // changing the flags hid it
+    }
 }
 
 void TFrmFenloMenu::closeChild(QWidget *child)
