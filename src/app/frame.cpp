@@ -23,6 +23,7 @@
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
+#include <QToolTip>
 
 namespace fenlo {
 
@@ -175,8 +176,10 @@ void TFrmFenloMenu::buildToolBar()
     namePanel->setFrameShadow(QFrame::Sunken);
     namePanel->setFixedSize(235, 21);
     namePanel->setAutoFillBackground(true);
+    // The colour of the desktop's own tool tips, which need not be the frame palette's.
     QPalette palette = namePanel->palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::ToolTipBase));
+    palette.setColor(QPalette::Window, QToolTip::palette().color(QPalette::ToolTipBase));
+    palette.setColor(QPalette::WindowText, QToolTip::palette().color(QPalette::ToolTipText));
     namePanel->setPalette(palette);
     auto *layout = new QHBoxLayout(namePanel);
     layout->setContentsMargins(4, 0, 4, 0);

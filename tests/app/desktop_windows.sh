@@ -177,13 +177,15 @@ for _ in $(seq 50); do [ "$(fuelings)" = 104 ] && break; sleep 0.1; done
 "$cli" report list "$work/windows.fnl" | grep -q 'by enter' || fail "the comment was not stored"
 
 # After the close question the list has the keyboard again: Insert opens the next dialog.
+# Every key goes where the window manager put the focus; the test focuses nothing itself.
 xdotool key Insert
-dialog=$(window_named '^追加$') || fail "the entry dialog did not open again"
-xdotool windowfocus --sync "$dialog"
+window_named '^追加$' >/dev/null || fail "the entry dialog did not open again"
+sleep 0.3
 xdotool type --delay 40 2026
 xdotool key Escape
-question=$(window_named '^燃費管理「ふぇんろ」$') || fail "no question on closing with edits"
-xdotool windowfocus --sync "$question" key alt+y
+window_named '^燃費管理「ふぇんろ」$' >/dev/null || fail "no question on closing with edits"
+sleep 0.3
+xdotool key alt+y
 wait_gone '^追加$'
 sleep 0.3
 xdotool key Insert # no click, no focusing by the test: the keyboard must already be there
