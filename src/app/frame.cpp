@@ -329,6 +329,20 @@ void TFrmFenloMenu::closeAllChildren()
         child->close();
 }
 
+bool TFrmFenloMenu::childrenMayClose()
+{
+    // Asked, not closed: a child that agrees stays open until the program really ends, so a
+    // save question cancelled afterwards costs the user no window.
+    for (QMdiSubWindow *child : mdiArea_->subWindowList()) {
+        QCloseEvent query;
+        if (child->widget())
+            QCoreApplication::sendEvent(child->widget(), &query);
+        if (!query.isAccepted())
+            return false;
+    }
+    return true;
+}
+
 void TFrmFenloMenu::setChildBorder(QWidget *child, Qt::WindowFlags buttons)
 {
     auto *frame = qobject_cast<QMdiSubWindow *>(child->parentWidget());
@@ -441,8 +455,7 @@ void TFrmFenloMenu::ArrangeIcon1Click()
 
 void TFrmFenloMenu::closeEvent(QCloseEvent *event)
 {
-    mdiArea_->closeAllSubWindows();
-    if (!mdiArea_->subWindowList().isEmpty()) {
+    if (!childrenMayClose()) {
         event->ignore();
         return;
     }

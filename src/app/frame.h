@@ -54,6 +54,9 @@ public:
     static void setChildBorder(QWidget *child, Qt::WindowFlags buttons);
     // Asks every MDI child, first to last, to close; each may refuse.
     void closeAllChildren();
+    // Asks every MDI child, first to last, whether it may close, closing none; false as soon as
+    // one refuses.
+    bool childrenMayClose();
     // Closes a child window together with its frame in the MDI area.
     static void closeChild(QWidget *child);
     // Where a dialog opened from `caller` (an MDI child, or none) goes: the frame's top-left
