@@ -1,5 +1,7 @@
 #include "app/settings.h"
 
+#include "app/screenfit.h"
+
 #include "data/error.h"
 
 #include <QDir>
@@ -101,10 +103,7 @@ QRect keepOnScreen(const QRect &frame, const QList<QRect> &screens)
         *std::min_element(screens.begin(), screens.end(), [&](const QRect &a, const QRect &b) {
             return distanceSquared(centre, a) < distanceSquared(centre, b);
         });
-    QRect moved(frame.topLeft(), frame.size().boundedTo(target.size()));
-    moved.moveLeft(std::clamp(moved.left(), target.left(), target.right() + 1 - moved.width()));
-    moved.moveTop(std::clamp(moved.top(), target.top(), target.bottom() + 1 - moved.height()));
-    return moved;
+    return fitInto(frame, target);
 }
 
 namespace {

@@ -1,4 +1,5 @@
 #include "app/frame.h"
+#include "app/screenfit.h"
 #include "app/settings.h"
 #include "support/scripted.h"
 #include "support/tempdir.h"
@@ -91,6 +92,16 @@ private Q_SLOTS:
         QCOMPARE(keepOnScreen({5000, 0, 3000, 2000}, {screens[0]}), QRect(0, 0, 1920, 1080));
         // Nearest is measured from the window's centre.
         QCOMPARE(keepOnScreen({3300, 50, 200, 200}, screens), QRect(3000, 50, 200, 200));
+    }
+
+    void aWindowIsMovedAndShrunkOntoTheAreaOnlyWhenItMustBe()
+    {
+        const QRect area(0, 0, 1280, 900);
+        QCOMPARE(fitInto({100, 100, 400, 300}, area), QRect(100, 100, 400, 300));
+        QCOMPARE(fitInto({1000, 700, 400, 300}, area), QRect(880, 600, 400, 300));
+        QCOMPARE(fitInto({-50, -20, 400, 300}, area), QRect(0, 0, 400, 300));
+        QCOMPARE(fitInto({500, 400, 720, 1000}, area), QRect(500, 0, 720, 900));
+        QCOMPARE(fitInto({10, 10, 1400, 1000}, {1280, 0, 1024, 768}), QRect(1280, 0, 1024, 768));
     }
 
     // Size and position are the outer frame's, the window system's border included.
