@@ -49,6 +49,16 @@ void reactivateOpener(const QWidget *modal)
     });
 }
 
+// Some window managers (openbox among them) let a window without a minimise button be
+// minimised all the same; a modal dialog would then block the program out of sight.
+void refuseMinimising(QWidget *window)
+{
+    QTimer::singleShot(0, window, [window] {
+        if (window->isMinimized())
+            window->showNormal();
+    });
+}
+
 } // namespace
 
 bool DesktopConventions::eventFilter(QObject *watched, QEvent *event)
@@ -60,6 +70,12 @@ bool DesktopConventions::eventFilter(QObject *watched, QEvent *event)
         auto *widget = static_cast<QWidget *>(watched);
         if (widget->isWindow() && widget->isModal())
             reactivateOpener(widget);
+    }
+    if (event->type() == QEvent::WindowStateChange && watched->isWidgetType()) {
+        auto *widget = static_cast<QWidget *>(watched);
+        if (widget->isWindow() && widget->isMinimized() &&
+            !widget->windowFlags().testFlag(Qt::WindowMinimizeButtonHint))
+            refuseMinimising(widget);
     }
     return QObject::eventFilter(watched, event);
 }

@@ -4,9 +4,10 @@
 
 namespace fenlo {
 
-// Two habits of the desktop the windows were designed for, kept for every window of the
-// program: Enter on a focused push button presses it, and when a modal window closes, the
-// window that opened it is active again, so the keyboard goes on where the user left it.
+// Habits of the desktop the windows were designed for, kept for every window of the program:
+// Enter on a focused push button presses it; when a modal window closes, the window that
+// opened it is active again, so the keyboard goes on where the user left it; and a window
+// without a minimise button does not stay minimised.
 class DesktopConventions : public QObject
 {
 public:

@@ -77,6 +77,21 @@ private Q_SLOTS:
         QTRY_COMPARE(QApplication::activeWindow(), &opener);
     }
 
+    void onlyAWindowWithAMinimiseButtonStaysMinimised()
+    {
+        QWidget opener;
+        QVERIFY(activate(&opener));
+        QDialog dialog(&opener);
+        dialog.show();
+        dialog.setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(!dialog.isMinimized());
+        QVERIFY(dialog.isVisible());
+
+        opener.setWindowState(Qt::WindowMinimized);
+        QTest::qWait(20);
+        QVERIFY(opener.isMinimized());
+    }
+
     void qtsOwnTextsAreJapanese()
     {
         QVERIFY(useJapaneseForQt(*qApp));
