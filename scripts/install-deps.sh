@@ -8,7 +8,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-ipafont-mincho
-    xvfb xauth x11-utils imagemagick xdotool
+    xvfb xauth x11-utils imagemagick xdotool openbox
+    qt6-translations-l10n
     shared-mime-info desktop-file-utils xdg-utils
     python3
 )

@@ -13,4 +13,9 @@ public:
     bool notify(QObject *receiver, QEvent *event) override;
 };
 
+// Qt's own texts (file dialogs, standard buttons, context menus) and its locale in Japanese
+// whatever the user's locale, as every text of the program is. False when Qt's translation is
+// missing.
+bool useJapaneseForQt(QCoreApplication &app);
+
 } // namespace fenlo

@@ -4,8 +4,6 @@
 #include "exchange/windows/henkan.h"
 #include "exchange/windows/textout.h"
 
-#include <QMdiSubWindow>
-
 namespace fenlo {
 
 void TFrmFenloMenu::MITextOutClick()
@@ -13,14 +11,7 @@ void TFrmFenloMenu::MITextOutClick()
     QWidget *window =
         showChild(QStringLiteral("FrmtextOut"), [] { return FrmTextOut = new TFrmTextOut; });
     // A fixed-size window: a close box only, no minimising or maximising.
-    const Qt::WindowFlags fixedBorder = Qt::SubWindow | Qt::CustomizeWindowHint |
-                                        Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                        Qt::WindowCloseButtonHint;
-    auto *child = qobject_cast<QMdiSubWindow *>(window->parentWidget());
-    if (child && child->windowFlags() != fixedBorder) {
-        child->setWindowFlags(fixedBorder);
-        child->show();
-    }
+    setChildBorder(window, Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 }
 
 void TFrmFenloMenu::N7Click()

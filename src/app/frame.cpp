@@ -23,6 +23,7 @@
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
+#include <QToolTip>
 
 namespace fenlo {
 
@@ -58,6 +59,8 @@ TFrmFenloMenu::TFrmFenloMenu(QStringList arguments, QWidget *parent)
     setStatusBar(StBar);
     buildMenus();
     buildToolBar();
+    // Placed before it first shows, so the window manager puts the frame exactly there.
+    IniLoad();
 }
 
 TFrmFenloMenu::~TFrmFenloMenu()
@@ -173,8 +176,10 @@ void TFrmFenloMenu::buildToolBar()
     namePanel->setFrameShadow(QFrame::Sunken);
     namePanel->setFixedSize(235, 21);
     namePanel->setAutoFillBackground(true);
+    // The colour of the desktop's own tool tips, which need not be the frame palette's.
     QPalette palette = namePanel->palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::ToolTipBase));
+    palette.setColor(QPalette::Window, QToolTip::palette().color(QPalette::ToolTipBase));
+    palette.setColor(QPalette::WindowText, QToolTip::palette().color(QPalette::ToolTipText));
     namePanel->setPalette(palette);
     auto *layout = new QHBoxLayout(namePanel);
     layout->setContentsMargins(4, 0, 4, 0);
@@ -218,7 +223,6 @@ void TFrmFenloMenu::FormShow()
     DataClear();
     if (!arguments_.isEmpty() && !arguments_.constFirst().isEmpty())
         DataLoad(arguments_.constFirst());
-    IniLoad();
 }
 
 void TFrmFenloMenu::IniLoad() { restorePlacement(*this); }
@@ -325,6 +329,31 @@ void TFrmFenloMenu::closeAllChildren()
         child->close();
 }
 
+bool TFrmFenloMenu::childrenMayClose()
+{
+    // Asked, not closed: a child that agrees stays open until the program really ends, so a
+    // save question cancelled afterwards costs the user no window.
+    for (QMdiSubWindow *child : mdiArea_->subWindowList()) {
+        QCloseEvent query;
+        if (child->widget())
+            QCoreApplication::sendEvent(child->widget(), &query);
+        if (!query.isAccepted())
+            return false;
+    }
+    return true;
+}
+
+void TFrmFenloMenu::setChildBorder(QWidget *child, Qt::WindowFlags buttons)
+{
+    auto *frame = qobject_cast<QMdiSubWindow *>(child->parentWidget());
+    const Qt::WindowFlags flags =
+        Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | buttons;
+    if (frame && frame->windowFlags() != flags) {
+        frame->setWindowFlags(flags);
+        frame->show(); // changing the flags hid it
+    }
+}
+
 void TFrmFenloMenu::closeChild(QWidget *child)
 {
     if (auto *frame = qobject_cast<QMdiSubWindow *>(child->parentWidget()))
@@ -426,8 +455,7 @@ void TFrmFenloMenu::ArrangeIcon1Click()
 
 void TFrmFenloMenu::closeEvent(QCloseEvent *event)
 {
-    mdiArea_->closeAllSubWindows();
-    if (!mdiArea_->subWindowList().isEmpty()) {
+    if (!childrenMayClose()) {
         event->ignore();
         return;
     }

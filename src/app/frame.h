@@ -49,8 +49,14 @@ public:
     // Brings the MDI child with this component name (compared ignoring case) to the front in
     // its normal state, or creates it with `create` when there is none. Returns the child.
     QWidget *showChild(const QString &name, const std::function<QWidget *()> &create);
+    // Gives the MDI frame of `child` a title bar with exactly these buttons (system menu,
+    // minimise, maximise, close), for a child whose border is not the usual sizeable one.
+    static void setChildBorder(QWidget *child, Qt::WindowFlags buttons);
     // Asks every MDI child, first to last, to close; each may refuse.
     void closeAllChildren();
+    // Asks every MDI child, first to last, whether it may close, closing none; false as soon as
+    // one refuses.
+    bool childrenMayClose();
     // Closes a child window together with its frame in the MDI area.
     static void closeChild(QWidget *child);
     // Where a dialog opened from `caller` (an MDI child, or none) goes: the frame's top-left
@@ -89,7 +95,8 @@ protected:
 
 private:
     void FormShow();
-    // The frame's size and position, restored at the first show and saved when it closes.
+    // The frame's outer size and position, restored before it first shows and saved when it
+    // closes.
     void IniLoad();
     void IniSave();
     // The question before discarding unsaved changes; false when the command must stop.

@@ -1,5 +1,6 @@
 #include "app/helpwindow.h"
 
+#include "app/screenfit.h"
 #include "app/toolicons.h"
 
 #include <QAction>
@@ -60,8 +61,10 @@ THelpWindow *showHelpContents(QWidget *parent)
 {
     // One help window at a time, as with the other windows of the program.
     static QPointer<THelpWindow> FrmHelp;
-    if (!FrmHelp)
+    if (!FrmHelp) {
         FrmHelp = new THelpWindow(parent);
+        keepOnAvailableScreen(*FrmHelp); // a small screen gets a smaller help window
+    }
     FrmHelp->showContents();
     FrmHelp->show();
     FrmHelp->raise();

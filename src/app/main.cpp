@@ -1,6 +1,7 @@
 // 燃費管理「ふぇんろ」: a fuel-economy logbook for one car.
 
 #include "app/application.h"
+#include "app/desktopconventions.h"
 #include "app/frame.h"
 #include "app/prompter.h"
 #include "app/toolicons.h"
@@ -26,8 +27,11 @@ void substituteFonts()
 int main(int argc, char *argv[])
 {
     fenlo::Application app(argc, argv);
+    // No display name: Qt would append it to every title the window manager shows.
     QApplication::setApplicationName(QStringLiteral("fenlo"));
-    QApplication::setApplicationDisplayName(fenlo::applicationTitle());
+    fenlo::useJapaneseForQt(app);
+    fenlo::DesktopConventions conventions;
+    app.installEventFilter(&conventions);
     QApplication::setWindowIcon(fenlo::programIcon());
     substituteFonts();
 

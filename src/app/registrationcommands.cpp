@@ -9,12 +9,19 @@ namespace fenlo {
 
 void TFrmFenloMenu::MIShameiINClick()
 {
-    showChild(QStringLiteral("FrmShameiT"), [] { return FrmShameiT = new TFrmShameiT; });
+    QWidget *window =
+        showChild(QStringLiteral("FrmShameiT"), [] { return FrmShameiT = new TFrmShameiT; });
+    // A fixed dialog-like window: its system menu and close box only.
+    setChildBorder(window, Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 }
 
 void TFrmFenloMenu::MIgasINClick()
 {
-    showChild(QStringLiteral("FrmGasIn"), [] { return FrmGasIn = new TFrmGasIn; });
+    QWidget *window =
+        showChild(QStringLiteral("FrmGasIn"), [] { return FrmGasIn = new TFrmGasIn; });
+    // A fixed-size list: it may be minimised, never maximised.
+    setChildBorder(window, Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint);
 }
 
 void TFrmFenloMenu::MImemoClick()

@@ -1,8 +1,11 @@
 #include "app/settings.h"
 
+#include "app/screenfit.h"
+
 #include "data/error.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
@@ -100,22 +103,59 @@ QRect keepOnScreen(const QRect &frame, const QList<QRect> &screens)
         *std::min_element(screens.begin(), screens.end(), [&](const QRect &a, const QRect &b) {
             return distanceSquared(centre, a) < distanceSquared(centre, b);
         });
-    QRect moved(frame.topLeft(), frame.size().boundedTo(target.size()));
-    moved.moveLeft(std::clamp(moved.left(), target.left(), target.right() + 1 - moved.width()));
-    moved.moveTop(std::clamp(moved.top(), target.top(), target.bottom() + 1 - moved.height()));
-    return moved;
+    return fitInto(frame, target);
 }
+
+namespace {
+
+// The window manager's border is known only once the window is mapped. Until then the client
+// area takes the whole outer size; this trims it by the border as soon as the border shows, so
+// the outer frame ends up exactly as large as it was saved.
+class OuterSizeKeeper : public QObject
+{
+public:
+    OuterSizeKeeper(QWidget *window, QSize outer) : QObject(window), window_(window), outer_(outer)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == window_ &&
+            (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+            const QSize border = window_->frameGeometry().size() - window_->size();
+            if (border.width() > 0 || border.height() > 0) {
+                window_->removeEventFilter(this);
+                window_->resize(outer_ - border);
+                deleteLater();
+            }
+        }
+        return false;
+    }
+
+private:
+    QWidget *window_;
+    QSize outer_;
+};
+
+} // namespace
 
 void restorePlacement(QWidget &window)
 {
-    const QRect rect = keepOnScreen(readPlacement(settingsFilePath()).rect(), screenAreas());
-    window.resize(rect.size());
-    window.move(rect.topLeft());
+    const QRect outer = keepOnScreen(readPlacement(settingsFilePath()).rect(), screenAreas());
+    // Moved before it has a native window, a top-level window is placed by its outer frame and
+    // the window manager takes the position as the user's, not as a hint of its own placement.
+    Q_ASSERT(!window.testAttribute(Qt::WA_WState_Created));
+    window.move(outer.topLeft());
+    window.resize(outer.size());
+    new OuterSizeKeeper(&window, outer.size());
 }
 
 void savePlacement(const QWidget &window)
 {
-    writePlacement(settingsFilePath(), {window.width(), window.height(), window.y(), window.x()});
+    const QRect outer = window.frameGeometry();
+    writePlacement(settingsFilePath(), {outer.width(), outer.height(), outer.y(), outer.x()});
 }
 
 } // namespace fenlo

@@ -35,9 +35,10 @@ void writePlacement(const QString &path, const Placement &placement);
 // shrunk when it is larger, onto the screen nearest to it; otherwise it stays where it is.
 QRect keepOnScreen(const QRect &frame, const QList<QRect> &screens);
 
-// Gives `window` the saved size and position, kept on one of the current screens.
+// Gives `window` the saved outer size and position, kept on one of the current screens. Call
+// it before the window is first shown, while the window manager has not placed it yet.
 void restorePlacement(QWidget &window);
-// Saves the size and position of `window`.
+// Saves the outer size and position of `window`, its border included.
 void savePlacement(const QWidget &window);
 
 } // namespace fenlo

@@ -1,8 +1,10 @@
 #include "controls/fieldbehaviour.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QWidget>
 
 namespace fenlo {
@@ -38,6 +40,18 @@ void toggleSelection(QLineEdit *edit, FieldBehaviour::CaretAfterF2 caret)
                                                         : edit->cursorPosition());
         edit->deselect();
     }
+}
+
+// Marks the field whose visit is going on, so that a field of the same form can find it.
+constexpr char EnteredProperty[] = "fenloFieldEntered";
+
+// The form a field belongs to: its window, or its frame inside the main window's MDI area.
+QWidget *formOf(QWidget *field)
+{
+    QWidget *form = field;
+    while (!form->isWindow() && !qobject_cast<QMdiSubWindow *>(form))
+        form = form->parentWidget();
+    return form;
 }
 
 } // namespace
@@ -98,7 +112,10 @@ bool FieldBehaviour::entering()
 {
     if (m_entered)
         return false;
-    m_entered = true;
+    endOtherVisits();
+    if (!m_owner->hasFocus())
+        return false; // the field left behind took the focus back
+    setEntered(true);
     applyColors();
     return true;
 }
@@ -107,8 +124,33 @@ bool FieldBehaviour::leaving(const QFocusEvent *event)
 {
     if (!m_entered || isWindowActivation(event))
         return false;
-    m_entered = false;
+    setEntered(false);
     return true;
+}
+
+void FieldBehaviour::stayEntered()
+{
+    setEntered(true);
+}
+
+void FieldBehaviour::setEntered(bool entered)
+{
+    m_entered = entered;
+    m_owner->setProperty(EnteredProperty, entered);
+}
+
+void FieldBehaviour::endOtherVisits()
+{
+    // A form that moves the focus while a message box is up changes the focus of an inactive
+    // window, and the field that had it never hears of its leaving. Its visit ends now, with
+    // all its leaving steps, before this one begins: only one field is ever entered.
+    const QList<QWidget *> fields = formOf(m_owner)->findChildren<QWidget *>();
+    for (QWidget *field : fields) {
+        if (field == m_owner || !field->property(EnteredProperty).toBool())
+            continue;
+        QFocusEvent left(QEvent::FocusOut, Qt::OtherFocusReason);
+        QCoreApplication::sendEvent(field, &left);
+    }
 }
 
 void FieldBehaviour::applyColors()

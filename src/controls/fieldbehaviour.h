@@ -52,17 +52,21 @@ public:
     bool handleKey(QKeyEvent *event, QLineEdit *editPart, CaretAfterF2 caret);
 
     // True when focus-in starts a visit of the field, false when the window only came back.
+    // A field of the same form still in its visit is left first.
     bool entering();
     // True when focus-out ends the visit, false when the window only lost activation. The
     // caller finishes its own leaving steps and then calls applyColors().
     bool leaving(const QFocusEvent *event);
     // For a field that refuses to be left: the visit goes on without a new entry.
-    void stayEntered() { m_entered = true; }
+    void stayEntered();
 
     // Paints the pair of the current state.
     void applyColors();
 
 private:
+    void setEntered(bool entered);
+    void endOtherVisits();
+
     QWidget *m_owner;
     Surface m_surface;
     FocusColors m_colors;

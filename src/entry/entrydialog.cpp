@@ -2,6 +2,7 @@
 
 #include "app/frame.h"
 #include "app/prompter.h"
+#include "app/screenfit.h"
 #include "controls/qtext.h"
 #include "data/error.h"
 
@@ -41,6 +42,7 @@ Logbook &EntryDialog::book() { return FrmFenloMenu->book(); }
 void EntryDialog::placeBeside(QWidget *listWindow, int offset)
 {
     move(TFrmFenloMenu::besideChild(listWindow, offset));
+    keepOnAvailableScreen(*this);
 }
 
 void EntryDialog::finishRegistration()

@@ -106,6 +106,8 @@ TFrmNenpiDataINT::TFrmNenpiDataINT(QWidget *parent)
     Edtkingaku->setMaxLength(5);
     Edtcomment->setMaxLength(100);
     Edtcomment->setAttribute(Qt::WA_InputMethodEnabled, true);
+    // A long free text: no highlight while it is typed.
+    Edtcomment->setFcsColor(FocusColors::plain().fcsColor);
     CmBxgas->setFixedWidth(176);
     CmBxkubun->addItems(
         {QStringLiteral("レギュラー"), QStringLiteral("ハイオク"), QStringLiteral("軽油")});

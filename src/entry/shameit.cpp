@@ -52,6 +52,7 @@ void TFrmShameiT::showEvent(QShowEvent *event)
     shown_ = true;
     EdtShamei->setText(toQ(FrmFenloMenu->book().Shamei));
     EdtShamei->setFocus();
+    EdtShamei->selectAll(); // typing replaces the name
     InputChanged = false;
 }
 

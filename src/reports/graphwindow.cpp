@@ -1,6 +1,7 @@
 #include "reports/graphwindow.h"
 
 #include "app/frame.h"
+#include "app/screenfit.h"
 #include "chart/tchart.h"
 #include "entry/formfont.h"
 
@@ -78,6 +79,7 @@ void GraphWindow::showEvent(QShowEvent *event)
         return; // the window system showing it again is not a new opening
     move(TFrmFenloMenu::besideChild(caller_, CallerOffset));
     resize(designSize_);
+    keepOnAvailableScreen(*this); // beside a list far to the right it would leave the screen
     FormShow();
 }
 

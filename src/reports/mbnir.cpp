@@ -53,9 +53,13 @@ TFrmMBNIR::TFrmMBNIR(QWidget *parent)
                QStringLiteral("ｸﾞﾗﾌ(燃費)(&G)"), QStringLiteral("グラフを表示します"), size,
                [this] { TFrmMbnirGN::showFor(this, report_, options().order); })
         ->move(116, 8);
-    makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button2"), QStringLiteral("更新(&K)"),
-               QStringLiteral("最新のデータに更新します"), size, [this] { SBtmKoushinClick(); })
-        ->move(224, 8);
+    QAbstractButton *refresh = makeButton(
+        buttons, ButtonStyle::Push, QStringLiteral("Button2"), QStringLiteral("更新(&K)"),
+        QStringLiteral("最新のデータに更新します"), size, [this] { SBtmKoushinClick(); });
+    refresh->move(224, 8);
+    // Alt+K is the count graph's, the first in the tab order of the two buttons that show it;
+    // shared, Qt would only move the focus between them.
+    refresh->setShortcut(QKeySequence());
     makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button1"), QStringLiteral("終了(&E)"),
                QStringLiteral("このフォームを閉じます"), size, [this] { closeWindow(); })
         ->move(332, 8);

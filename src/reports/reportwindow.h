@@ -65,7 +65,8 @@ protected:
     static void setGridColumns(StringGrid *grid, const std::vector<int> &widths,
                                const std::vector<int> &rightAligned);
     // Writes a report's text, titles and rows, into the grid, which gets `rows` data rows (the
-    // report's rows and any blank ones the window keeps below them).
+    // report's rows and any blank ones the window keeps below them). The selected row keeps its
+    // number; a new grid selects its first row.
     static void fillGrid(StringGrid *grid, const GridText &text, int rows);
 
 private:

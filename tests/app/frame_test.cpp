@@ -6,6 +6,7 @@
 #include "support/tempdir.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -41,6 +42,21 @@ std::string writeLogbook(const TempDir &dir, const std::string &name, const char
     DataSave(book, path);
     return path;
 }
+
+// A child window that answers whether it may close as told, and counts the questions.
+class AskedChild : public QWidget
+{
+public:
+    bool agrees = true;
+    int asked = 0;
+
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        ++asked;
+        event->setAccepted(agrees);
+    }
+};
 
 } // namespace
 
@@ -297,6 +313,37 @@ private Q_SLOTS:
         QVERIFY(frame->isVisible());
         prompter.expect(Answer::No);
         QVERIFY(frame->close());
+    }
+
+    // The children are asked first and closed only when the program ends: a save dialog
+    // cancelled afterwards leaves every window open, and no child is asked twice.
+    void closingAsksTheChildrenWithoutClosingThem()
+    {
+        ScriptedPrompter prompter;
+        ScriptedFileChooser chooser;
+        auto frame = start();
+        AskedChild *report = nullptr;
+        AskedChild *editor = nullptr;
+        frame->showChild(QStringLiteral("FrmOut1"), [&] { return report = new AskedChild; });
+        frame->showChild(QStringLiteral("FrmShameiT"), [&] { return editor = new AskedChild; });
+        frame->book().DataChanged = true;
+
+        editor->agrees = false;
+        QVERIFY(!frame->close());
+        QVERIFY(prompter.shown.isEmpty()); // a refusing child comes before the save question
+
+        editor->agrees = true;
+        prompter.expect(Answer::Yes);
+        chooser.answers.enqueue(std::nullopt);
+        QVERIFY(!frame->close());
+        QCOMPARE(frame->mdiArea()->subWindowList().size(), 2);
+        QVERIFY(report->isVisible() && editor->isVisible());
+
+        prompter.expect(Answer::No);
+        QVERIFY(frame->close());
+        QCOMPARE(prompter.texts(), (QStringList{SaveQuestion, SaveQuestion}));
+        QCOMPARE(report->asked, 3);
+        QCOMPARE(editor->asked, 3);
     }
 
     void errorTextGetsAFinalPointAfterLaterCharacters()

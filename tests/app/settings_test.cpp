@@ -1,4 +1,5 @@
 #include "app/frame.h"
+#include "app/screenfit.h"
 #include "app/settings.h"
 #include "support/scripted.h"
 #include "support/tempdir.h"
@@ -93,6 +94,17 @@ private Q_SLOTS:
         QCOMPARE(keepOnScreen({3300, 50, 200, 200}, screens), QRect(3000, 50, 200, 200));
     }
 
+    void aWindowIsMovedAndShrunkOntoTheAreaOnlyWhenItMustBe()
+    {
+        const QRect area(0, 0, 1280, 900);
+        QCOMPARE(fitInto({100, 100, 400, 300}, area), QRect(100, 100, 400, 300));
+        QCOMPARE(fitInto({1000, 700, 400, 300}, area), QRect(880, 600, 400, 300));
+        QCOMPARE(fitInto({-50, -20, 400, 300}, area), QRect(0, 0, 400, 300));
+        QCOMPARE(fitInto({500, 400, 720, 1000}, area), QRect(500, 0, 720, 900));
+        QCOMPARE(fitInto({10, 10, 1400, 1000}, {1280, 0, 1024, 768}), QRect(1280, 0, 1024, 768));
+    }
+
+    // Size and position are the outer frame's, the window system's border included.
     void theFrameRestoresItsPlacementAndSavesItWhenClosed()
     {
         TempDir dir;
@@ -101,21 +113,23 @@ private Q_SLOTS:
         {
             TFrmFenloMenu first;
             first.show();
-            QCOMPARE(first.size(), QSize(780, 540)); // no fenlo.ini yet
-            QCOMPARE(first.pos(), QPoint(0, 0));
+            QCOMPARE(first.frameGeometry(), QRect(0, 0, 780, 540)); // no fenlo.ini yet
             first.resize(900, 600);
             first.move(30, 20);
+            const QRect outer = first.frameGeometry();
+            QCOMPARE(outer.topLeft(), QPoint(30, 20));
+            QVERIFY(outer.width() >= 900 && outer.height() >= 600);
             QVERIFY(first.close());
+            QCOMPARE(readPlacement(QString::fromStdString(dir.file("fenlo.ini"))),
+                     (Placement{outer.width(), outer.height(), 20, 30}));
         }
-        QCOMPARE(readPlacement(QString::fromStdString(dir.file("fenlo.ini"))),
-                 (Placement{900, 600, 20, 30}));
 
         writeBytes(dir.file("fenlo.ini"), "[fenlo]\nwidth=700\nheight=500\ntop=-4000\nleft=9000\n");
         TFrmFenloMenu second;
         second.show();
-        QCOMPARE(second.size(), QSize(700, 500));
+        QCOMPARE(second.frameGeometry().size(), QSize(700, 500));
         const QRect screen = second.screen()->availableGeometry();
-        QVERIFY2(screen.contains(QRect(second.pos(), second.size())), "moved back on screen");
+        QVERIFY2(screen.contains(second.frameGeometry()), "moved back on screen");
         QVERIFY(prompter.shown.isEmpty());
         qunsetenv("XDG_CONFIG_HOME");
     }

@@ -148,6 +148,33 @@ private Q_SLOTS:
         QCOMPARE(month->palette().color(QPalette::Base), lightBlue);
     }
 
+    // A form may move the focus while its window is inactive (behind a message box): the field
+    // that had the focus hears nothing then. When the window is active again its visit ends,
+    // with its leaving steps, before the new field's begins; the next visit starts afresh.
+    void movingTheFocusOfAnInactiveFormEndsTheOldVisit()
+    {
+        QSignalSpy nameExits(name, &TEditRR::exited);
+        enter(name);
+        type(u"abc"_s);
+        QWidget other;
+        other.show();
+        QApplication::setActiveWindow(&other);
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QCOMPARE(nameExits.count(), 0); // only the activation went
+
+        month->setFocus(Qt::OtherFocusReason);
+        QVERIFY(form->activate());
+        QCOMPARE(focused(), month);
+        QCOMPARE(nameExits.count(), 1);
+        QVERIFY(drawnIn(month, lightBlue));
+        QVERIFY(!drawnIn(name, lightBlue));
+
+        enter(name);
+        QCOMPARE(name->selectedText(), u"abc"_s); // entered again: all of it selected
+        QVERIFY(drawnIn(name, lightBlue));
+        QVERIFY(!drawnIn(month, lightBlue));
+    }
+
     void aDayIsCheckedAgainstItsMonth()
     {
         const QString wrongDay = u"日の指定が違います。"_s;

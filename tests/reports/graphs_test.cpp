@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
 #include <QTest>
@@ -216,6 +217,14 @@ void GraphsTest::placedOverTheCaller()
     QVERIFY(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!TFrmMbnirGK(&caller, {}).windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(window.chart()->series()[0]->points().empty());
+
+    // Beside a caller near the screen's bottom-right corner the rule would leave the screen.
+    const QRect area = window.screen()->availableGeometry();
+    caller.move(area.right() - 200, area.bottom() - 100);
+    TFrmKbnirGK cornered(&caller, bycategory::Report{});
+    cornered.show();
+    QVERIFY2(area.contains(cornered.frameGeometry()), "moved onto the screen");
+    QCOMPARE(cornered.size(), QSize(465, 295));
 }
 
 void GraphsTest::makerBarsFollowTheListOrder_data()

@@ -355,6 +355,56 @@ private Q_SLOTS:
         QCOMPARE(makers->report().Zentai.kensu, 2);
     }
 
+    // Every grid opens with row 1 selected and keeps the row number over a refresh, the last
+    // row when the list got shorter; the display's status bar shows the selected row's comment.
+    void aReportGridAlwaysHasASelectedRow()
+    {
+        fx->book() = smallBook().book();
+        auto *one = qobject_cast<TFrmOut1 *>(open("MIOut1", "FrmOut1"));
+        auto *monthly = qobject_cast<TFrmTukibetu *>(open("MIOut3", "FrmTukibetu"));
+        auto *makers = qobject_cast<TFrmMBNIR *>(open("MIOut4", "FrmMBNIR"));
+        auto *categories = qobject_cast<TFrmKbnir *>(open("MIout5", "FrmKBNIR"));
+        QVERIFY(one && monthly && makers && categories);
+        for (StringGrid *grid :
+             {one->grid(), monthly->grid(), makers->grid(), categories->grid()}) {
+            QCOMPARE(grid->currentDataRow(), 1);
+            QVERIFY(grid->selectionModel()->isRowSelected(0, {}));
+        }
+        auto *status = child<TStatusBarT>(one, "StatusBarT1");
+        QCOMPARE(status->Text(), QStringLiteral("コメント：") + one->grid()->cell(1, 9));
+        QVERIFY(!one->grid()->cell(1, 9).isEmpty());
+
+        one->grid()->setCurrentDataRow(2);
+        const QString second = one->grid()->cell(2, 9);
+        click(one, "SBtmKoushin");
+        QCOMPARE(one->grid()->currentDataRow(), 2);
+        QCOMPARE(status->Text(), QStringLiteral("コメント：") + second);
+
+        one->grid()->setCurrentDataRow(one->grid()->lastDataRow());
+        const int before = one->grid()->lastDataRow();
+        fx->book().NenpiTable[3] = Tnenpi3{};
+        fx->book().NenpiTable[3].nichiji = EmptyDate;
+        click(one, "SBtmKoushin");
+        QCOMPARE(one->grid()->lastDataRow(), before - 1);
+        QCOMPARE(one->grid()->currentDataRow(), before - 1);
+        QVERIFY(one->grid()->selectionModel()->isRowSelected(before - 2, {}));
+    }
+
+    // The count graph and the refresh button share Alt+K; the first in the tab order wins.
+    void altKInTheMakerListOpensTheCountGraph()
+    {
+        loadSample();
+        auto *makers = qobject_cast<TFrmMBNIR *>(open("MIOut4", "FrmMBNIR"));
+        QVERIFY(makers);
+        QApplication::setActiveWindow(fx->frame.get());
+        QVERIFY(QTest::qWaitForWindowActive(fx->frame.get()));
+        QString caption;
+        fenlo::test::ModalStep step([&](QDialog *dialog) { caption = dialog->windowTitle(); });
+        QTest::keyClick(makers, Qt::Key_K, Qt::AltModifier);
+        QTRY_VERIFY(step.ran()); // a button pressed by its key shows the press a moment first
+        QVERIFY2(caption.contains(QStringLiteral("件数")), qPrintable(caption));
+    }
+
     void periodChecksAndCompletion()
     {
         fx->book() = smallBook().book();
