@@ -1,5 +1,6 @@
 #include "cli/loadbook.h"
 
+#include "data/backups.h"
 #include "data/error.h"
 #include "data/fnlfile.h"
 #include "data/logbooklock.h"

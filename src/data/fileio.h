@@ -127,9 +127,6 @@ public:
     // temporary gone.
     void commit(Sync sync = Sync::Full);
 
-    // True when the target is being written in place rather than replaced.
-    bool inPlace() const { return inPlace_; }
-
 private:
     void openTemporary();
     void openInPlace(int temporaryError);

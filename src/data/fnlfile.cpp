@@ -1,5 +1,6 @@
 #include "data/fnlfile.h"
 
+#include "data/backups.h"
 #include "data/error.h"
 #include "data/fileio.h"
 #include "data/messages.h"

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "data/backups.h"
 #include "data/fileio.h"
 #include "data/logbook.h"
 
@@ -9,6 +8,8 @@
 #include <string_view>
 
 namespace fenlo {
+
+class BackupFolder;
 
 inline constexpr const char *HeaderV3 = "fenlov3";
 inline constexpr const char *HeaderV2 = "fenlov2";

@@ -30,23 +30,33 @@ std::string identityOf(const std::string &logbook)
     return logbook;
 }
 
+// The folder of the lock files, only when it is this user's own (a shared /tmp could hold one
+// that somebody else made); empty otherwise.
 std::string lockFolder()
 {
     const char *runtime = std::getenv("XDG_RUNTIME_DIR");
     std::string folder = runtime && *runtime == '/' ? std::string(runtime) + "/fenlo"
                                                     : "/tmp/fenlo-" + std::to_string(::getuid());
     ::mkdir(folder.c_str(), 0700);
+    struct stat st
+    {
+    };
+    if (::lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid())
+        return {};
     return folder;
 }
 
 std::string lockFileFor(const std::string &identity)
 {
+    const std::string folder = lockFolder();
+    if (folder.empty())
+        return {};
     std::uint64_t hash = 14695981039346656037ull; // FNV-1a
     for (unsigned char c : identity)
         hash = (hash ^ c) * 1099511628211ull;
     char name[32];
     std::snprintf(name, sizeof name, "/%016llx.lock", static_cast<unsigned long long>(hash));
-    return lockFolder() + name;
+    return folder + name;
 }
 
 } // namespace
@@ -54,7 +64,10 @@ std::string lockFileFor(const std::string &identity)
 std::optional<LogbookLock> LogbookLock::acquire(const std::string &logbook)
 {
     std::string identity = identityOf(logbook);
-    int fd = ::open(lockFileFor(identity).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    const std::string lockFile = lockFileFor(identity);
+    int fd = lockFile.empty()
+                 ? -1
+                 : ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0)
         return LogbookLock(std::move(identity), -1);
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {

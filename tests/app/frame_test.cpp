@@ -1,6 +1,7 @@
 #include "app/frame.h"
 #include "app/prompter.h"
 #include "app/statusbarp.h"
+#include "data/backups.h"
 #include "data/fnlfile.h"
 #include "support/scripted.h"
 #include "support/tempdir.h"
