@@ -21,6 +21,8 @@ void TFrmFenloMenu::N7Click()
     closeAllChildren();
     TFrmHenkan dialog(this);
     dialog.exec();
+    if (book_->DataFileName.empty()) // an imported logbook is untitled: no file of ours is open
+        keepClaim(std::nullopt);
 }
 
 } // namespace fenlo

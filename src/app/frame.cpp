@@ -9,6 +9,7 @@
 #include "app/statusbarp.h"
 #include "app/toolicons.h"
 #include "controls/qtext.h"
+#include "data/fileio.h"
 #include "data/messages.h"
 
 #include <QAction>
@@ -32,6 +33,10 @@ TFrmFenloMenu *FrmFenloMenu = nullptr;
 namespace {
 
 const QString FnlFilter = QStringLiteral("ふぇんろデータファイル (*.fnl)");
+const QString OpenInUseQuestion =
+    QStringLiteral("このファイルは他のふぇんろで開かれています。開きますか？");
+const QString SaveInUseQuestion =
+    QStringLiteral("このファイルは他のふぇんろで開かれています。保存しますか？");
 
 FileChooser::Request fnlRequest()
 {
@@ -256,6 +261,7 @@ FileHooks TFrmFenloMenu::fileHooks()
 
 void TFrmFenloMenu::DataClear()
 {
+    lock_.reset();
     book_->DataClear();
     updateCaption();
     showShamei();
@@ -272,12 +278,17 @@ void TFrmFenloMenu::DataLoad(const QString &path)
                 bar->setPosition(0);
         }
     } reset{StBar};
-    LoadResult result = fenlo::DataLoad(*book_, path.toStdString(), fileHooks());
+    const std::string file = path.toStdString();
+    std::optional<LogbookLock> claim;
+    if (fileExists(file) && !mayUse(file, OpenInUseQuestion, claim))
+        return;
+    LoadResult result = fenlo::DataLoad(*book_, file, fileHooks());
     if (result == LoadResult::NotLogbook) {
         Prompter::warning(QString::fromUtf8(msg::NotLogbookV3));
         return;
     }
     if (result == LoadResult::Loaded) {
+        keepClaim(std::move(claim));
         showShamei();
         updateCaption();
     }
@@ -294,10 +305,40 @@ bool TFrmFenloMenu::DataSave(const QString &path)
                 bar->setPosition(0);
         }
     } reset{StBar};
-    if (!fenlo::DataSave(*book_, path.toStdString(), fileHooks()))
+    const std::string file = path.toStdString();
+    std::optional<LogbookLock> claim;
+    if (!file.empty() && !mayUse(file, SaveInUseQuestion, claim))
         return false;
+    FileHooks hooks = fileHooks();
+    hooks.backups = &backups_;
+    QString backupProblem;
+    hooks.backupFailed = [&](const std::string &message) {
+        backupProblem = QString::fromStdString(message);
+    };
+    if (!fenlo::DataSave(*book_, file, hooks))
+        return false;
+    keepClaim(std::move(claim));
     updateCaption();
+    if (!backupProblem.isEmpty())
+        StBar->setText(backupProblem);
     return true;
+}
+
+bool TFrmFenloMenu::mayUse(const std::string &path, const QString &question,
+                           std::optional<LogbookLock> &claim)
+{
+    if (lock_ && lock_->covers(path))
+        return true;
+    claim = LogbookLock::acquire(path);
+    return claim || Prompter::warningYesNo(question);
+}
+
+void TFrmFenloMenu::keepClaim(std::optional<LogbookLock> claim)
+{
+    if (claim)
+        lock_ = std::move(claim);
+    else if (lock_ && !lock_->covers(book_->DataFileName))
+        lock_.reset();
 }
 
 std::optional<QString> TFrmFenloMenu::chooseSavePath()
@@ -312,15 +353,10 @@ bool TFrmFenloMenu::savePrompt()
     if (!Prompter::warningYesNo(
             QStringLiteral("現在変更中のデータは保存されていません。保存しますか？")))
         return true;
-    if (!book_->DataFileName.empty()) {
-        DataSave(QString::fromStdString(book_->DataFileName));
-        return true;
-    }
+    if (!book_->DataFileName.empty())
+        return DataSave(QString::fromStdString(book_->DataFileName));
     std::optional<QString> path = chooseSavePath();
-    if (!path)
-        return false;
-    DataSave(*path);
-    return true;
+    return path && DataSave(*path);
 }
 
 void TFrmFenloMenu::closeAllChildren()
@@ -459,7 +495,8 @@ void TFrmFenloMenu::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    bool proceed = true;
+    // A save that fails keeps the program open with its changes.
+    bool proceed = false;
     Prompter::guarded([&] { proceed = savePrompt(); });
     if (!proceed) {
         event->ignore();

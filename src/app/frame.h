@@ -1,13 +1,16 @@
 #pragma once
 
+#include "data/backups.h"
 #include "data/fnlfile.h"
 #include "data/logbook.h"
+#include "data/logbooklock.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -102,11 +105,20 @@ private:
     // The question before discarding unsaved changes; false when the command must stop.
     bool savePrompt();
     std::optional<QString> chooseSavePath();
+    // Whether to go on with the logbook at `path`: yes when it is ours already or free (the new
+    // claim then in `claim`), or when another program has it open and the user answers yes to
+    // `question`.
+    bool mayUse(const std::string &path, const QString &question,
+                std::optional<LogbookLock> &claim);
+    // Holds `claim` on the logbook now open, or keeps ours when it is on that file.
+    void keepClaim(std::optional<LogbookLock> claim);
     FileHooks fileHooks();
     void buildMenus();
     void buildToolBar();
 
     std::unique_ptr<Logbook> book_;
+    std::optional<LogbookLock> lock_; // the claim on the open logbook's file
+    const BackupFolder backups_ = BackupFolder::standard();
     QStringList arguments_;
     QMdiArea *mdiArea_;
     TStatusBarP *StBar;

@@ -37,7 +37,7 @@ int importLegacyCommand(const std::vector<std::string> &args)
     book->DataClear();
     if (importLegacy(*book, args[0]) == ImportResult::WrongPath)
         throw FenloError(msg::LegacyWrongPath);
-    DataSave(*book, args[1]);
+    saveLogbook(*book, args[1]);
     return 0;
 }
 

@@ -1,7 +1,9 @@
 #include "cli/loadbook.h"
 
+#include "data/backups.h"
 #include "data/error.h"
 #include "data/fnlfile.h"
+#include "data/logbooklock.h"
 #include "data/messages.h"
 
 #include <iostream>
@@ -20,6 +22,18 @@ void loadLogbook(Logbook &book, const std::string &path)
     case LoadResult::NotLogbook:
         throw FenloError(msg::NotLogbookV3);
     }
+}
+
+void saveLogbook(Logbook &book, const std::string &path)
+{
+    const std::optional<LogbookLock> lock = LogbookLock::acquire(path);
+    if (!lock)
+        throw FenloError(std::string(msg::LogbookInUse) + ": " + path);
+    const BackupFolder backups = BackupFolder::standard();
+    FileHooks hooks;
+    hooks.backups = &backups;
+    hooks.backupFailed = [](const std::string &message) { std::cerr << message << '\n'; };
+    DataSave(book, path, hooks);
 }
 
 } // namespace fenlo::cli

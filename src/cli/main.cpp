@@ -51,7 +51,7 @@ int convert(const std::vector<std::string> &args)
     Logbook book;
     book.DataClear();
     cli::loadLogbook(book, args[0]);
-    DataSave(book, args[1]);
+    cli::saveLogbook(book, args[1]);
     return 0;
 }
 

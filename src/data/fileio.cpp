@@ -7,7 +7,9 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -220,17 +222,72 @@ mode_t defaultFileMode()
     return 0666 & ~mask;
 }
 
+// Temporaries are hidden and named after their target, so the next save of the same file
+// recognises one that a killed save left behind.
+std::string temporaryPrefix(const std::string &target)
+{
+    return "." + target.substr(target.rfind('/') + 1) + ".";
+}
+
+constexpr std::size_t TemporarySuffixLength = 6;
+
+void removeStrayTemporaries(const std::string &target)
+{
+    const std::string folder = directoryOf(target);
+    const std::string prefix = temporaryPrefix(target);
+    DIR *dir = ::opendir(folder.c_str());
+    if (!dir)
+        return;
+    while (const dirent *entry = ::readdir(dir)) {
+        std::string_view name = entry->d_name;
+        if (name.size() == prefix.size() + TemporarySuffixLength && name.starts_with(prefix)) {
+            struct stat st
+            {
+            };
+            if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+                S_ISREG(st.st_mode))
+                ::unlinkat(::dirfd(dir), entry->d_name, 0);
+        }
+    }
+    ::closedir(dir);
+}
+
+std::string randomSuffix()
+{
+    static constexpr std::string_view Letters =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    static std::mt19937 generator{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, Letters.size() - 1);
+    std::string suffix(TemporarySuffixLength, ' ');
+    for (char &c : suffix)
+        c = Letters[pick(generator)];
+    return suffix;
+}
+
+// True when errno says the folder takes no new files while its files may still be writable.
+bool folderRefusesNewFiles(int err)
+{
+    return err == EACCES || err == EPERM || err == EROFS;
+}
+
 } // namespace
 
-SafeFileWriter::SafeFileWriter(const std::string &path) : target_(resolveTarget(path))
+SafeFileWriter::SafeFileWriter(const std::string &path, InPlace inPlace)
+    : target_(resolveTarget(path))
 {
-    std::string pattern = target_ + ".XXXXXX";
-    std::string name = pattern;
-    fd_ = ::mkostemp(name.data(), O_CLOEXEC);
-    if (fd_ < 0)
-        throwFileError(errno);
-    temp_ = name;
-    struct stat st{};
+    removeStrayTemporaries(target_);
+    openTemporary();
+    if (fd_ < 0) {
+        int err = errno;
+        if (inPlace == InPlace::Allow && folderRefusesNewFiles(err))
+            openInPlace(err);
+        else
+            throwFileError(err);
+        return;
+    }
+    struct stat st
+    {
+    };
     if (::stat(target_.c_str(), &st) == 0) {
         (void)::fchown(fd_, st.st_uid, st.st_gid);
         ::fchmod(fd_, st.st_mode & 07777);
@@ -239,7 +296,35 @@ SafeFileWriter::SafeFileWriter(const std::string &path) : target_(resolveTarget(
     }
 }
 
-SafeFileWriter::~SafeFileWriter() { discard(); }
+void SafeFileWriter::openTemporary()
+{
+    const std::string folder = directoryOf(target_);
+    // An unnamed file is never seen by anyone until it is complete. Naming it later goes
+    // through /proc, so without /proc the temporary is a hidden named file from the start.
+    if (::access("/proc/self/fd", X_OK) == 0) {
+        fd_ = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+        if (fd_ >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
+            return;
+    }
+    std::string name = folder + "/" + temporaryPrefix(target_) + "XXXXXX";
+    fd_ = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd_ >= 0)
+        temp_ = name;
+}
+
+void SafeFileWriter::openInPlace(int temporaryError)
+{
+    if (fileExists(target_))
+        fd_ = ::open(target_.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd_ < 0)
+        throwFileError(temporaryError);
+    inPlace_ = true;
+}
+
+SafeFileWriter::~SafeFileWriter()
+{
+    discard();
+}
 
 void SafeFileWriter::discard()
 {
@@ -273,20 +358,43 @@ void SafeFileWriter::flushPending()
 void SafeFileWriter::commit(Sync sync)
 {
     try {
-        flushPending();
-        if (sync == Sync::Full && ::fsync(fd_) != 0)
-            throwFileError(errno);
-        int fd = fd_;
-        fd_ = -1;
-        if (::close(fd) != 0)
-            throwFileError(errno);
-        if (::rename(temp_.c_str(), target_.c_str()) != 0)
-            throwFileError(errno);
-        temp_.clear();
+        if (inPlace_)
+            commitInPlace(sync);
+        else
+            commitReplacing(sync);
     } catch (...) {
         discard();
         throw;
     }
+}
+
+void SafeFileWriter::commitReplacing(Sync sync)
+{
+    flushPending();
+    if (sync == Sync::Full && ::fsync(fd_) != 0)
+        throwFileError(errno);
+    if (temp_.empty()) {
+        // The unnamed file gets a hidden name for the moment of the rename.
+        const std::string procPath = "/proc/self/fd/" + std::to_string(fd_);
+        const std::string prefix = directoryOf(target_) + "/" + temporaryPrefix(target_);
+        for (;;) {
+            std::string name = prefix + randomSuffix();
+            if (::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) ==
+                0) {
+                temp_ = name;
+                break;
+            }
+            if (errno != EEXIST)
+                throwFileError(errno);
+        }
+    }
+    int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0)
+        throwFileError(errno);
+    if (::rename(temp_.c_str(), target_.c_str()) != 0)
+        throwFileError(errno);
+    temp_.clear();
     if (sync == Sync::None)
         return;
     // The rename itself becomes durable with the folder's entry.
@@ -295,6 +403,26 @@ void SafeFileWriter::commit(Sync sync)
         ::fsync(dir);
         ::close(dir);
     }
+}
+
+void SafeFileWriter::commitInPlace(Sync sync)
+{
+    const auto size = static_cast<off_t>(pending_.size());
+    // Claiming the space first lets a full disk fail the save before a byte is overwritten.
+    if (size > 0) {
+        int err = ::posix_fallocate(fd_, 0, size);
+        if (err != 0 && err != EOPNOTSUPP && err != EINVAL)
+            throwFileError(err);
+    }
+    flushPending();
+    if (::ftruncate(fd_, size) != 0)
+        throwFileError(errno);
+    if (sync == Sync::Full && ::fsync(fd_) != 0)
+        throwFileError(errno);
+    int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0)
+        throwFileError(errno);
 }
 
 } // namespace fenlo

@@ -95,15 +95,25 @@ private:
     bool eof_ = false;
 };
 
-// Writes a file so that a failure can never damage what was there before: the bytes go to a
-// temporary file beside the target, which is synced and then renamed over it. The target keeps
-// its permissions; a symbolic link keeps pointing to the file it names, which gets the new
-// content. Until commit() succeeds the target is untouched, and the temporary is removed.
+// Writes a file so that a failure can never damage what was there before: the bytes go to an
+// unnamed temporary file in the target's folder, which is synced and then put in place of the
+// target. The target keeps its permissions; a symbolic link keeps pointing to the file it
+// names, which gets the new content. Until commit() succeeds the target is untouched.
+//
+// A save killed at any moment leaves the old or the new file whole and nothing a file manager
+// shows: at most a hidden temporary (".car.fnl.XXXXXX"), which the next save of that file
+// removes.
 class SafeFileWriter
 {
 public:
-    // Throws FenloError when the temporary file cannot be created.
-    explicit SafeFileWriter(const std::string &path);
+    // Whether a target in a folder that takes no new files may be written in place instead.
+    // Only a caller that has kept a copy of the target elsewhere may allow it, as a write in
+    // place that fails part-way leaves the target damaged.
+    enum class InPlace { Refuse, Allow };
+
+    // Throws FenloError when the temporary file cannot be created (nor, when allowed, the
+    // target opened for writing in place).
+    explicit SafeFileWriter(const std::string &path, InPlace inPlace = InPlace::Refuse);
     ~SafeFileWriter();
     SafeFileWriter(const SafeFileWriter &) = delete;
     SafeFileWriter &operator=(const SafeFileWriter &) = delete;
@@ -113,17 +123,23 @@ public:
     enum class Sync { Full, None };
 
     void write(std::string_view bytes) { pending_.append(bytes); }
-    // Throws FenloError; the target is then unchanged and the temporary gone.
+    // Throws FenloError; the target is then unchanged (unless written in place) and the
+    // temporary gone.
     void commit(Sync sync = Sync::Full);
 
 private:
+    void openTemporary();
+    void openInPlace(int temporaryError);
     void flushPending();
+    void commitReplacing(Sync sync);
+    void commitInPlace(Sync sync);
     void discard();
 
     std::string target_;
-    std::string temp_;
+    std::string temp_; // the temporary's name while it has one
     std::string pending_;
     int fd_ = -1;
+    bool inPlace_ = false;
 };
 
 } // namespace fenlo

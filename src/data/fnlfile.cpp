@@ -1,5 +1,6 @@
 #include "data/fnlfile.h"
 
+#include "data/backups.h"
 #include "data/error.h"
 #include "data/fileio.h"
 #include "data/messages.h"
@@ -184,7 +185,18 @@ bool DataSave(Logbook &book, const std::string &path, const FileHooks &hooks,
 {
     if (path.empty())
         return false;
-    SafeFileWriter file(path);
+    bool kept = false;
+    if (hooks.backups && fileExists(path)) {
+        try {
+            hooks.backups->keep(path);
+            kept = true;
+        } catch (const FenloError &e) {
+            if (hooks.backupFailed)
+                hooks.backupFailed(std::string(msg::BackupFailed) + "（" + e.what() + "）");
+        }
+    }
+    SafeFileWriter file(path,
+                        kept ? SafeFileWriter::InPlace::Allow : SafeFileWriter::InPlace::Refuse);
     file.write(serializeLogbook(book, hooks));
     file.commit(sync);
     report(hooks, 100);

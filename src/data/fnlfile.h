@@ -9,6 +9,8 @@
 
 namespace fenlo {
 
+class BackupFolder;
+
 inline constexpr const char *HeaderV3 = "fenlov3";
 inline constexpr const char *HeaderV2 = "fenlov2";
 inline constexpr int LinesV3 = 11042;
@@ -16,8 +18,12 @@ inline constexpr int LinesV3 = 11042;
 // What loading and saving tell the window that runs them.
 struct FileHooks
 {
-    std::function<void(int)> progress;  // gauge position 0..100 as the work goes on
-    std::function<void()> olderFormat;  // a "fenlov2" file is about to be read
+    std::function<void(int)> progress; // gauge position 0..100 as the work goes on
+    std::function<void()> olderFormat; // a "fenlov2" file is about to be read
+    // Where a save first copies the file it replaces; none keeps no copy.
+    const BackupFolder *backups = nullptr;
+    // The copy could not be written (the message says why); the save goes on without it.
+    std::function<void(const std::string &)> backupFailed;
 };
 
 enum class LoadResult {
@@ -37,7 +43,9 @@ LoadResult parseLogbook(Logbook &book, ByteSource &source, const FileHooks &hook
 
 // Writes the logbook in the current format. false for an empty path; otherwise true, with
 // DataFileName the path and DataChanged false. On a failure (FenloError) the previous file is
-// byte-for-byte intact and `book` unchanged.
+// byte-for-byte intact and `book` unchanged. With `hooks.backups` the previous file is copied
+// there first, and once that copy is safe a folder that takes no new files is no obstacle: the
+// file is then written in place (a failure part-way leaves the copy as the previous file).
 bool DataSave(Logbook &book, const std::string &path, const FileHooks &hooks = {},
               SafeFileWriter::Sync sync = SafeFileWriter::Sync::Full);
 

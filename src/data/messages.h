@@ -13,5 +13,7 @@ inline constexpr const char *FileNotFound = "ファイルが見つかりませ�
 inline constexpr const char *AccessDenied = "ファイルへのアクセスが拒否されました";
 inline constexpr const char *DiskFull = "ディスクがいっぱいです";
 inline constexpr const char *IoErrorFormat = "I/O エラー (%d)";
+inline constexpr const char *LogbookInUse = "このファイルは他のふぇんろで開かれています";
+inline constexpr const char *BackupFailed = "バックアップを作成できませんでした";
 
 } // namespace fenlo::msg

@@ -7,9 +7,14 @@
 #include "data/numformat.h"
 #include "exchange/exchangetexts.h"
 
+#include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdint>
+#include <dirent.h>
 #include <memory>
+#include <string_view>
+#include <vector>
 
 namespace fenlo {
 namespace {
@@ -73,6 +78,31 @@ std::optional<int> datePart(const std::string &digits)
     return std::stoi(digits);
 }
 
+bool sameIgnoringCase(std::string_view a, std::string_view b)
+{
+    return std::ranges::equal(a, b, [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+// The first generation ran where names ignore case, and copies of its files often come in
+// capitals ("NENPI.DAT"): the file of `folder` named `name` in any case, the exact name first.
+std::string fileNameIgnoringCase(const std::string &folder, const std::string &name)
+{
+    if (fileExists(folder + name))
+        return name;
+    std::vector<std::string> matches;
+    if (DIR *dir = ::opendir(folder.empty() ? "." : folder.c_str())) {
+        while (const dirent *entry = ::readdir(dir))
+            if (sameIgnoringCase(entry->d_name, name) && fileExists(folder + entry->d_name))
+                matches.emplace_back(entry->d_name);
+        ::closedir(dir);
+    }
+    std::sort(matches.begin(), matches.end());
+    return matches.empty() ? name : matches.front();
+}
+
 int thisYear()
 {
     using namespace std::chrono;
@@ -85,8 +115,11 @@ int thisYear()
 LegacyFiles LegacyFiles::beside(const std::string &nenpiPath)
 {
     // A bare file name lies in the current folder (npos + 1 is 0).
-    std::string folder = nenpiPath.substr(0, nenpiPath.rfind('/') + 1);
-    return {nenpiPath, folder + "gas.dat", folder + "syamei.dat"};
+    const std::size_t slash = nenpiPath.rfind('/') + 1;
+    const std::string folder = nenpiPath.substr(0, slash);
+    return {folder + fileNameIgnoringCase(folder, nenpiPath.substr(slash)),
+            folder + fileNameIgnoringCase(folder, "gas.dat"),
+            folder + fileNameIgnoringCase(folder, "syamei.dat")};
 }
 
 std::optional<TDateTime> legacyDate(const std::string &year, const std::string &month,
@@ -153,9 +186,9 @@ void SyameiDatRead(Logbook &book, const std::string &path)
 
 ImportResult importLegacy(Logbook &book, const std::string &nenpiPath)
 {
-    if (!fileExists(nenpiPath))
-        return ImportResult::WrongPath;
     const LegacyFiles files = LegacyFiles::beside(nenpiPath);
+    if (!fileExists(files.nenpi))
+        return ImportResult::WrongPath;
     auto fresh = std::make_unique<Logbook>();
     fresh->DataClear();
     GasDatRead(*fresh, files.gas);

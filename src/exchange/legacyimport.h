@@ -15,7 +15,7 @@ struct LegacyFiles
     std::string gas;    // maker names, one a line
     std::string syamei; // the car name
 
-    // The three files of the folder that holds `nenpiPath`.
+    // The three files of the folder that holds `nenpiPath`, their names in any case.
     static LegacyFiles beside(const std::string &nenpiPath);
 };
 

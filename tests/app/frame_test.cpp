@@ -1,6 +1,7 @@
 #include "app/frame.h"
 #include "app/prompter.h"
 #include "app/statusbarp.h"
+#include "data/backups.h"
 #include "data/fnlfile.h"
 #include "support/scripted.h"
 #include "support/tempdir.h"
@@ -12,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QTest>
 
+#include <filesystem>
 #include <memory>
 
 using namespace fenlo;
@@ -276,7 +278,8 @@ private Q_SLOTS:
         chooser.answers.enqueue(QString::fromStdString(v2));
         trigger(*frame, "MIFOpen");
         QCOMPARE(prompter.texts().last(),
-                 QStringLiteral("これは「ふぇんろVer2」のデータです。保存すると「ふぇんろVer3」のデータになります。"));
+                 QStringLiteral("これは「ふぇんろVer2」のデータです。保存すると「ふぇんろVer3」のデ"
+                                "ータになります。"));
         QCOMPARE(frame->book().Shamei, std::string("old car"));
         QCOMPARE(frame->book().MemoTable.usedCount(), 0);
         QCOMPARE(carLabel(*frame), QStringLiteral("old car"));
@@ -344,6 +347,118 @@ private Q_SLOTS:
         QCOMPARE(prompter.texts(), (QStringList{SaveQuestion, SaveQuestion}));
         QCOMPARE(report->asked, 3);
         QCOMPARE(editor->asked, 3);
+    }
+
+    void aFailingSaveStopsTheCommandThatAskedForIt()
+    {
+        TempDir dir;
+        ScriptedPrompter prompter;
+        ScriptedFileChooser chooser;
+        std::filesystem::create_directory(dir.file("sub"));
+        std::string path = writeLogbook(dir, "sub/car.fnl", "abc");
+        auto frame = start({QString::fromStdString(path)});
+        frame->book().Shamei = "edited";
+        frame->book().DataChanged = true;
+        std::filesystem::remove_all(dir.file("sub"));
+
+        for (const char *command : {"MIFEnd", "MIFNew", "MIFOpen", "N7"}) {
+            prompter.expect(Answer::Yes); // save first
+            prompter.expect(Answer::Ok);  // the error box
+            trigger(*frame, command);
+            QVERIFY2(frame->isVisible(), command);
+            QCOMPARE(prompter.texts().last(), QStringLiteral("ファイルが見つかりません."));
+            QVERIFY(frame->book().DataChanged);
+            QCOMPARE(frame->book().Shamei, std::string("edited"));
+            QCOMPARE(frame->book().DataFileName, path);
+        }
+        QCOMPARE(chooser.requests.size(), 0);
+        QVERIFY(prompter.unexpected.isEmpty());
+    }
+
+    void aLogbookAnotherProgramHasOpenIsOnlyUsedWhenTheUserSaysSo()
+    {
+        TempDir dir;
+        ScriptedPrompter prompter;
+        ScriptedFileChooser chooser;
+        const QString OpenQuestion =
+            QStringLiteral("このファイルは他のふぇんろで開かれています。開きますか？");
+        const QString SaveAnywayQuestion =
+            QStringLiteral("このファイルは他のふぇんろで開かれています。保存しますか？");
+        std::string path = writeLogbook(dir, "car.fnl", "abc");
+        std::string saved = fenlo::test::readBytes(path);
+        auto holder = start({QString::fromStdString(path)});
+        QVERIFY(prompter.shown.isEmpty());
+
+        // No: the second program stays exactly as it was.
+        auto second = start();
+        second->book().Shamei = "typed";
+        second->book().DataChanged = true;
+        prompter.expect(Answer::No); // do not save the typed name
+        prompter.expect(Answer::No); // do not open the file in use
+        chooser.answers.enqueue(QString::fromStdString(path));
+        trigger(*second, "MIFOpen");
+        QCOMPARE(prompter.texts().last(), OpenQuestion);
+        QCOMPARE(second->windowTitle(), Untitled);
+        QCOMPARE(second->book().Shamei, std::string("typed"));
+        QVERIFY(second->book().DataChanged);
+
+        // Yes opens it; a save over the other program's file asks again, and No saves nothing.
+        prompter.expect(Answer::Yes);
+        chooser.answers.enqueue(QString::fromStdString(path));
+        second->book().DataChanged = false;
+        trigger(*second, "MIFOpen");
+        QCOMPARE(second->windowTitle(), titled(path));
+        second->book().Shamei = "edited";
+        second->book().DataChanged = true;
+        prompter.expect(Answer::No);
+        trigger(*second, "MIFSave");
+        QCOMPARE(prompter.texts().last(), SaveAnywayQuestion);
+        QCOMPARE(fenlo::test::readBytes(path), saved);
+        QVERIFY(second->book().DataChanged);
+
+        // Once the other program has let go, the save claims the file without a question.
+        int asked = prompter.shown.size();
+        holder.reset();
+        trigger(*second, "MIFSave");
+        QCOMPARE(prompter.shown.size(), asked);
+        QVERIFY(!second->book().DataChanged);
+        prompter.expect(Answer::No);
+        auto third = start({QString::fromStdString(path)});
+        QCOMPARE(prompter.texts().last(), OpenQuestion);
+        QCOMPARE(third->windowTitle(), Untitled);
+        QVERIFY(prompter.unexpected.isEmpty());
+    }
+
+    void eachSaveKeepsTheReplacedFileAndReportsABackupThatFailed()
+    {
+        TempDir dir;
+        TempDir data;
+        ScriptedPrompter prompter;
+        const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(data.path()));
+        std::string path = writeLogbook(dir, "car.fnl", "abc");
+        std::string first = fenlo::test::readBytes(path);
+        auto frame = start({QString::fromStdString(path)});
+        trigger(*frame, "MIFSave");
+        BackupFolder backups(data.file("fenlo/backups"));
+        QCOMPARE(backups.copiesOf(path).size(), size_t(1));
+        QCOMPARE(fenlo::test::readBytes(backups.copiesOf(path).front()), first);
+
+        fenlo::test::writeBytes(data.file("blocked"), "not a folder");
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(data.file("blocked")));
+        prompter.expect(Answer::Yes); // the first frame still has the file open
+        auto blocked = start({QString::fromStdString(path)});
+        blocked->book().Shamei = "saved anyway";
+        blocked->book().DataChanged = true;
+        prompter.expect(Answer::Yes);
+        trigger(*blocked, "MIFSave");
+        QCOMPARE(blocked->statusBarP()->panelText(0),
+                 QStringLiteral("バックアップを作成できませんでした（ファイルが見つかりません）"));
+        QVERIFY(!blocked->book().DataChanged);
+        Logbook reread;
+        QCOMPARE(fenlo::DataLoad(reread, path), LoadResult::Loaded);
+        QCOMPARE(reread.Shamei, std::string("saved anyway"));
+        qputenv("XDG_DATA_HOME", oldData);
     }
 
     void errorTextGetsAFinalPointAfterLaterCharacters()

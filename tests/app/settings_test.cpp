@@ -133,6 +133,27 @@ private Q_SLOTS:
         QVERIFY(prompter.shown.isEmpty());
         qunsetenv("XDG_CONFIG_HOME");
     }
+
+    void aBrokenFileOnTheCommandLineKeepsTheSavedPlacement()
+    {
+        TempDir dir;
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(dir.path()));
+        writeBytes(dir.file("fenlo.ini"), "[fenlo]\nwidth=700\nheight=500\ntop=40\nleft=50\n");
+        writeBytes(dir.file("broken.fnl"), "fenlov3\r\n");
+        ScriptedPrompter prompter;
+        prompter.expect(Prompter::Answer::Ok);
+        {
+            TFrmFenloMenu frame({QString::fromStdString(dir.file("broken.fnl"))});
+            frame.show();
+            QCOMPARE(prompter.shown.size(), 1);
+            QCOMPARE(prompter.shown[0].kind, Prompter::Kind::Error);
+            QCOMPARE(frame.frameGeometry(), QRect(50, 40, 700, 500));
+            QVERIFY(frame.close());
+        }
+        QCOMPARE(readPlacement(QString::fromStdString(dir.file("fenlo.ini"))),
+                 (Placement{700, 500, 40, 50}));
+        qunsetenv("XDG_CONFIG_HOME");
+    }
 };
 
 QTEST_MAIN(SettingsTest)

@@ -7,7 +7,18 @@
 #include "exchangefixture.h"
 #include "support/tempdir.h"
 
+#include "data/logbooklock.h"
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <random>
+#include <signal.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace fenlo;
 using fenlo::test::emptyBook;
@@ -130,4 +141,99 @@ TEST_F(CliExchange, InfoPrintsTheFiguresOfALogbook)
     ASSERT_EQ(result.status, 0) << result.output;
     EXPECT_NE(result.output.find("給油データ: 103\n"), std::string::npos) << result.output;
     EXPECT_NE(result.output.find("最後の給油: 2025/12/22\n"), std::string::npos) << result.output;
+}
+
+TEST_F(CliExchange, CommandsThatWriteALogbookRefuseOneAnotherProgramHasOpen)
+{
+    std::string out = dir.file("open.fnl");
+    writeBytes(out, "the file another program has open");
+    std::optional<LogbookLock> held = LogbookLock::acquire(out);
+    ASSERT_TRUE(held);
+
+    auto converted = run(cli("convert " + std::string(FENLO_SAMPLE) + " " + out));
+    EXPECT_EQ(converted.status, 1);
+    EXPECT_EQ(converted.output, "このファイルは他のふぇんろで開かれています: " + out + "\n");
+    writeBytes(dir.file("nenpi.dat"), "2001\r\n1\r\n5\r\n300\r\n25\r\n1\r\n1\r\n3000\r\n12\r\n");
+    auto imported = run(cli("import-legacy " + dir.file("nenpi.dat") + " " + out));
+    EXPECT_EQ(imported.status, 1);
+    EXPECT_EQ(readBytes(out), "the file another program has open");
+
+    held.reset();
+    EXPECT_EQ(run(cli("convert " + std::string(FENLO_SAMPLE) + " " + out)).status, 0);
+}
+
+namespace {
+
+// Runs `fenlo-cli convert from to`, killing it after `delay` unless it ended first (none: lets
+// it end); true when the kill came first.
+bool convertKilledAfter(const std::string &from, const std::string &to,
+                        std::optional<std::chrono::microseconds> delay)
+{
+    pid_t child = ::fork();
+    if (child == 0) {
+        ::execl(FENLO_CLI, FENLO_CLI, "convert", from.c_str(), to.c_str(), nullptr);
+        ::_exit(127);
+    }
+    if (delay) {
+        std::this_thread::sleep_for(*delay);
+        ::kill(child, SIGKILL);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFSIGNALED(status);
+}
+
+} // namespace
+
+TEST_F(CliExchange, ASaveKilledAtAnyMomentLeavesOneWholeFileAndNothingVisibleBesideIt)
+{
+    // Two different logbooks take turns being written over one file.
+    auto small = emptyBook();
+    small->Shamei = "small";
+    small->NenpiTable[1].nichiji = 40000;
+    TempDir inputs;
+    const std::vector<std::string> sources{FENLO_SAMPLE, inputs.file("small.fnl")};
+    ASSERT_TRUE(DataSave(*small, sources[1]));
+    std::vector<std::string> whole;
+    for (const std::string &source : sources) {
+        std::string expected = inputs.file("expected.fnl");
+        ASSERT_EQ(run(cli("convert " + source + " " + expected)).status, 0);
+        whole.push_back(readBytes(expected));
+    }
+    const std::string target = dir.file("car.fnl");
+    ASSERT_EQ(run(cli("convert " + sources[0] + " " + target)).status, 0);
+
+    auto started = std::chrono::steady_clock::now();
+    for (int i = 0; i < 5; ++i)
+        convertKilledAfter(sources[i % 2], target, std::nullopt);
+    const auto oneRun = std::chrono::duration_cast<std::chrono::microseconds>(
+                            std::chrono::steady_clock::now() - started) /
+                        5;
+
+    std::mt19937 random(20261208);
+    std::uniform_int_distribution<long> moment(0, oneRun.count() * 6 / 5);
+    int kills = 0, torn = 0, visibleStrays = 0, hiddenStrays = 0;
+    for (int i = 0; i < 200; ++i) {
+        kills +=
+            convertKilledAfter(sources[i % 2], target, std::chrono::microseconds(moment(random)));
+        std::string bytes = readBytes(target);
+        torn += std::find(whole.begin(), whole.end(), bytes) == whole.end();
+        for (const auto &entry : std::filesystem::directory_iterator(dir.path())) {
+            std::string name = entry.path().filename().string();
+            if (name != "car.fnl")
+                ++(name.starts_with('.') ? hiddenStrays : visibleStrays);
+        }
+    }
+    std::cout << "kills: " << kills << " of 200 runs (one run " << oneRun.count()
+              << " us), torn: " << torn << ", visible strays: " << visibleStrays
+              << ", hidden strays seen: " << hiddenStrays << '\n';
+    EXPECT_EQ(torn, 0);
+    EXPECT_EQ(visibleStrays, 0);
+    EXPECT_GT(kills, 60) << "many runs must be killed part-way for the loop to mean anything";
+
+    ASSERT_EQ(run(cli("convert " + sources[0] + " " + target)).status, 0);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              1)
+        << "the next save removes what the killed ones left";
 }

@@ -147,6 +147,25 @@ TEST_F(LegacyFolder, MissingMakerAndCarNameFilesAreSkipped)
     EXPECT_EQ(book->NenpiTable.usedCount(), 1);
 }
 
+TEST_F(LegacyFolder, FilesCopiedInCapitalsAreFoundWhateverTheCaseOfThePath)
+{
+    write("NENPI.DAT", record("2001", "1", "5"));
+    write("GAS.DAT", "Shell\r\n");
+    write("Syamei.Dat", "Civic\r\n");
+    for (const char *typed : {"nenpi.dat", "NENPI.DAT"}) {
+        auto book = openBook();
+        ASSERT_EQ(importLegacy(*book, dir.file(typed)), ImportResult::Imported) << typed;
+        EXPECT_EQ(book->Shamei, "Civic");
+        EXPECT_EQ(book->MgasTable[1], (Tmgas{1, "Shell"}));
+        EXPECT_EQ(book->NenpiTable.usedCount(), 1);
+    }
+    // The exact name wins over another spelling of it.
+    write("gas.dat", "Esso\r\n");
+    auto book = openBook();
+    ASSERT_EQ(importLegacy(*book, dir.file("nenpi.dat")), ImportResult::Imported);
+    EXPECT_EQ(book->MgasTable[1], (Tmgas{1, "Esso"}));
+}
+
 TEST_F(LegacyFolder, NumbersFollowTheOldProgramsTypes)
 {
     // Codes wrap around in 16 bits, yen are whole, reals round halves to even on their digits,
