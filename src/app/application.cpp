@@ -1,6 +1,6 @@
 #include "app/application.h"
 
-#include "app/prompter.h"
+#include "ui/prompter.h"
 
 #include <QLibraryInfo>
 #include <QLocale>

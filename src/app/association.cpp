@@ -1,7 +1,7 @@
 #include "app/association.h"
 
 #include "app/desktopfiles.h"
-#include "app/prompter.h"
+#include "ui/prompter.h"
 #include "data/error.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 // The frame's commands that open the data-entry windows.
-#include "app/frame.h"
-#include "entry/nenpidatain.h"
+#include "app/mainwindow.h"
+#include "entry/fuelinglistwindow.h"
 
 namespace fenlo {
 

@@ -1,8 +1,8 @@
 // The frame's commands of the CSV export and the import of first-generation data.
-#include "app/frame.h"
+#include "app/mainwindow.h"
 
-#include "exchange/windows/henkan.h"
-#include "exchange/windows/textout.h"
+#include "exchangewindows/legacyimportdialog.h"
+#include "exchangewindows/csvexportwindow.h"
 
 namespace fenlo {
 

@@ -1,6 +1,6 @@
 #include "app/helpwindow.h"
 
-#include "app/screenfit.h"
+#include "ui/screenfit.h"
 #include "app/toolicons.h"
 
 #include <QAction>

@@ -2,8 +2,8 @@
 
 #include "app/application.h"
 #include "app/desktopconventions.h"
-#include "app/frame.h"
-#include "app/prompter.h"
+#include "app/mainwindow.h"
+#include "ui/prompter.h"
 #include "app/toolicons.h"
 
 #include <QFont>

@@ -1,9 +1,9 @@
 // The frame's commands that open the car-name, maker and memo windows.
-#include "app/frame.h"
+#include "app/mainwindow.h"
 
-#include "entry/gasin.h"
-#include "entry/memo.h"
-#include "entry/shameit.h"
+#include "entry/makerlistwindow.h"
+#include "entry/memolistwindow.h"
+#include "entry/carnamewindow.h"
 
 namespace fenlo {
 

@@ -1,11 +1,11 @@
 // The frame's commands that open the report windows.
-#include "app/frame.h"
+#include "app/mainwindow.h"
 
-#include "reports/kbnir.h"
-#include "reports/mbnir.h"
-#include "reports/out1.h"
-#include "reports/out2.h"
-#include "reports/tukibetu.h"
+#include "reportwindows/categoryreport.h"
+#include "reportwindows/makerreport.h"
+#include "reportwindows/fuelingsreport.h"
+#include "reportwindows/pairsreport.h"
+#include "reportwindows/monthlyreport.h"
 
 namespace fenlo {
 

@@ -1,6 +1,6 @@
 #include "app/settings.h"
 
-#include "app/screenfit.h"
+#include "ui/screenfit.h"
 
 #include "data/error.h"
 

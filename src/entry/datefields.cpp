@@ -1,6 +1,6 @@
 #include "entry/datefields.h"
 
-#include "controls/edityymmdd.h"
+#include "controls/datepartfield.h"
 #include "controls/fieldbehaviour.h"
 #include "reports/period.h"
 

@@ -1,8 +1,8 @@
 #include "entry/entrydialog.h"
 
-#include "app/frame.h"
-#include "app/prompter.h"
-#include "app/screenfit.h"
+#include "app/mainwindow.h"
+#include "ui/prompter.h"
+#include "ui/screenfit.h"
 #include "controls/qtext.h"
 #include "data/error.h"
 

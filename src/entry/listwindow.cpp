@@ -1,8 +1,8 @@
 #include "entry/listwindow.h"
 
-#include "app/frame.h"
-#include "app/prompter.h"
-#include "controls/stringgrid.h"
+#include "app/mainwindow.h"
+#include "ui/prompter.h"
+#include "controls/listgrid.h"
 
 #include <QBoxLayout>
 #include <QContextMenuEvent>

@@ -1,6 +1,6 @@
 #include "app/association.h"
 #include "app/desktopfiles.h"
-#include "app/frame.h"
+#include "app/mainwindow.h"
 #include "support/scripted.h"
 #include "support/tempdir.h"
 

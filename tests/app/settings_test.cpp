@@ -1,5 +1,5 @@
-#include "app/frame.h"
-#include "app/screenfit.h"
+#include "app/mainwindow.h"
+#include "ui/screenfit.h"
 #include "app/settings.h"
 #include "support/scripted.h"
 #include "support/tempdir.h"

@@ -1,5 +1,5 @@
-#include "app/about.h"
-#include "app/frame.h"
+#include "app/aboutdialog.h"
+#include "app/mainwindow.h"
 #include "app/helpwindow.h"
 #include "support/scripted.h"
 

@@ -2,7 +2,7 @@
 
 #include "chart/chartlayout.h"
 #include "chart/chartrenderer.h"
-#include "chart/tchart.h"
+#include "chart/chartview.h"
 #include "data/error.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "controls/checkboxr.h"
-#include "controls/comboboxrr.h"
-#include "controls/editrr.h"
-#include "controls/edityymmdd.h"
-#include "controls/statusbart.h"
+#include "controls/checkfield.h"
+#include "controls/combofield.h"
+#include "controls/textfield.h"
+#include "controls/datepartfield.h"
+#include "controls/statusline.h"
 #include "form.h"
 #include "support/scripted.h"
 

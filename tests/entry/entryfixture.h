@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/frame.h"
-#include "controls/stringgrid.h"
+#include "app/mainwindow.h"
+#include "controls/listgrid.h"
 #include "support/modal.h"
 #include "support/scripted.h"
 

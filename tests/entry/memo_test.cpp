@@ -1,8 +1,8 @@
-#include "controls/edityymmdd.h"
-#include "controls/editrr.h"
+#include "controls/datepartfield.h"
+#include "controls/textfield.h"
 #include "controls/qtext.h"
-#include "entry/memo.h"
-#include "entry/memot.h"
+#include "entry/memolistwindow.h"
+#include "entry/memodialog.h"
 #include "entryfixture.h"
 
 #include <QPushButton>

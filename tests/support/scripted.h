@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/filechooser.h"
-#include "app/prompter.h"
+#include "ui/filechooser.h"
+#include "ui/prompter.h"
 
 #include <QList>
 #include <QQueue>

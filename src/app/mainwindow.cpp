@@ -1,0 +1,510 @@
+#include "app/mainwindow.h"
+
+#include "app/aboutdialog.h"
+#include "app/association.h"
+#include "ui/filechooser.h"
+#include "app/helpwindow.h"
+#include "ui/prompter.h"
+#include "app/settings.h"
+#include "app/framestatusbar.h"
+#include "app/toolicons.h"
+#include "controls/qtext.h"
+#include "data/fileio.h"
+#include "data/messages.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QToolBar>
+#include <QToolButton>
+#include <QToolTip>
+
+namespace fenlo {
+
+TFrmFenloMenu *FrmFenloMenu = nullptr;
+
+namespace {
+
+const QString FnlFilter = QStringLiteral("ふぇんろデータファイル (*.fnl)");
+const QString OpenInUseQuestion =
+    QStringLiteral("このファイルは他のふぇんろで開かれています。開きますか？");
+const QString SaveInUseQuestion =
+    QStringLiteral("このファイルは他のふぇんろで開かれています。保存しますか？");
+
+FileChooser::Request fnlRequest()
+{
+    return {QStringLiteral("fnl"), FnlFilter, QString(), true};
+}
+
+} // namespace
+
+TFrmFenloMenu::TFrmFenloMenu(QStringList arguments, QWidget *parent)
+    : QMainWindow(parent), book_(std::make_unique<Logbook>()), arguments_(std::move(arguments)),
+      mdiArea_(new QMdiArea(this)), StBar(new TStatusBarP(this))
+{
+    FrmFenloMenu = this;
+    setObjectName(QStringLiteral("FrmFenloMenu"));
+    setWindowTitle(applicationTitle());
+    setWindowIcon(programIcon());
+    QFont font(QStringLiteral("ＭＳ ゴシック"));
+    font.setPixelSize(13);
+    setFont(font);
+    resize(780, 540);
+
+    mdiArea_->setBackground(QColor(128, 128, 128));
+    setCentralWidget(mdiArea_);
+    StBar->setPanelWidths(400, 200, 50);
+    setStatusBar(StBar);
+    buildMenus();
+    buildToolBar();
+    // Placed before it first shows, so the window manager puts the frame exactly there.
+    IniLoad();
+}
+
+TFrmFenloMenu::~TFrmFenloMenu()
+{
+    if (FrmFenloMenu == this)
+        FrmFenloMenu = nullptr;
+}
+
+QAction *TFrmFenloMenu::action(const QString &name) const
+{
+    return findChild<QAction *>(name, Qt::FindDirectChildrenOnly);
+}
+
+void TFrmFenloMenu::buildMenus()
+{
+    // name, caption, tool-tip; the handler is bound below.
+    auto make = [this](const char *name, const char *caption, const char *tip,
+                       void (TFrmFenloMenu::*handler)()) {
+        auto *a = new QAction(QString::fromUtf8(caption), this);
+        a->setObjectName(QString::fromUtf8(name));
+        if (tip)
+            a->setToolTip(QString::fromUtf8(tip));
+        if (handler)
+            connect(a, &QAction::triggered, this, [this, handler] {
+                Prompter::guarded([this, handler] { (this->*handler)(); });
+            });
+        else
+            a->setEnabled(false); // its window is not part of the program yet
+        return a;
+    };
+    using F = TFrmFenloMenu;
+    QMenu *file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    file->addAction(make("MIFOpen", "開く(&O)", "開く", &F::MIFOpenClick));
+    file->addAction(make("MIFSave", "上書き保存(&S)", "保存", &F::MIFSaveClick));
+    file->addAction(make("MIFNameSave", "名前をつけて保存(&A)", nullptr, &F::MIFNameSaveClick));
+    file->addSeparator();
+    file->addAction(make("MIFNew", "新規作成(&N)", "新規作成", &F::MIFNewClick));
+    file->addSeparator();
+    file->addAction(make("N7", "旧データの読み込み(&L)", nullptr, &F::N7Click));
+    file->addSeparator();
+    file->addAction(make("D1", "データの関連付け(&D)", nullptr, &F::D1Click));
+    file->addSeparator();
+    file->addAction(make("MIFEnd", "終了(&X)", "終了", &F::MIFEndClick));
+
+    QMenu *input = menuBar()->addMenu(QStringLiteral("入力処理(&N)"));
+    input->addAction(make("MIShameiIN", "車名登録(&S)", "車名登録", &F::MIShameiINClick));
+    input->addAction(make("MIgasIN", "燃料メーカー登録(&G)", "燃料メーカー登録", &F::MIgasINClick));
+    input->addSeparator();
+    input->addAction(make("MIdataIN", "給油データ入力(&K)", "給油データ入力", &F::MIdataINClick));
+    input->addAction(make("MImemo", "メモ登録(&M)", "メモ登録", &F::MImemoClick));
+
+    QMenu *output = menuBar()->addMenu(QStringLiteral("出力処理(&S)"));
+    output->addAction(make("MIOut1", "入力データ表示１(&1)", "入力データ表示１", &F::MIOut1Click));
+    output->addAction(make("MIOut3", "月別燃費一覧(&B)", "月別燃費一覧", &F::MIOut3Click));
+    output->addSeparator();
+    output->addAction(make("MIOut2", "入力データ表示２(&2)", "入力データ表示２", &F::MIOut2Click));
+    output->addAction(
+        make("MIOut4", "燃料メーカー別燃費一覧(&M)", "燃料メーカー別燃費一覧", &F::MIOut4Click));
+    output->addAction(make("MIout5", "燃料区分別燃費一覧(&N)", "燃料区分別燃費一覧", &F::MIout5Click));
+    output->addSeparator();
+    output->addAction(make("MITextOut", "テキスト出力(&T)", "テキスト出力", &F::MITextOutClick));
+
+    QMenu *window = menuBar()->addMenu(QStringLiteral("ｳｨﾝﾄﾞｳ(&W)"));
+    window->addAction(make("Cascade1", "重ねて表示(&C)", nullptr, &F::Cascade1Click));
+    window->addAction(make("ArrangeIcon1", "アイコンの整列(&A)", nullptr, &F::ArrangeIcon1Click));
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    help->addAction(make("Contents1", "ヘルプ(&H)", nullptr, &F::Contents1Click));
+    help->addSeparator();
+    help->addAction(make("About1", "バージョン情報(&A)", nullptr, &F::About1Click));
+}
+
+void TFrmFenloMenu::buildToolBar()
+{
+    auto *bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("PnlToolBar"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(16, 16));
+    bar->setFixedHeight(29);
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    addToolBar(Qt::TopToolBarArea, bar);
+
+    // Tool buttons in their groups, left to right: button name and the command it runs.
+    const std::vector<std::vector<std::pair<const char *, const char *>>> groups = {
+        {{"SBtnOpen", "MIFOpen"}, {"SBtnSave", "MIFSave"}},
+        {{"SBtnShamei", "MIShameiIN"},
+         {"SpeedButton2", "MIgasIN"},
+         {"SpeedButton1", "MIdataIN"},
+         {"SBtnMemo", "MImemo"}},
+        {{"SpeedButton3", "MIOut1"},
+         {"SpeedButton4", "MIOut3"},
+         {"SpeedButton5", "MIOut2"},
+         {"SpeedButton6", "MIOut4"},
+         {"SpeedButton7", "MIout5"},
+         {"SpeedButton8", "MITextOut"}},
+        {{"SpeedButton9", "MIFEnd"}},
+    };
+    for (const auto &group : groups) {
+        for (const auto &[button, command] : group) {
+            QAction *a = action(QString::fromUtf8(command));
+            a->setIcon(toolIcon(QString::fromUtf8(button)));
+            bar->addAction(a);
+            bar->widgetForAction(a)->setObjectName(QString::fromUtf8(button));
+        }
+        bar->addSeparator();
+    }
+
+    auto *nameCaption = new QLabel(QStringLiteral(" 車名 "), bar);
+    bar->addWidget(nameCaption);
+    auto *namePanel = new QFrame(bar);
+    namePanel->setFrameShape(QFrame::Panel);
+    namePanel->setFrameShadow(QFrame::Sunken);
+    namePanel->setFixedSize(235, 21);
+    namePanel->setAutoFillBackground(true);
+    // The colour of the desktop's own tool tips, which need not be the frame palette's.
+    QPalette palette = namePanel->palette();
+    palette.setColor(QPalette::Window, QToolTip::palette().color(QPalette::ToolTipBase));
+    palette.setColor(QPalette::WindowText, QToolTip::palette().color(QPalette::ToolTipText));
+    namePanel->setPalette(palette);
+    auto *layout = new QHBoxLayout(namePanel);
+    layout->setContentsMargins(4, 0, 4, 0);
+    LblShamei = new QLabel(namePanel);
+    LblShamei->setObjectName(QStringLiteral("LblShamei"));
+    LblShamei->setFixedWidth(227);
+    LblShamei->installEventFilter(this);
+    layout->addWidget(LblShamei);
+    bar->addWidget(namePanel);
+
+    // The new-logbook button stays hidden, as it always was; the menu item is the way in.
+    auto *newButton = new QToolButton(bar);
+    newButton->setObjectName(QStringLiteral("SBtnNew"));
+    newButton->setDefaultAction(action(QStringLiteral("MIFNew")));
+    newButton->setIcon(toolIcon(QStringLiteral("SBtnNew")));
+    bar->addWidget(newButton)->setVisible(false);
+}
+
+bool TFrmFenloMenu::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == LblShamei && event->type() == QEvent::MouseButtonDblClick) {
+        action(QStringLiteral("MIShameiIN"))->trigger();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TFrmFenloMenu::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        Prompter::guarded([this] { FormShow(); });
+    }
+}
+
+void TFrmFenloMenu::FormShow()
+{
+    if (ColorBits() < 16)
+        Prompter::plain(QStringLiteral("このソフトは、なるべくHighColor以上で使用してください。"));
+    DataClear();
+    if (!arguments_.isEmpty() && !arguments_.constFirst().isEmpty())
+        DataLoad(arguments_.constFirst());
+}
+
+void TFrmFenloMenu::IniLoad() { restorePlacement(*this); }
+
+void TFrmFenloMenu::IniSave() { savePlacement(*this); }
+
+int TFrmFenloMenu::ColorBits() const
+{
+    const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
+    return s ? s->depth() : 32;
+}
+
+void TFrmFenloMenu::updateCaption()
+{
+    if (book_->DataFileName.empty())
+        setWindowTitle(applicationTitle() + QStringLiteral(" [新規データ]"));
+    else
+        setWindowTitle(applicationTitle() + QStringLiteral(" [") +
+                       QString::fromStdString(book_->DataFileName) + QLatin1Char(']'));
+}
+
+void TFrmFenloMenu::showShamei() { LblShamei->setText(toQ(book_->Shamei)); }
+
+FileHooks TFrmFenloMenu::fileHooks()
+{
+    FileHooks hooks;
+    hooks.progress = [this](int position) { StBar->setPosition(position); };
+    hooks.olderFormat = [] { Prompter::warning(QString::fromUtf8(msg::OlderFormat)); };
+    return hooks;
+}
+
+void TFrmFenloMenu::DataClear()
+{
+    lock_.reset();
+    book_->DataClear();
+    updateCaption();
+    showShamei();
+}
+
+void TFrmFenloMenu::DataLoad(const QString &path)
+{
+    struct GaugeReset // a failed load must not leave the gauge standing
+    {
+        TStatusBarP *bar;
+        ~GaugeReset()
+        {
+            if (bar->Position() != 0)
+                bar->setPosition(0);
+        }
+    } reset{StBar};
+    const std::string file = path.toStdString();
+    std::optional<LogbookLock> claim;
+    if (fileExists(file) && !mayUse(file, OpenInUseQuestion, claim))
+        return;
+    LoadResult result = fenlo::DataLoad(*book_, file, fileHooks());
+    if (result == LoadResult::NotLogbook) {
+        Prompter::warning(QString::fromUtf8(msg::NotLogbookV3));
+        return;
+    }
+    if (result == LoadResult::Loaded) {
+        keepClaim(std::move(claim));
+        showShamei();
+        updateCaption();
+    }
+}
+
+bool TFrmFenloMenu::DataSave(const QString &path)
+{
+    struct GaugeReset
+    {
+        TStatusBarP *bar;
+        ~GaugeReset()
+        {
+            if (bar->Position() != 0)
+                bar->setPosition(0);
+        }
+    } reset{StBar};
+    const std::string file = path.toStdString();
+    std::optional<LogbookLock> claim;
+    if (!file.empty() && !mayUse(file, SaveInUseQuestion, claim))
+        return false;
+    FileHooks hooks = fileHooks();
+    hooks.backups = &backups_;
+    QString backupProblem;
+    hooks.backupFailed = [&](const std::string &message) {
+        backupProblem = QString::fromStdString(message);
+    };
+    if (!fenlo::DataSave(*book_, file, hooks))
+        return false;
+    keepClaim(std::move(claim));
+    updateCaption();
+    if (!backupProblem.isEmpty())
+        StBar->setText(backupProblem);
+    return true;
+}
+
+bool TFrmFenloMenu::mayUse(const std::string &path, const QString &question,
+                           std::optional<LogbookLock> &claim)
+{
+    if (lock_ && lock_->covers(path))
+        return true;
+    claim = LogbookLock::acquire(path);
+    return claim || Prompter::warningYesNo(question);
+}
+
+void TFrmFenloMenu::keepClaim(std::optional<LogbookLock> claim)
+{
+    if (claim)
+        lock_ = std::move(claim);
+    else if (lock_ && !lock_->covers(book_->DataFileName))
+        lock_.reset();
+}
+
+std::optional<QString> TFrmFenloMenu::chooseSavePath()
+{
+    return FileChooser::current().saveFile(fnlRequest());
+}
+
+bool TFrmFenloMenu::savePrompt()
+{
+    if (!book_->DataChanged)
+        return true;
+    if (!Prompter::warningYesNo(
+            QStringLiteral("現在変更中のデータは保存されていません。保存しますか？")))
+        return true;
+    if (!book_->DataFileName.empty())
+        return DataSave(QString::fromStdString(book_->DataFileName));
+    std::optional<QString> path = chooseSavePath();
+    return path && DataSave(*path);
+}
+
+void TFrmFenloMenu::closeAllChildren()
+{
+    for (QMdiSubWindow *child : mdiArea_->subWindowList())
+        child->close();
+}
+
+bool TFrmFenloMenu::childrenMayClose()
+{
+    // Asked, not closed: a child that agrees stays open until the program really ends, so a
+    // save question cancelled afterwards costs the user no window.
+    for (QMdiSubWindow *child : mdiArea_->subWindowList()) {
+        QCloseEvent query;
+        if (child->widget())
+            QCoreApplication::sendEvent(child->widget(), &query);
+        if (!query.isAccepted())
+            return false;
+    }
+    return true;
+}
+
+void TFrmFenloMenu::setChildBorder(QWidget *child, Qt::WindowFlags buttons)
+{
+    auto *frame = qobject_cast<QMdiSubWindow *>(child->parentWidget());
+    const Qt::WindowFlags flags =
+        Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | buttons;
+    if (frame && frame->windowFlags() != flags) {
+        frame->setWindowFlags(flags);
+        frame->show(); // changing the flags hid it
+    }
+}
+
+void TFrmFenloMenu::closeChild(QWidget *child)
+{
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(child->parentWidget()))
+        frame->close();
+    else
+        child->close();
+}
+
+QPoint TFrmFenloMenu::besideChild(QWidget *caller, int offset)
+{
+    QPoint origin = FrmFenloMenu ? FrmFenloMenu->pos() : QPoint();
+    if (caller) {
+        // A child lives in an MDI frame; that frame is what the user sees and moves.
+        auto *frame = qobject_cast<QMdiSubWindow *>(caller->parentWidget());
+        origin += frame ? frame->pos() : caller->pos();
+    }
+    return origin + QPoint(offset, offset);
+}
+
+QWidget *TFrmFenloMenu::showChild(const QString &name, const std::function<QWidget *()> &create)
+{
+    for (QMdiSubWindow *child : mdiArea_->subWindowList()) {
+        QWidget *widget = child->widget();
+        if (widget && widget->objectName().compare(name, Qt::CaseInsensitive) == 0) {
+            child->showNormal();
+            mdiArea_->setActiveSubWindow(child);
+            child->raise();
+            return widget;
+        }
+    }
+    QWidget *widget = create();
+    widget->setObjectName(name);
+    QMdiSubWindow *child = mdiArea_->addSubWindow(widget);
+    child->setAttribute(Qt::WA_DeleteOnClose);
+    child->setWindowIcon(widget->windowIcon());
+    child->show();
+    return widget;
+}
+
+void TFrmFenloMenu::MIFOpenClick()
+{
+    if (!savePrompt())
+        return;
+    std::optional<QString> path = FileChooser::current().openFile(fnlRequest());
+    if (!path)
+        return;
+    repaint();
+    QApplication::processEvents();
+    closeAllChildren();
+    DataLoad(*path);
+}
+
+void TFrmFenloMenu::MIFSaveClick()
+{
+    if (!book_->DataFileName.empty()) {
+        DataSave(QString::fromStdString(book_->DataFileName));
+        return;
+    }
+    if (std::optional<QString> path = chooseSavePath())
+        DataSave(*path);
+}
+
+void TFrmFenloMenu::MIFNameSaveClick()
+{
+    if (std::optional<QString> path = chooseSavePath())
+        DataSave(*path);
+}
+
+void TFrmFenloMenu::MIFNewClick()
+{
+    if (!savePrompt())
+        return;
+    closeAllChildren();
+    DataClear();
+}
+
+void TFrmFenloMenu::MIFEndClick() { close(); }
+
+void TFrmFenloMenu::D1Click() { offerFileAssociation(); }
+
+void TFrmFenloMenu::Contents1Click() { showHelpContents(this); }
+
+void TFrmFenloMenu::About1Click() { showVersionDialog(this); }
+
+void TFrmFenloMenu::Cascade1Click() { mdiArea_->cascadeSubWindows(); }
+
+void TFrmFenloMenu::ArrangeIcon1Click()
+{
+    // Lines the minimised children up along the bottom edge of the MDI area.
+    int x = 0;
+    for (QMdiSubWindow *child : mdiArea_->subWindowList()) {
+        if (!child->isMinimized())
+            continue;
+        QSize size = child->size();
+        child->move(x, mdiArea_->viewport()->height() - size.height());
+        x += size.width();
+    }
+}
+
+void TFrmFenloMenu::closeEvent(QCloseEvent *event)
+{
+    if (!childrenMayClose()) {
+        event->ignore();
+        return;
+    }
+    // A save that fails keeps the program open with its changes.
+    bool proceed = false;
+    Prompter::guarded([&] { proceed = savePrompt(); });
+    if (!proceed) {
+        event->ignore();
+        return;
+    }
+    // A placement that cannot be saved is reported, but never keeps the program open.
+    Prompter::guarded([this] { IniSave(); });
+    event->accept();
+}
+
+} // namespace fenlo

@@ -1,0 +1,56 @@
+#include "controls/checkfield.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+namespace fenlo {
+namespace {
+
+FocusColors checkBoxColors()
+{
+    const QPalette system = QApplication::palette();
+    return {QColor(0, 128, 0), QColor(255, 255, 0), system.color(QPalette::Button),
+            system.color(QPalette::WindowText)};
+}
+
+} // namespace
+
+TCheckBoxR::TCheckBoxR(const QString &text, QWidget *parent)
+    : QCheckBox(text, parent), m_field(this, Surface::Button, checkBoxColors(),
+                                       {[this](bool next) { return focusNextPrevChild(next); },
+                                        [this] { Q_EMIT pressEnter(); },
+                                        {}})
+{
+    // A check box has no text to move through: the arrows and F2 keep their usual meaning.
+    m_field.CKeyUp = false;
+    m_field.CKeyDown = false;
+}
+
+void TCheckBoxR::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        m_field.handleKey(event, nullptr, FieldBehaviour::CaretAfterF2::AtStart);
+        return;
+    }
+    QCheckBox::keyPressEvent(event);
+}
+
+void TCheckBoxR::focusInEvent(QFocusEvent *event)
+{
+    QCheckBox::focusInEvent(event);
+    if (m_field.entering())
+        Q_EMIT entered();
+}
+
+void TCheckBoxR::focusOutEvent(QFocusEvent *event)
+{
+    const bool left = m_field.leaving(event);
+    if (left)
+        m_field.applyColors();
+    QCheckBox::focusOutEvent(event);
+    if (left)
+        Q_EMIT exited();
+}
+
+} // namespace fenlo

@@ -1,0 +1,72 @@
+#include "controls/datepartfield.h"
+
+#include "ui/prompter.h"
+
+namespace fenlo {
+
+TEditYYMMDD::TEditYYMMDD(QWidget *parent) : TEditNN(parent)
+{
+    setMaxLength(2);
+}
+
+void TEditYYMMDD::setYMDmm(TEditYYMMDD *month)
+{
+    if (m_part == TEditYMDsw::swDD) {
+        m_month = month;
+        return;
+    }
+    Prompter::plain(QStringLiteral("このプロパティはYMDswがswDDの時だけ指定してください"));
+    m_month = nullptr;
+}
+
+bool TEditYYMMDD::leaveField()
+{
+    const QString message = complaint();
+    if (message.isEmpty())
+        return TEditNN::leaveField();
+    keepFocus();
+    Prompter::information(message);
+    setText(QString());
+    return false;
+}
+
+// Why the field may not be left as it is; empty when it may. Text that is no number at all
+// (pasted) is as wrong as a number out of range.
+QString TEditYYMMDD::complaint() const
+{
+    const QString value = Text();
+    if (value.isEmpty() || m_part == TEditYMDsw::swYY)
+        return {};
+    bool isNumber = false;
+    const int number = value.toInt(&isNumber);
+    if (m_part == TEditYMDsw::swMM) {
+        if (isNumber && number >= 1 && number <= 12)
+            return {};
+        return QStringLiteral("月の指定が違います。");
+    }
+    if (isNumber && number >= 1 && number <= lastDay())
+        return {};
+    return QStringLiteral("日の指定が違います。");
+}
+
+// The year is not known here, so February always allows the 29th; the form checks the whole
+// date once it is complete.
+int TEditYYMMDD::lastDay() const
+{
+    if (!m_month)
+        return 31;
+    bool isNumber = false;
+    switch (m_month->Text().toInt(&isNumber)) {
+    case 4:
+    case 6:
+    case 9:
+    case 11:
+        return 30;
+    case 2:
+        return 29;
+    default:
+        return 31;
+    }
+}
+
+} // namespace fenlo

@@ -1,9 +1,0 @@
-#include "controls/editrr.h"
-
-namespace fenlo {
-
-TEditRR::TEditRR(QWidget *parent)
-    : FieldLineEdit(Qt::AlignLeft, FieldBehaviour::CaretAfterF2::AtStart, parent)
-{}
-
-} // namespace fenlo

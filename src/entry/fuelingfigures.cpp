@@ -1,0 +1,31 @@
+#include "entry/fuelingfigures.h"
+
+#include "data/numformat.h"
+
+namespace fenlo {
+
+Currency Shishagonyu(Currency value)
+{
+    const std::int64_t whole = value.raw() / Currency::Scale;
+    const std::int64_t fraction = value.raw() % Currency::Scale;
+    if (value.raw() > 0)
+        return Currency::fromUnits(fraction >= Currency::Scale / 2 ? whole + 1 : whole);
+    return Currency::fromUnits(-fraction >= Currency::Scale / 2 ? whole - 1 : whole);
+}
+
+std::string roundedToOneDecimal(std::string_view text)
+{
+    const Currency value = Currency::fromDouble(parseFloat(text));
+    const Currency tenths = Shishagonyu(Currency::fromRaw(value.raw() * 10));
+    return formatGeneral(Currency::fromRaw(tenths.raw() / 10));
+}
+
+std::string economyText(Currency kyori, Currency ryou)
+{
+    Currency economy;
+    if (kyori.raw() != 0 && ryou.raw() != 0)
+        economy = Currency::fromDouble(kyori.toDouble() / ryou.toDouble());
+    return formatMask(economy, "###0.0");
+}
+
+} // namespace fenlo

@@ -1,0 +1,220 @@
+#include "entry/fuelinglistwindow.h"
+
+#include "app/mainwindow.h"
+#include "ui/prompter.h"
+#include "controls/qtext.h"
+#include "controls/statusline.h"
+#include "controls/listgrid.h"
+#include "data/numformat.h"
+#include "ui/formfont.h"
+#include "entry/fuelingdialog.h"
+#include "reportwindows/summarypanel.h"
+#include "reports/cells.h"
+#include "reports/makernames.h"
+#include "reports/summary.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace fenlo {
+namespace {
+
+constexpr int CommentColumn = 9;
+
+QString dateCell(TDateTime nichiji)
+{
+    return QString::fromStdString(formatDate(nichiji) + "(" + formatHour(nichiji) + ")");
+}
+
+QString masked(Currency value, const char *mask)
+{
+    return QString::fromStdString(formatMask(value, mask));
+}
+
+ListWindow::ButtonTexts buttonTexts()
+{
+    return {QStringLiteral("追加(&T)"), QStringLiteral("新しいデータを入力します"),
+            QStringLiteral("変更(&H)"), QStringLiteral("カーソルのあるデータを変更します"),
+            QStringLiteral("削除(&D)"), QStringLiteral("カーソルのある行のデータを削除します"),
+            QStringLiteral("終了(&E)"), QStringLiteral("このフォームを閉じます"),
+            QStringLiteral("追加")};
+}
+
+} // namespace
+
+TFrmNenpiDataIN::TFrmNenpiDataIN(QWidget *parent)
+    : ListWindow(QStringLiteral("給油データ登録"), parent), PnlGoukei(new SummaryPanel),
+      StatusBarT1(new TStatusBarT)
+{
+    setFont(formFont(QStringLiteral("ＭＳ ゴシック"), 13));
+    StatusBarT1->setObjectName(QStringLiteral("StatusBarT1"));
+    grid()->setObjectName(QStringLiteral("SGrdNenpi"));
+    grid()->setColumns({{QStringLiteral("No"), 25, Qt::AlignRight},
+                        {QStringLiteral("日付"), 99, Qt::AlignLeft},
+                        {QStringLiteral("距離(ﾄｰﾀﾙ)"), 74, Qt::AlignRight},
+                        {QStringLiteral("距離(今回)"), 71, Qt::AlignRight},
+                        {QStringLiteral("給油量"), 51, Qt::AlignRight},
+                        {QStringLiteral("メーカー"), 142, Qt::AlignLeft},
+                        {QStringLiteral("区分"), 46, Qt::AlignLeft},
+                        {QStringLiteral("金額"), 44, Qt::AlignRight},
+                        {QStringLiteral("燃費"), 49, Qt::AlignRight},
+                        {QStringLiteral("コメント"), 140, Qt::AlignLeft}});
+    grid()->setEvenRowColor(StringGrid::LightBlue);
+
+    auto *bottom = new QWidget(this);
+    auto *bottomLayout = new QVBoxLayout(bottom);
+    bottomLayout->setContentsMargins(0, 0, 0, 0);
+    bottomLayout->setSpacing(0);
+    bottomLayout->addWidget(PnlGoukei);
+    bottomLayout->addWidget(StatusBarT1);
+    buildLayout(ButtonPlacement::Top, buttonTexts(), bottom);
+
+    connect(grid(), &StringGrid::currentDataRowChanged, this,
+            [this](int row) { showComment(row); });
+}
+
+void TFrmNenpiDataIN::FormShow()
+{
+    applySizeLimits();
+    const int caption = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    outerWindow()->resize(DesignWidth, caption + DesignHeight);
+    DataHyouji();
+    GoukeiHyouji();
+    moveCursor(grid()->lastDataRow());
+    // The grid gets its final height only once the window is laid out; scroll then.
+    QTimer::singleShot(0, grid(), [g = grid()] { g->scrollTo(g->currentIndex()); });
+    grid()->setColumnWidth(CommentColumn, outerWindow()->width() - CommentWidthOffset);
+}
+
+void TFrmNenpiDataIN::applySizeLimits()
+{
+    QWidget *outer = outerWindow();
+    if (outer != this) {
+        // A list that can be minimised but not maximised.
+        outer->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+        outer->show(); // changing the flags hid it
+    }
+    outer->setMinimumSize(DesignWidth, MinimumHeight);
+    if (QScreen *screen = QApplication::primaryScreen())
+        outer->setMaximumSize(screen->size());
+}
+
+void TFrmNenpiDataIN::resizeEvent(QResizeEvent *event)
+{
+    ListWindow::resizeEvent(event);
+    if (formShown())
+        grid()->setColumnWidth(CommentColumn, outerWindow()->width() - CommentWidthOffset);
+}
+
+void TFrmNenpiDataIN::DataHyouji()
+{
+    const Logbook &b = book();
+    const MakerNames makers(b);
+    StringGrid *g = grid();
+    // Rows are rebuilt from scratch, so the blank row of an empty table shows nothing stale.
+    g->resetRows(b.NenpiTable.usedCount());
+    int n = 0;
+    for (int k = 1; k <= Logbook::NenpiSlots; ++k) {
+        const Tnenpi3 &r = b.NenpiTable[k];
+        if (!r.used())
+            continue;
+        ++n;
+        g->setCell(k, 0, QString::number(k));
+        g->setCell(k, 1, dateCell(r.nichiji));
+        g->setCell(k, 2, masked(r.kyori1, "######0.0"));
+        g->setCell(k, 3, masked(r.kyori2, "######0.0"));
+        g->setCell(k, 4, masked(r.ryou, "######0.0"));
+        g->setCell(k, 5, QString::fromStdString(makers.name(r.gas)));
+        g->setCell(k, 6, QString::fromStdString(std::string(kubunCellText(r.kubun))));
+        g->setCell(k, 7, masked(r.kingaku, "########0"));
+        g->setCell(k, 8, masked(r.nenpi, "######0.0"));
+        g->setCell(k, 9, toQ(r.comment));
+    }
+}
+
+void TFrmNenpiDataIN::GoukeiHyouji()
+{
+    PnlGoukei->showSummary(fenlo::GoukeiHyouji(book()));
+}
+
+void TFrmNenpiDataIN::refresh()
+{
+    repaint();
+    FrmFenloMenu->SortNenpi();
+    DataHyouji();
+    GoukeiHyouji();
+}
+
+void TFrmNenpiDataIN::showComment(int row)
+{
+    const Logbook &b = book();
+    const std::string *comment =
+        row >= 1 && row <= Logbook::NenpiSlots ? &b.NenpiTable[row].comment : nullptr;
+    StatusBarT1->setText(QStringLiteral("コメント：") + (comment ? toQ(*comment) : QString()));
+}
+
+void TFrmNenpiDataIN::moveCursor(int row)
+{
+    grid()->setCurrentDataRow(row);
+    showComment(grid()->currentDataRow()); // the row may be the same one showing another record
+}
+
+void TFrmNenpiDataIN::runDialog(const QString &caption, int dataNo)
+{
+    auto *dialog = new TFrmNenpiDataINT(FrmFenloMenu);
+    FrmNenpiDataINT = dialog;
+    dialog->setWindowTitle(caption);
+    dialog->DataNo = dataNo;
+    dialog->exec();
+    delete dialog;
+}
+
+void TFrmNenpiDataIN::SBtnTuikaClick()
+{
+    const int n = book().NenpiTable.usedCount();
+    // Slot 1000 stays free for what a file may bring.
+    if (n >= Logbook::NenpiSlots - 1) {
+        Prompter::warning(QStringLiteral("これ以上登録できません"));
+        return;
+    }
+    if (!book().hasGas()) {
+        Prompter::warning(QStringLiteral("始めに燃料メーカー登録をしてください"));
+        return;
+    }
+    runDialog(QStringLiteral("追加"), n);
+    refresh();
+    moveCursor(grid()->lastDataRow());
+}
+
+void TFrmNenpiDataIN::SBtnHenkouClick()
+{
+    const int r = grid()->currentDataRow();
+    if (r < 1 || !book().NenpiTable[r].used())
+        return;
+    runDialog(QStringLiteral("変更"), r);
+    refresh();
+    moveCursor(r);
+}
+
+void TFrmNenpiDataIN::SBtnDelClick()
+{
+    if (book().NenpiTable.usedCount() == 0)
+        return;
+    if (!Prompter::warningYesNo(QStringLiteral("カーソル行のデータを削除しますか？")))
+        return;
+    const int r = grid()->currentDataRow();
+    if (r < 1 || !book().NenpiTable[r].used())
+        return;
+    book().NenpiTable[r] = Tnenpi3{};
+    FrmFenloMenu->SortNenpi();
+    DataHyouji();
+    GoukeiHyouji();
+    book().DataChanged = true;
+    moveCursor(r); // clamped to the last row when the last record went
+}
+
+} // namespace fenlo

@@ -1,0 +1,115 @@
+#include "entry/makerlistwindow.h"
+
+#include "app/mainwindow.h"
+#include "ui/prompter.h"
+#include "controls/qtext.h"
+#include "controls/listgrid.h"
+#include "ui/formfont.h"
+#include "entry/makerdialog.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace fenlo {
+
+TFrmGasIn::TFrmGasIn(QWidget *parent) : ListWindow(QStringLiteral("燃料メーカー登録"), parent)
+{
+    setFont(formFont(QStringLiteral("ＭＳ ゴシック"), 13));
+    StringGrid *SGrdGas = grid();
+    SGrdGas->setObjectName(QStringLiteral("SGrdGas"));
+    SGrdGas->setFixedFirstColumn(true);
+    SGrdGas->setColumns({{QString(), 10},
+                         {QStringLiteral("ｺｰﾄﾞ"), 30, Qt::AlignRight},
+                         {QStringLiteral("　　　名　　称"), 144}});
+    SGrdGas->resetRows(Logbook::GasSlots);
+    buildLayout(ButtonPlacement::Right, sidePanelTexts(QStringLiteral("追 加")));
+    setFixedSize(292, 213);
+}
+
+void TFrmGasIn::FormShow()
+{
+    GasHyouji();
+    grid()->setCurrentDataRow(1);
+}
+
+void TFrmGasIn::GasHyouji()
+{
+    StringGrid *SGrdGas = grid();
+    SGrdGas->resetRows(Logbook::GasSlots);
+    for (int k = 1; k <= Logbook::GasSlots; ++k) {
+        const Tmgas &gas = book().MgasTable[k];
+        if (!gas.used())
+            continue;
+        SGrdGas->setCell(k, 1, QString::number(gas.cd));
+        SGrdGas->setCell(k, 2, toQ(gas.name));
+    }
+}
+
+void TFrmGasIn::runDialog(const QString &mode, int gasNo)
+{
+    auto dialog = std::make_unique<TFrmGasInT>(this);
+    FrmGasInT = dialog.get();
+    dialog->setWindowTitle(mode);
+    dialog->GasNo = gasNo;
+    dialog->exec();
+}
+
+void TFrmGasIn::SBtnTuikaClick()
+{
+    const auto &slots = book().MgasTable;
+    const int n = static_cast<int>(
+        std::count_if(slots.begin(), slots.end(), [](const Tmgas &gas) { return gas.used(); }));
+    if (n == Logbook::GasSlots) {
+        Prompter::warning(QStringLiteral("これ以上登録できません"));
+        return;
+    }
+    runDialog(QStringLiteral("追加"), n);
+    FrmFenloMenu->SortGas();
+    GasHyouji();
+    grid()->setCurrentDataRow(n + 1);
+}
+
+void TFrmGasIn::SBtnHenkouClick()
+{
+    const int r = grid()->currentDataRow();
+    if (r < 1 || !book().MgasTable[r].used())
+        return;
+    runDialog(QStringLiteral("変更"), r);
+    FrmFenloMenu->SortGas();
+    GasHyouji();
+    grid()->setCurrentDataRow(r);
+}
+
+bool TFrmGasIn::inUse(int code) const
+{
+    const Logbook &logbook = book();
+    for (int slot = 1; slot <= Logbook::NenpiSlots && logbook.NenpiTable[slot].used(); ++slot)
+        if (logbook.NenpiTable[slot].gas == code)
+            return true;
+    return false;
+}
+
+void TFrmGasIn::SBtnDelClick()
+{
+    if (!book().hasGas())
+        return;
+    const int r = grid()->currentDataRow();
+    // A free row has nothing to delete: asking about it would only offer a no-op.
+    if (r < 1 || !book().MgasTable[r].used())
+        return;
+    Tmgas &gas = book().MgasTable[r];
+    if (!Prompter::warningYesNo(QString::number(gas.cd) + QStringLiteral(":「") + toQ(gas.name) +
+                                QStringLiteral("」を削除しますか？")))
+        return;
+    if (inUse(gas.cd)) {
+        Prompter::warning(QStringLiteral("この燃料メーカーは使われています。削除できません。"));
+        return;
+    }
+    gas = Tmgas{};
+    FrmFenloMenu->SortGas();
+    GasHyouji();
+    book().DataChanged = true;
+    grid()->setCurrentDataRow(r);
+}
+
+} // namespace fenlo

@@ -1,0 +1,133 @@
+#include "entry/memolistwindow.h"
+
+#include "app/mainwindow.h"
+#include "ui/prompter.h"
+#include "controls/qtext.h"
+#include "controls/statusline.h"
+#include "controls/listgrid.h"
+#include "ui/formfont.h"
+#include "entry/memodialog.h"
+
+#include <QStyle>
+
+#include <algorithm>
+#include <memory>
+
+namespace fenlo {
+namespace {
+
+constexpr int MinWidth = 662;
+constexpr int MinHeight = 357;
+// What the memo column leaves to the other columns, the buttons and the borders.
+constexpr int BesideMemoColumn = 217;
+
+} // namespace
+
+TFrmMemo::TFrmMemo(QWidget *parent)
+    : ListWindow(QStringLiteral("メモ登録"), parent), StatusBarT1(new TStatusBarT(this))
+{
+    setFont(formFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
+    StringGrid *SGrdMemo = grid();
+    SGrdMemo->setObjectName(QStringLiteral("SGrdMemo"));
+    SGrdMemo->setFixedFirstColumn(true);
+    SGrdMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The design's 68 pixels hold a date in the Windows face; a substituted face may be wider,
+    // and a date cut short is no date at all.
+    const int dateWidth =
+        std::max(68, SGrdMemo->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00")) + 4);
+    SGrdMemo->setColumns({{QStringLiteral("No"), 33},
+                          {QStringLiteral("日付"), dateWidth},
+                          {QStringLiteral("メモ"), 445}});
+    StatusBarT1->setObjectName(QStringLiteral("StatusBarT1"));
+    buildLayout(ButtonPlacement::Right, sidePanelTexts(QStringLiteral("追加")), StatusBarT1);
+}
+
+void TFrmMemo::FormShow()
+{
+    QWidget *outer = outerWindow();
+    const int caption = outer->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, outer);
+    outer->setMinimumSize(MinWidth, MinHeight);
+    outer->resize(MinWidth, MinHeight + caption - 18);
+    DataHyouji();
+    grid()->setCurrentDataRow(1);
+}
+
+void TFrmMemo::resizeEvent(QResizeEvent *event)
+{
+    ListWindow::resizeEvent(event);
+    if (formShown())
+        grid()->setColumnWidth(2, outerWindow()->width() - BesideMemoColumn);
+}
+
+void TFrmMemo::DataHyouji()
+{
+    StringGrid *SGrdMemo = grid();
+    const auto &slots = book().MemoTable;
+    const int count = static_cast<int>(
+        std::count_if(slots.begin(), slots.end(), [](const TNmemo &memo) { return memo.used(); }));
+    const int current = SGrdMemo->currentDataRow();
+    SGrdMemo->resetRows(count);
+    for (int slot = 1; slot <= Logbook::MemoSlots; ++slot) {
+        const TNmemo &memo = slots[slot];
+        if (!memo.used())
+            continue;
+        SGrdMemo->setCell(slot, 0, QString::number(slot));
+        SGrdMemo->setCell(slot, 1, QString::fromStdString(formatDate(memo.date)));
+        SGrdMemo->setCell(slot, 2, toQ(memo.text));
+    }
+    if (current >= 1)
+        SGrdMemo->setCurrentDataRow(current);
+}
+
+void TFrmMemo::runDialog(const QString &mode, int dataNo)
+{
+    auto dialog = std::make_unique<TFrmMemoT>(this);
+    FrmMemoT = dialog.get();
+    dialog->setWindowTitle(mode);
+    dialog->DataNo = dataNo;
+    dialog->exec();
+}
+
+void TFrmMemo::SBtnTuikaClick()
+{
+    const auto &slots = book().MemoTable;
+    const int count = static_cast<int>(
+        std::count_if(slots.begin(), slots.end(), [](const TNmemo &memo) { return memo.used(); }));
+    if (count == Logbook::MemoSlots) {
+        Prompter::warning(QStringLiteral("これ以上登録できません"));
+        return;
+    }
+    runDialog(QStringLiteral("追加"), count);
+    FrmFenloMenu->SortMemo();
+    DataHyouji();
+}
+
+void TFrmMemo::SBtnHenkouClick()
+{
+    const int r = grid()->currentDataRow();
+    if (r < 1 || !book().MemoTable[r].used())
+        return;
+    runDialog(QStringLiteral("変更"), r);
+    repaint();
+    FrmFenloMenu->SortMemo();
+    DataHyouji();
+    grid()->setCurrentDataRow(r);
+}
+
+void TFrmMemo::SBtnDelClick()
+{
+    if (book().MemoTable.usedCount() == 0)
+        return;
+    if (!Prompter::warningYesNo(QStringLiteral("カーソル行のデータを削除しますか？")))
+        return;
+    const int r = grid()->currentDataRow();
+    if (r < 1 || !book().MemoTable[r].used())
+        return;
+    book().MemoTable[r] = TNmemo{};
+    FrmFenloMenu->SortMemo();
+    DataHyouji();
+    book().DataChanged = true;
+    grid()->setCurrentDataRow(std::min(r, grid()->lastDataRow()));
+}
+
+} // namespace fenlo

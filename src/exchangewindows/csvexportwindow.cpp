@@ -1,0 +1,100 @@
+#include "exchangewindows/csvexportwindow.h"
+
+#include "ui/filechooser.h"
+#include "app/mainwindow.h"
+#include "ui/prompter.h"
+#include "controls/checkfield.h"
+#include "ui/formfont.h"
+#include "exchange/csvexport.h"
+#include "exchange/exchangetexts.h"
+#include "exchangewindows/filenames.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace fenlo {
+namespace {
+
+QToolButton *speedButton(QWidget *parent, const QString &name, const QString &caption,
+                         const QString &hint)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setText(caption);
+    button->setToolTip(hint);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setFixedSize(75, 25);
+    return button;
+}
+
+} // namespace
+
+TFrmTextOut::TFrmTextOut(QWidget *parent)
+    : QWidget(parent), CbxHyoudai(new TCheckBoxR(QStringLiteral("表題を出力する"), this)),
+      SpeedButton1(speedButton(this, QStringLiteral("SpeedButton1"), QStringLiteral("開始(&K)"),
+                               QStringLiteral("処理を開始します"))),
+      SpeedButton2(speedButton(this, QStringLiteral("SpeedButton2"), QStringLiteral("終了(&E)"),
+                               QStringLiteral("このフォームを閉じます")))
+{
+    setWindowTitle(QStringLiteral("テキスト出力"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(formFont(QStringLiteral("ＭＳ ゴシック"), 13));
+
+    CbxHyoudai->setObjectName(QStringLiteral("CbxHyoudai"));
+    CbxHyoudai->setChecked(true);
+    connect(SpeedButton1, &QToolButton::clicked, this,
+            [this] { Prompter::guarded([this] { SpeedButton1Click(); }); });
+    connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(SpeedButton1);
+    buttons->addWidget(SpeedButton2);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 12, 16, 10);
+    layout->addWidget(
+        new QLabel(QStringLiteral("この処理は、データをＣＳＶファイルに出力します。"), this));
+    layout->addSpacing(6);
+    layout->addWidget(CbxHyoudai);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    setFixedSize(355, 110);
+}
+
+QWidget *TFrmTextOut::outerWindow()
+{
+    auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
+    return frame ? static_cast<QWidget *>(frame) : this;
+}
+
+void TFrmTextOut::SpeedButton1Click()
+{
+    // The window asks about an existing file itself, with the whole path in the question.
+    const FileChooser::Request request{QString::fromUtf8(msg::CsvDefaultSuffix),
+                                       qtFileFilter(msg::CsvFilter), QString(), false};
+    std::optional<QString> path = FileChooser::current().saveFile(request);
+    if (!path)
+        return;
+    const QFileInfo target(*path);
+    if (target.exists()) {
+        const std::string full = target.absoluteFilePath().toStdString();
+        if (!Prompter::warningYesNo(QString::fromStdString(msg::overwriteQuestion(full)))) {
+            repaint();
+            return;
+        }
+    }
+    repaint();
+    CsvSave(FrmFenloMenu->book(), CbxHyoudai->isChecked(), localPath(*path));
+}
+
+void TFrmTextOut::SpeedButton2Click()
+{
+    outerWindow()->close();
+}
+
+} // namespace fenlo

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "reportwindows/pagedgraph.h"
+#include "reports/pairs.h"
+
+#include <span>
+
+namespace fenlo {
+
+// The rows of a display as its graph pages through them: the economy of each listed row, labelled
+// with its row number; a row without an economy (such as a first fueling) has no point.
+PageRows displayPageRows(std::span<const Measurement> rows);
+
+// The graph of input data display 1: twenty listed fuelings a page, in blue.
+class TFrmOut1G : public PagedGraph
+{
+public:
+    TFrmOut1G(QWidget *caller, std::span<const Measurement> rows);
+    // Opens the graph over display 1 for one modal use.
+    static void showFor(QWidget *caller, std::span<const Measurement> rows);
+};
+
+// The graph of input data display 2: twenty measurement pairs a page, in red.
+class TFrmOut2G : public PagedGraph
+{
+public:
+    TFrmOut2G(QWidget *caller, std::span<const Measurement> rows);
+    static void showFor(QWidget *caller, std::span<const Measurement> rows);
+};
+
+} // namespace fenlo

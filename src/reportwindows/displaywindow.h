@@ -1,0 +1,84 @@
+#pragma once
+
+// moc cannot parse the standard library's C++20 concepts, and needs none of these types.
+#ifndef Q_MOC_RUN
+#include "reports/display.h"
+#endif
+#include "reportwindows/reportwindow.h"
+#include "reports/summary.h"
+
+#include <QColor>
+
+#include <vector>
+
+class QAbstractButton;
+
+namespace fenlo {
+
+class DateFields;
+class StringGrid;
+class SummaryPanel;
+class TComboBoxRR;
+class TEditYYMMDD;
+class TStatusBarT;
+
+// The input data displays: the fuelings (or the measurement pairs) in a chosen order, limited
+// to a period, a maker and a category, with their summary. The window works on its own copy of
+// the rows, taken when it is first shown and on "更新" or "全て", so the logbook stays untouched
+// and later changes show only after the next refresh.
+class DisplayWindow : public ReportWindow
+{
+    Q_OBJECT
+
+public:
+    // The listed rows in display order, and their summary, as of the last refresh.
+    const std::vector<Measurement> &rows() const { return rows_; }
+    const Summary &summary() const { return summary_; }
+
+    StringGrid *grid() const { return SGrdNenpi; }
+    SummaryPanel *summaryPanel() const { return Panel2; }
+    TStatusBarT *statusBar() const { return StatusBarT1; }
+
+    // "更新": checks the period and, when it holds, lists and sums the rows again.
+    void SBtmKoushinClick();
+    // "全て": clears the period and both filters, keeps the order, and refreshes.
+    void SBtnAllClick();
+
+protected:
+    DisplayWindow(DisplayKind kind, const QString &caption, const QColor &evenRowColor,
+                  QWidget *parent = nullptr);
+
+    void FormShow() override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QWidget *buildToolPanel();
+    QWidget *buildFilterPanel();
+    TEditYYMMDD *makeDateField(const QString &name, int part, int x, QWidget *panel);
+    void GasListSet();
+    // The choices of the controls; none when the period is not right (the user has been told).
+    std::optional<DisplayOptions> options();
+    void refresh(const DisplayOptions &options);
+    void showComment();
+
+    DisplayKind kind_;
+    std::vector<Measurement> rows_;
+    Summary summary_;
+
+    QAbstractButton *SpeedButton1 = nullptr;
+    QAbstractButton *SBtnEnd = nullptr;
+    QAbstractButton *SBtmKoushin = nullptr;
+    QAbstractButton *SBtnAll = nullptr;
+    TComboBoxRR *CmBxjyun1 = nullptr;
+    TComboBoxRR *CmBxjyun2 = nullptr;
+    TComboBoxRR *CmBxgas = nullptr;
+    TComboBoxRR *CmBxkubun = nullptr;
+    std::array<TEditYYMMDD *, 6> periodFields_{};
+    DateFields *start_ = nullptr;
+    DateFields *end_ = nullptr;
+    StringGrid *SGrdNenpi = nullptr;
+    SummaryPanel *Panel2 = nullptr;
+    TStatusBarT *StatusBarT1 = nullptr;
+};
+
+} // namespace fenlo

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "reportwindows/graphwindow.h"
+
+#include <QColor>
+
+#include <span>
+#include <vector>
+
+class QCheckBox;
+
+namespace fenlo {
+
+class THorizBarSeries;
+
+// One row of a statistics list as its bar graph draws it.
+struct EconomyBar
+{
+    QString name;
+    double saikou = 0;
+    double saitei = 0;
+    double heikin = 0;
+};
+
+// Which of the three bars a graph opens with.
+enum class EconomyFigure { Highest, Lowest, Average };
+
+// The highest, lowest and average economy of each list row as horizontal bars, the list's first
+// row at the top; a check box per figure shows or hides its bars.
+class EconomyBarsGraph : public GraphWindow
+{
+    Q_OBJECT
+
+public:
+    struct Look
+    {
+        Frame frame;
+        QColor gradientLeft; // blends to white at the right edge
+        bool hintOnGroup;    // else the hint sits on the first check box only
+        int closeButtonLeft;
+    };
+
+    EconomyBarsGraph(QWidget *caller, const Look &look, std::vector<EconomyBar> rows,
+                     EconomyFigure initial);
+
+public Q_SLOTS:
+    void CbxsaikouClick();
+
+protected:
+    void FormShow() override;
+
+private:
+    void setUpChart(const Look &look);
+    QWidget *buildCheckBoxes(QWidget *panel, const Look &look);
+    void setInitialBoxes();
+
+    std::vector<EconomyBar> rows_;
+    EconomyFigure initial_;
+    THorizBarSeries *Series1 = nullptr; // 最高
+    THorizBarSeries *Series2 = nullptr; // 最低
+    THorizBarSeries *Series3 = nullptr; // 平均
+    QCheckBox *Cbxsaikou = nullptr;
+    QCheckBox *CbxSaitei = nullptr;
+    QCheckBox *CbxHeikin = nullptr;
+};
+
+} // namespace fenlo

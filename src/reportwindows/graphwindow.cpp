@@ -1,0 +1,86 @@
+#include "reportwindows/graphwindow.h"
+
+#include "app/mainwindow.h"
+#include "ui/screenfit.h"
+#include "chart/chartview.h"
+#include "ui/formfont.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace fenlo {
+
+namespace {
+
+constexpr int CallerOffset = 120;
+
+} // namespace
+
+GraphWindow::GraphWindow(QWidget *caller, const Frame &frame)
+    : QDialog(caller), Chart1(new TChart(this)), caller_(caller), designSize_(frame.size)
+{
+    setModal(true);
+    setWindowTitle(frame.caption);
+    setFont(formFont(frame.fontFace, frame.fontPixels));
+    setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowFlag(Qt::WindowMinimizeButtonHint, frame.minimiseButton);
+    Chart1->setObjectName(QStringLiteral("Chart1"));
+    resize(frame.size);
+}
+
+QFrame *GraphWindow::addButtonPanel(int height)
+{
+    auto *panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setFixedHeight(height);
+    return panel;
+}
+
+QFrame *GraphWindow::chartAbovePanel(int panelHeight)
+{
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addWidget(Chart1, 1);
+    QFrame *panel = addButtonPanel(panelHeight);
+    outer->addWidget(panel);
+    return panel;
+}
+
+QPushButton *GraphWindow::addCloseButton(QWidget *panel, const QString &name, const QRect &geometry)
+{
+    auto *button = new QPushButton(QStringLiteral("閉じる(&E)"), panel);
+    button->setObjectName(name);
+    button->setToolTip(QStringLiteral("このフォームを閉じます"));
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, &QWidget::close);
+    return button;
+}
+
+void GraphWindow::limitSize(const QSize &minimum)
+{
+    setMinimumSize(minimum);
+    const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (s)
+        setMaximumSize(s->size());
+}
+
+void GraphWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return; // the window system showing it again is not a new opening
+    move(TFrmFenloMenu::besideChild(caller_, CallerOffset));
+    resize(designSize_);
+    keepOnAvailableScreen(*this); // beside a list far to the right it would leave the screen
+    FormShow();
+}
+
+} // namespace fenlo

@@ -1,0 +1,104 @@
+#include "reportwindows/makerreport.h"
+
+#include "reportwindows/makergraphs.h"
+
+#include "controls/combofield.h"
+#include "controls/statusline.h"
+#include "controls/listgrid.h"
+#include "reports/display.h"
+
+#include <QBoxLayout>
+#include <QFrame>
+#include <QLabel>
+
+namespace fenlo {
+namespace {
+
+// Twenty maker rows and the overall row, whatever is counted.
+constexpr int GridDataRows = 21;
+
+TComboBoxRR *orderBox(QWidget *panel, const char *name, int x, int width, auto items)
+{
+    auto *box = new TComboBoxRR(panel);
+    box->setObjectName(QString::fromUtf8(name));
+    box->setGeometry(x, 8, width, 21);
+    for (const char *item : items)
+        box->addItem(QString::fromUtf8(item));
+    return box;
+}
+
+} // namespace
+
+TFrmMBNIR::TFrmMBNIR(QWidget *parent)
+    : ReportWindow(QStringLiteral("燃料メーカー別燃費一覧"), parent),
+      SGrdNenpi(tableGrid({162, 64, 64, 64, 64}, QColor(255, 223, 223)))
+{
+    QFrame *top = raisedPanel("Panel1", 37);
+    (new QLabel(QStringLiteral("表示順"), top))->move(10, 11);
+    CmBxjyun1 = orderBox(top, "CmBxjyun1", 66, 108, bymaker::MakerOrderItems);
+    CmBxjyun2 = orderBox(top, "CmBxjyun2", 179, 75, DirectionItems);
+    for (TComboBoxRR *box : {CmBxjyun1, CmBxjyun2})
+        connect(box, &QComboBox::currentIndexChanged, this, [this] {
+            if (formShown())
+                SBtmKoushinClick();
+        });
+
+    QFrame *buttons = raisedPanel("Panel2", 41);
+    const QSize size(102, 26);
+    makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button5"),
+               QStringLiteral("ｸﾞﾗﾌ(件数)(&K)"), QStringLiteral("グラフを表示します"), size,
+               [this] { TFrmMbnirGK::showFor(this, report_); })
+        ->move(8, 8);
+    makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button4"),
+               QStringLiteral("ｸﾞﾗﾌ(燃費)(&G)"), QStringLiteral("グラフを表示します"), size,
+               [this] { TFrmMbnirGN::showFor(this, report_, options().order); })
+        ->move(116, 8);
+    QAbstractButton *refresh = makeButton(
+        buttons, ButtonStyle::Push, QStringLiteral("Button2"), QStringLiteral("更新(&K)"),
+        QStringLiteral("最新のデータに更新します"), size, [this] { SBtmKoushinClick(); });
+    refresh->move(224, 8);
+    // Alt+K is the count graph's, the first in the tab order of the two buttons that show it;
+    // shared, Qt would only move the focus between them.
+    refresh->setShortcut(QKeySequence());
+    makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button1"), QStringLiteral("終了(&E)"),
+               QStringLiteral("このフォームを閉じます"), size, [this] { closeWindow(); })
+        ->move(332, 8);
+
+    auto *status = new TStatusBarT(this);
+    status->setObjectName(QStringLiteral("StatusBarT1"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(top);
+    layout->addWidget(SGrdNenpi, 1);
+    layout->addWidget(buttons);
+    layout->addWidget(status);
+
+    // Only the height can change.
+    setSizeLimits(QSize(451, 318), QSize(451, screenSize().height()));
+}
+
+void TFrmMBNIR::FormShow()
+{
+    resizeOuter(QSize(448, captionHeight() + 300));
+    CmBxjyun1->setCurrentIndex(static_cast<int>(bymaker::MakerOrder::Average));
+    CmBxjyun2->setCurrentIndex(1);
+    SBtmKoushinClick();
+}
+
+bymaker::Options TFrmMBNIR::options() const
+{
+    bymaker::Options o;
+    o.order = static_cast<bymaker::MakerOrder>(std::max(0, CmBxjyun1->currentIndex()));
+    o.descending = CmBxjyun2->currentIndex() != 0;
+    return o;
+}
+
+void TFrmMBNIR::SBtmKoushinClick()
+{
+    report_ = bymaker::report(book(), options());
+    fillGrid(SGrdNenpi, bymaker::cells(report_), GridDataRows);
+}
+
+} // namespace fenlo

@@ -1,0 +1,57 @@
+#include "reportwindows/monthlyreport.h"
+
+#include "reportwindows/monthlygraph.h"
+
+#include "controls/statusline.h"
+#include "controls/listgrid.h"
+
+#include <QBoxLayout>
+#include <QFrame>
+
+namespace fenlo {
+
+TFrmTukibetu::TFrmTukibetu(QWidget *parent)
+    : ReportWindow(QStringLiteral("月別燃費一覧"), parent),
+      SGrdNenpi(tableGrid({96, 36, 64, 64, 64, 64}, QColor(223, 255, 223)))
+{
+    QFrame *buttons = raisedPanel("Panel2", 42);
+    const QSize size(89, 26);
+    makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button4"), QStringLiteral("グラフ(&G)"),
+               QStringLiteral("グラフを表示します"), size,
+               [this] { TFrmTukibetuGN::showFor(this, report_); })
+        ->move(50, 8);
+    makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button2"), QStringLiteral("更新(&K)"),
+               QStringLiteral("最新のデータに更新します"), size, [this] { Button2Click(); })
+        ->move(161, 8);
+    makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button1"), QStringLiteral("終了(&E)"),
+               QStringLiteral("このフォームを閉じます"), size, [this] { closeWindow(); })
+        ->move(272, 8);
+
+    auto *status = new TStatusBarT(this);
+    status->setObjectName(QStringLiteral("StatusBarT1"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(SGrdNenpi, 1);
+    layout->addWidget(buttons);
+    layout->addWidget(status);
+
+    // Only the height can change.
+    setSizeLimits(QSize(423, 316), QSize(423, screenSize().height()));
+}
+
+void TFrmTukibetu::FormShow()
+{
+    resizeOuter(QSize(423, captionHeight() + 298));
+    Button2Click();
+}
+
+void TFrmTukibetu::Button2Click()
+{
+    report_ = monthly::Shukei(book());
+    const GridText text = monthly::cells(report_);
+    fillGrid(SGrdNenpi, text, text.rowCount() + 1);
+}
+
+} // namespace fenlo

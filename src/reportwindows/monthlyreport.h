@@ -1,0 +1,42 @@
+#pragma once
+
+// moc cannot parse the standard library's C++20 concepts, and needs none of these types.
+#ifndef Q_MOC_RUN
+#include "reports/monthly.h"
+#endif
+#include "reportwindows/reportwindow.h"
+
+#include <QPointer>
+
+namespace fenlo {
+
+class StringGrid;
+class TStatusBarT;
+
+// The fuel economy list by month: count, distance, litres, amount and economy of every month
+// with fuelings, and the total row.
+class TFrmTukibetu : public ReportWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TFrmTukibetu(QWidget *parent = nullptr);
+
+    // The month table of the last refresh (its graph window pages through it).
+    const monthly::Report &report() const { return report_; }
+    StringGrid *grid() const { return SGrdNenpi; }
+
+    // "更新": rebuilds the month table from the logbook.
+    void Button2Click();
+
+protected:
+    void FormShow() override;
+
+private:
+    monthly::Report report_;
+    StringGrid *SGrdNenpi;
+};
+
+inline QPointer<TFrmTukibetu> FrmTukibetu;
+
+} // namespace fenlo

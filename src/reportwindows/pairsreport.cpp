@@ -1,0 +1,10 @@
+#include "reportwindows/pairsreport.h"
+
+namespace fenlo {
+
+TFrmOut2::TFrmOut2(QWidget *parent)
+    : DisplayWindow(DisplayKind::Pairs, QStringLiteral("入力データ表示２"), QColor(255, 223, 223),
+                    parent)
+{}
+
+} // namespace fenlo

@@ -1,0 +1,102 @@
+#include "controls/textfield.h"
+#include "controls/qtext.h"
+#include "entry/carnamewindow.h"
+#include "entryfixture.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using namespace fenlo;
+using namespace fenlo::test;
+
+class ShameiTest : public QObject
+{
+    Q_OBJECT
+
+    static QString carLabel(EntryFixture &f)
+    {
+        return f.frame->findChild<QLabel *>(QStringLiteral("LblShamei"))->text();
+    }
+
+private Q_SLOTS:
+    void registeringANewNameShowsItInTheFrameAtOnce()
+    {
+        EntryFixture f;
+        f.book().Shamei = "old";
+        f.run("MIShameiIN");
+        QVERIFY(FrmShameiT);
+        QCOMPARE(FrmShameiT->windowTitle(), QStringLiteral("車名登録"));
+        QCOMPARE(FrmShameiT->EdtShamei->text(), QStringLiteral("old"));
+        QVERIFY(!FrmShameiT->InputChanged);
+
+        // Thirty characters fit; the thirty-first is not taken.
+        const QString name = QStringLiteral("プリウス") + QString(26, QLatin1Char('x'));
+        typeInto(FrmShameiT->EdtShamei, name + QStringLiteral("y"));
+        FrmShameiT->BtnTouroku->click();
+        QCOMPARE(toQ(f.book().Shamei), name);
+        QCOMPARE(carLabel(f), name);
+        QVERIFY(f.book().DataChanged);
+        QTRY_COMPARE(f.childCount(), 0);
+        QVERIFY(f.prompter.shown.isEmpty());
+    }
+
+    void registeringAnUnchangedNameLeavesTheFlagAlone()
+    {
+        EntryFixture f;
+        f.book().Shamei = "same";
+        f.run("MIShameiIN");
+        FrmShameiT->BtnTouroku->click();
+        QVERIFY(!f.book().DataChanged);
+        QTRY_COMPARE(f.childCount(), 0);
+
+        // An empty name is a name too.
+        f.run("MIShameiIN");
+        typeInto(FrmShameiT->EdtShamei, QString());
+        FrmShameiT->BtnTouroku->click();
+        QCOMPARE(f.book().Shamei, std::string());
+        QCOMPARE(carLabel(f), QString());
+        QVERIFY(f.book().DataChanged);
+    }
+
+    void closingAfterTypingAsksFirst()
+    {
+        EntryFixture f;
+        f.book().Shamei = "kept";
+        f.frame->showShamei();
+        f.run("MIShameiIN");
+        typeInto(FrmShameiT->EdtShamei, QStringLiteral("typed"));
+
+        f.prompter.expect(Answer::No);
+        FrmShameiT->BtnCancel->click();
+        QCOMPARE(f.prompter.texts(), QStringList{CloseQuestion});
+        QVERIFY(FrmShameiT);
+        QCOMPARE(f.childCount(), 1);
+
+        // The window has no Escape of its own.
+        QTest::keyClick(FrmShameiT->EdtShamei, Qt::Key_Escape);
+        QCOMPARE(f.prompter.shown.size(), 1);
+
+        f.prompter.expect(Answer::Yes);
+        f.frame->mdiArea()->subWindowList().first()->close();
+        QTRY_COMPARE(f.childCount(), 0);
+        QCOMPARE(f.book().Shamei, std::string("kept"));
+        QCOMPARE(carLabel(f), QStringLiteral("kept"));
+        QVERIFY(!f.book().DataChanged);
+        QVERIFY(f.prompter.unexpected.isEmpty());
+    }
+
+    void theCarNameLabelOpensTheOneWindow()
+    {
+        EntryFixture f;
+        QWidget *label = f.frame->findChild<QLabel *>(QStringLiteral("LblShamei"));
+        QTest::mouseDClick(label, Qt::LeftButton);
+        QVERIFY(FrmShameiT);
+        QPointer<TFrmShameiT> first = FrmShameiT;
+        f.run("MIShameiIN");
+        QCOMPARE(f.childCount(), 1);
+        QCOMPARE(FrmShameiT, first);
+    }
+};
+
+QTEST_MAIN(ShameiTest)
+#include "carname_test.moc"

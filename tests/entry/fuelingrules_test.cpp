@@ -1,0 +1,136 @@
+// The fueling dialog's safeguards beyond plain entry: a duplicate moment is caught even for
+// records read back from a file, the stored economy always belongs to the stored trip and
+// litres, and a record whose maker is gone cannot be stored without one.
+#include "controls/combofield.h"
+#include "controls/numberfield.h"
+#include "controls/textfield.h"
+#include "controls/datepartfield.h"
+#include "data/fnlfile.h"
+#include "entry/fuelinglistwindow.h"
+#include "entry/fuelingdialog.h"
+#include "entryfixture.h"
+#include "support/tempdir.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using namespace fenlo;
+using namespace fenlo::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+Tnenpi3 fueling(int y, int m, int d, int h, double kyori1, double kyori2, double ryou)
+{
+    Tnenpi3 r;
+    r.nichiji = *encodeDateTime(y, m, d, h);
+    r.kyori1 = Currency::fromDouble(kyori1);
+    r.kyori2 = Currency::fromDouble(kyori2);
+    r.ryou = Currency::fromDouble(ryou);
+    r.gas = 1;
+    r.kubun = KubunRegular;
+    return r;
+}
+
+bool withDialog(const char *button, const std::function<void(TFrmNenpiDataINT *)> &steps)
+{
+    ModalStep step([&](QDialog *dialog) { steps(qobject_cast<TFrmNenpiDataINT *>(dialog)); });
+    click(FrmNenpiDataIN, button);
+    return step.ran();
+}
+
+void typeDate(TFrmNenpiDataINT *d, const QString &y, const QString &m, const QString &day,
+              const QString &hour)
+{
+    typeInto(d->Edtyy, y);
+    typeInto(d->Edtmm, m);
+    typeInto(d->Edtdd, day);
+    typeInto(d->EdtJi, hour);
+}
+
+} // namespace
+
+class NenpiRulesTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void aMomentReadBackFromAFileIsStillADuplicate()
+    {
+        TempDir dir;
+        const std::string path = dir.file("car.fnl");
+        {
+            Logbook saved;
+            saved.MgasTable[1] = {1, "ENEOS"};
+            saved.NenpiTable[1] = fueling(2003, 1, 15, 8, 0, 300, 25); // 8 o'clock: a third
+            DataSave(saved, path);
+        }
+        EntryFixture f;
+        f.frame->DataLoad(QString::fromStdString(path));
+        QVERIFY(f.book().NenpiTable[1].nichiji != *encodeDateTime(2003, 1, 15, 8));
+        f.run("MIdataIN");
+        QVERIFY(withDialog("SBtnTuika", [&](TFrmNenpiDataINT *d) {
+            typeDate(d, u"2003"_s, u"1"_s, u"15"_s, u"8"_s);
+            typeInto(d->Edtkyori2, u"300"_s);
+            typeInto(d->Edtryou, u"25"_s);
+            d->BtnTouroku->click();
+            QVERIFY(d->isVisible());
+            f.prompter.expect(Prompter::Answer::Yes);
+            d->BtnCancel->click();
+        }));
+        QCOMPARE(f.prompter.texts(),
+                 (QStringList{u"既に同じ年月日時で入力されています"_s, CloseQuestion}));
+        QCOMPARE(f.book().NenpiTable.usedCount(), 1);
+    }
+
+    void theStoredEconomyFollowsATripDerivedAfterTheLitres()
+    {
+        EntryFixture f;
+        f.book().MgasTable[1] = {1, "ENEOS"};
+        f.book().NenpiTable[1] = fueling(2003, 1, 1, 0, 4880, 300, 25);
+        f.run("MIdataIN");
+        QVERIFY(withDialog("SBtnTuika", [&](TFrmNenpiDataINT *d) {
+            typeDate(d, u"2003"_s, u"1"_s, u"20"_s, QString());
+            // Litres first, with a trip the user then thinks better of.
+            typeInto(d->Edtkyori2, u"100"_s);
+            typeInto(d->Edtryou, u"30"_s);
+            d->Edtkyori1->setFocus();
+            QCOMPARE(d->Lblnenpi->text(), u"3.3"_s);
+            d->Edtkyori2->clear();
+            typeInto(d->Edtkyori1, u"5230"_s);
+            d->Edtcomment->setFocus();
+            QCOMPARE(d->Edtkyori2->text(), u"350"_s);
+            d->BtnTouroku->click();
+        }));
+        QVERIFY(f.prompter.shown.isEmpty());
+        const Tnenpi3 &stored = f.book().NenpiTable[2];
+        QCOMPARE(stored.kyori2, Currency::fromUnits(350));
+        QCOMPARE(stored.nenpi, Currency::fromDouble(11.7));
+        QCOMPARE(FrmNenpiDataIN->grid()->cell(2, 8), u"11.7"_s);
+    }
+
+    void aRecordWhoseMakerIsGoneNeedsAMakerChosen()
+    {
+        EntryFixture f;
+        f.book().MgasTable[1] = {1, "ENEOS"};
+        f.book().NenpiTable[1] = fueling(2003, 1, 1, 0, 0, 300, 25);
+        f.book().NenpiTable[1].gas = 9; // not registered
+        const Tnenpi3 before = f.book().NenpiTable[1];
+        f.run("MIdataIN");
+        QVERIFY(withDialog("SBtnHenkou", [&](TFrmNenpiDataINT *d) {
+            QCOMPARE(d->CmBxgas->currentIndex(), -1);
+            d->BtnTouroku->click();
+            QVERIFY(d->isVisible());
+            QCOMPARE(QApplication::focusWidget(), d->CmBxgas);
+            d->CmBxgas->setCurrentIndex(0);
+            d->BtnTouroku->click();
+        }));
+        QCOMPARE(f.prompter.texts(), QStringList{u"メーカーを選択してください"_s});
+        QCOMPARE(f.book().NenpiTable[1].gas, 1);
+        QCOMPARE(f.book().NenpiTable[1].kyori2, before.kyori2);
+        QVERIFY(f.book().DataChanged);
+    }
+};
+
+QTEST_MAIN(NenpiRulesTest)
+#include "fuelingrules_test.moc"

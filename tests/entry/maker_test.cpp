@@ -1,0 +1,292 @@
+#include "controls/numberfield.h"
+#include "controls/textfield.h"
+#include "controls/qtext.h"
+#include "entry/makerlistwindow.h"
+#include "entry/makerdialog.h"
+#include "entryfixture.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using namespace fenlo;
+using namespace fenlo::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Duplicate = QStringLiteral("既に同じコードが使用されています");
+const QString CodeRange = QStringLiteral("コードは１～９９を指定してください");
+const QString NoCode = QStringLiteral("コードが入力されていません");
+const QString NoName = QStringLiteral("名称が入力されていません");
+const QString InUse = QStringLiteral("この燃料メーカーは使われています。削除できません。");
+
+TFrmGasInT *gasDialog(QDialog *dialog)
+{
+    auto *gas = qobject_cast<TFrmGasInT *>(dialog);
+    return gas;
+}
+
+} // namespace
+
+class GasTest : public QObject
+{
+    Q_OBJECT
+
+    StringGrid *grid() { return FrmGasIn->grid(); }
+
+    // Opens the dialog with a button of the list, types the code and name and registers.
+    void enter(const char *button, const QString &code, const QString &name)
+    {
+        ModalStep step([&](QDialog *dialog) {
+            TFrmGasInT *gas = gasDialog(dialog);
+            QVERIFY(gas);
+            if (gas->EdtCD->isEnabled())
+                typeInto(gas->EdtCD, code);
+            typeInto(gas->EdtName, name);
+            gas->BtnTouroku->click();
+            QVERIFY2(!gas->isVisible(), "the dialog refused the values");
+        });
+        click(FrmGasIn, button);
+        QVERIFY(step.ran());
+    }
+
+    void seed(Logbook &book, std::initializer_list<int> codes)
+    {
+        int slot = 1;
+        for (int cd : codes)
+            book.MgasTable[slot++] = {cd, "maker" + std::to_string(cd)};
+    }
+
+private Q_SLOTS:
+    void listShowsAllTwentySlotsUnderItsTitles()
+    {
+        EntryFixture f;
+        seed(f.book(), {3, 12});
+        f.run("MIgasIN");
+        QVERIFY(FrmGasIn);
+        QCOMPARE(FrmGasIn->windowTitle(), QStringLiteral("燃料メーカー登録"));
+        QCOMPARE(grid()->rowTexts(0),
+                 (QStringList{QString(), QStringLiteral("ｺｰﾄﾞ"), QStringLiteral("　　　名　　称")}));
+        QCOMPARE(grid()->lastDataRow(), 20);
+        QCOMPARE(grid()->rowTexts(2), (QStringList{QString(), u"12"_s, u"maker12"_s}));
+        QCOMPARE(grid()->rowTexts(3), (QStringList{QString(), QString(), QString()}));
+        QCOMPARE(grid()->columnAlignment(1), Qt::AlignRight);
+        QCOMPARE(grid()->rowColor(2), StringGrid::LightBlue);
+
+        // The command brings the open list forward rather than opening a second one.
+        f.run("MIgasIN");
+        QCOMPARE(f.childCount(), 1);
+    }
+
+    void addedMakersTakeTheirPlaceInCodeOrder()
+    {
+        EntryFixture f;
+        f.run("MIgasIN");
+        enter("SBtnTuika", u"30"_s, QStringLiteral("昭和石油"));
+        enter("SBtnTuika", u"10"_s, QStringLiteral("出光"));
+        QCOMPARE(column(grid(), 1, 3), (QStringList{u"10"_s, u"30"_s, QString()}));
+        QCOMPARE(grid()->cell(2, 2), QStringLiteral("昭和石油"));
+        QCOMPARE(grid()->currentDataRow(), 2);
+        QVERIFY(f.book().DataChanged);
+
+        // Leading zeros are not part of the code; Insert in the grid adds as well.
+        grid()->setFocus();
+        ModalStep step([&](QDialog *dialog) {
+            TFrmGasInT *gas = gasDialog(dialog);
+            typeInto(gas->EdtCD, u"05"_s);
+            typeInto(gas->EdtName, u"five"_s);
+            gas->BtnTouroku->click();
+        });
+        QTest::keyClick(grid(), Qt::Key_Insert);
+        QVERIFY(step.ran());
+        QCOMPARE(f.book().MgasTable[1], (Tmgas{5, "five"}));
+        QCOMPARE(f.book().MgasTable.usedCount(), 3);
+    }
+
+    void refusalsNameTheirReasonAndStoreNothing()
+    {
+        EntryFixture f;
+        seed(f.book(), {7});
+        f.run("MIgasIN");
+        const Logbook before = f.book();
+        ModalStep step([&](QDialog *dialog) {
+            TFrmGasInT *gas = gasDialog(dialog);
+            QVERIFY(gas->EdtCD->isEnabled());
+            auto attempt = [&](const QString &code, const QString &name) {
+                typeInto(gas->EdtCD, code);
+                typeInto(gas->EdtName, name);
+                gas->BtnTouroku->click();
+                QVERIFY(gas->isVisible());
+            };
+            attempt(QString(), u"name"_s);
+            attempt(u"0"_s, u"name"_s);
+            attempt(u"00"_s, u"name"_s);
+            attempt(u"7"_s, u"name"_s);
+            attempt(u"8"_s, QString());
+            f.prompter.expect(Answer::Yes);
+            gas->BtnCancel->click();
+        });
+        click(FrmGasIn, "SBtnTuika");
+        QVERIFY(step.ran());
+        QCOMPARE(f.prompter.texts(),
+                 (QStringList{NoCode, CodeRange, CodeRange, Duplicate, NoName, CloseQuestion}));
+        QVERIFY(f.book().sameData(before));
+        QVERIFY(!f.book().DataChanged);
+    }
+
+    void aFullTableTakesNoMore()
+    {
+        EntryFixture f;
+        for (int slot = 1; slot <= 20; ++slot)
+            f.book().MgasTable[slot] = {slot, "m"};
+        f.run("MIgasIN");
+        ModalStep noDialog([](QDialog *) { QFAIL("no dialog may open on a full table"); });
+        click(FrmGasIn, "SBtnTuika");
+        QCOMPARE(f.prompter.texts(), QStringList{NoMore});
+    }
+
+    void changeKeepsTheCodeAndEditsTheName()
+    {
+        EntryFixture f;
+        seed(f.book(), {7, 9});
+        f.run("MIgasIN");
+        grid()->setCurrentDataRow(1);
+        ModalStep step([&](QDialog *dialog) {
+            TFrmGasInT *gas = gasDialog(dialog);
+            QCOMPARE(gas->windowTitle(), QStringLiteral("変更"));
+            QVERIFY(!gas->EdtCD->isEnabled());
+            QVERIFY(!gas->LblCD->isEnabled());
+            QCOMPARE(gas->EdtCD->Text(), QStringLiteral("7"));
+            QCOMPARE(gas->EdtName->text(), QStringLiteral("maker7"));
+            typeInto(gas->EdtName, QStringLiteral("エネオス"));
+            gas->BtnTouroku->click();
+        });
+        QTest::keyClick(grid(), Qt::Key_Return);
+        QVERIFY(step.ran());
+        QCOMPARE(f.book().MgasTable[1].cd, 7);
+        QCOMPARE(toQ(f.book().MgasTable[1].name), QStringLiteral("エネオス"));
+        QCOMPARE(grid()->currentDataRow(), 1);
+        QVERIFY(f.book().DataChanged);
+        QVERIFY(f.prompter.shown.isEmpty());
+
+        // Registering untouched values changes nothing and leaves the flag alone.
+        f.book().DataChanged = false;
+        grid()->setCurrentDataRow(2);
+        ModalStep untouched([](QDialog *dialog) {
+            gasDialog(dialog)->BtnTouroku->click();
+            QVERIFY(!dialog->isVisible());
+        });
+        click(FrmGasIn, "SBtnHenkou");
+        QVERIFY(untouched.ran());
+        QCOMPARE(f.book().MgasTable[2], (Tmgas{9, "maker9"}));
+        QVERIFY(!f.book().DataChanged);
+    }
+
+    void changeOnAFreeRowOpensNothing()
+    {
+        EntryFixture f;
+        seed(f.book(), {7});
+        f.run("MIgasIN");
+        grid()->setCurrentDataRow(4);
+        ModalStep noDialog([](QDialog *) { QFAIL("a free row has nothing to change"); });
+        click(FrmGasIn, "SBtnHenkou");
+        QVERIFY(!noDialog.ran());
+    }
+
+    void escapeAsksBeforeDroppingAnEditedName()
+    {
+        EntryFixture f;
+        seed(f.book(), {7});
+        f.run("MIgasIN");
+        ModalStep step([&](QDialog *dialog) {
+            TFrmGasInT *gas = gasDialog(dialog);
+            typeInto(gas->EdtName, u"new"_s);
+            f.prompter.expect(Answer::No);
+            QTest::keyClick(gas->EdtName, Qt::Key_Escape);
+            QVERIFY(gas->isVisible());
+            f.prompter.expect(Answer::Yes);
+            QTest::keyClick(gas->EdtName, Qt::Key_Escape);
+            QVERIFY(!gas->isVisible());
+        });
+        click(FrmGasIn, "SBtnHenkou");
+        QCOMPARE(f.prompter.texts(), (QStringList{CloseQuestion, CloseQuestion}));
+        QCOMPARE(f.book().MgasTable[1].name, std::string("maker7"));
+        QVERIFY(!f.book().DataChanged);
+
+        // Untouched, Escape closes at once.
+        ModalStep untouched([](QDialog *dialog) {
+            QTest::keyClick(gasDialog(dialog)->EdtName, Qt::Key_Escape);
+            QVERIFY(!dialog->isVisible());
+        });
+        click(FrmGasIn, "SBtnHenkou");
+        QCOMPARE(f.prompter.shown.size(), 2);
+    }
+
+    void deleteAsksAndKeepsAMakerInUse()
+    {
+        EntryFixture f;
+        seed(f.book(), {10, 20, 30});
+        f.book().NenpiTable[1].nichiji = 40000;
+        f.book().NenpiTable[1].gas = 20;
+        f.run("MIgasIN");
+
+        grid()->setCurrentDataRow(2);
+        f.prompter.expect(Answer::Yes);
+        click(FrmGasIn, "SBtnDel");
+        QCOMPARE(f.prompter.texts(),
+                 (QStringList{QStringLiteral("20:「maker20」を削除しますか？"), InUse}));
+        QCOMPARE(column(grid(), 1, 3), (QStringList{u"10"_s, u"20"_s, u"30"_s}));
+        QVERIFY(!f.book().DataChanged);
+
+        grid()->setCurrentDataRow(1);
+        f.prompter.expect(Answer::No);
+        click(FrmGasIn, "SBtnDel");
+        QCOMPARE(f.book().MgasTable.usedCount(), 3);
+        QVERIFY(!f.book().DataChanged);
+    }
+
+    void deletingTheFirstMakerMovesTheOthersUp()
+    {
+        EntryFixture f;
+        seed(f.book(), {10, 20, 30});
+        f.run("MIgasIN");
+        grid()->setCurrentDataRow(1);
+        f.prompter.expect(Answer::Yes);
+        QTest::keyClick(grid(), Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(f.prompter.texts(), QStringList{QStringLiteral("10:「maker10」を削除しますか？")});
+        QCOMPARE(column(grid(), 1, 3), (QStringList{u"20"_s, u"30"_s, QString()}));
+        QCOMPARE(f.book().MgasTable[3], Tmgas{});
+        QCOMPARE(grid()->currentDataRow(), 1);
+        QVERIFY(f.book().DataChanged);
+        QVERIFY(f.prompter.unexpected.isEmpty());
+    }
+
+    void deleteOnAFreeRowAsksNothing()
+    {
+        EntryFixture f;
+        seed(f.book(), {10});
+        f.run("MIgasIN");
+        grid()->setCurrentDataRow(5);
+        click(FrmGasIn, "SBtnDel");
+        QTest::keyClick(grid(), Qt::Key_Delete); // Delete alone is not the delete key
+        grid()->setCurrentDataRow(1);
+        QTest::keyClick(grid(), Qt::Key_Delete);
+        QVERIFY(f.prompter.shown.isEmpty());
+        QCOMPARE(f.book().MgasTable.usedCount(), 1);
+        QVERIFY(!f.book().DataChanged);
+    }
+
+    void dialogOpensBesideTheList()
+    {
+        EntryFixture f;
+        f.run("MIgasIN");
+        QPoint expected = f.frame->pos() + FrmGasIn->outerWindow()->pos() + QPoint(120, 120);
+        QPoint seen;
+        ModalStep step([&](QDialog *dialog) { seen = dialog->pos(); });
+        click(FrmGasIn, "SBtnTuika");
+        QCOMPARE(seen, expected);
+    }
+};
+
+QTEST_MAIN(GasTest)
+#include "maker_test.moc"
