@@ -16,7 +16,7 @@ inline std::unique_ptr<Logbook> fullLogbook()
     for (int i = 1; i <= Logbook::GasSlots; ++i)
         book->MgasTable[i] = {i * 4, "\x83\x81\x81\x5b\x83\x4a\x81\x5b" + std::to_string(i)};
     for (int i = 1; i <= Logbook::NenpiSlots; ++i) {
-        Tnenpi3 &r = book->NenpiTable[i];
+        Fueling &r = book->NenpiTable[i];
         r.nichiji = 37000.0 + i * 3 + (i % 24) / 24.0;
         r.kyori1 = Currency::fromRaw(100000000 + i * 4123000LL);
         r.kyori2 = Currency::fromRaw(3000000 + (i * 7919) % 2000000);

@@ -12,7 +12,7 @@
 
 namespace fenlo {
 
-TFrmAbort::TFrmAbort(QWidget *parent) : QDialog(parent)
+AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmAbort"));
     setWindowTitle(QStringLiteral("バージョン情報"));
@@ -62,7 +62,7 @@ TFrmAbort::TFrmAbort(QWidget *parent) : QDialog(parent)
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);
     Button1->setFixedSize(75, 25);
-    connect(Button1, &QPushButton::clicked, this, &TFrmAbort::Button1Click);
+    connect(Button1, &QPushButton::clicked, this, &AboutDialog::Button1Click);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
@@ -70,12 +70,12 @@ TFrmAbort::TFrmAbort(QWidget *parent) : QDialog(parent)
     layout->addWidget(Button1, 0, Qt::AlignHCenter);
 }
 
-void TFrmAbort::Button1Click()
+void AboutDialog::Button1Click()
 {
     accept();
 }
 
-void TFrmAbort::showEvent(QShowEvent *event)
+void AboutDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     // Centred on the screen, not on the frame, wherever the frame stands.
@@ -89,7 +89,7 @@ void TFrmAbort::showEvent(QShowEvent *event)
 
 void showVersionDialog(QWidget *parent)
 {
-    TFrmAbort dialog(parent);
+    AboutDialog dialog(parent);
     dialog.exec();
 }
 

@@ -7,12 +7,12 @@ class QPushButton;
 namespace fenlo {
 
 // The version dialog "バージョン情報": the program icon, its title and version, and OK.
-class TFrmAbort : public QDialog
+class AboutDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit TFrmAbort(QWidget *parent = nullptr);
+    explicit AboutDialog(QWidget *parent = nullptr);
 
     QPushButton *Button1;
 

@@ -4,10 +4,10 @@
 
 namespace fenlo {
 
-void TFrmFenloMenu::MIdataINClick()
+void MainWindow::MIdataINClick()
 {
     showChild(QStringLiteral("FrmNenpiDataIN"), [] {
-        FrmNenpiDataIN = new TFrmNenpiDataIN;
+        FrmNenpiDataIN = new FuelingListWindow;
         return FrmNenpiDataIN.data();
     });
 }

@@ -6,20 +6,20 @@
 
 namespace fenlo {
 
-void TFrmFenloMenu::MITextOutClick()
+void MainWindow::MITextOutClick()
 {
     QWidget *window =
-        showChild(QStringLiteral("FrmtextOut"), [] { return FrmTextOut = new TFrmTextOut; });
+        showChild(QStringLiteral("FrmtextOut"), [] { return FrmTextOut = new CsvExportWindow; });
     // A fixed-size window: a close box only, no minimising or maximising.
     setChildBorder(window, Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 }
 
-void TFrmFenloMenu::N7Click()
+void MainWindow::N7Click()
 {
     if (!savePrompt())
         return;
     closeAllChildren();
-    TFrmHenkan dialog(this);
+    LegacyImportDialog dialog(this);
     dialog.exec();
     if (book_->DataFileName.empty()) // an imported logbook is untitled: no file of ours is open
         keepClaim(std::nullopt);

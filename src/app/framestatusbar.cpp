@@ -18,7 +18,7 @@ QLabel *panelLabel(QWidget *parent)
 
 } // namespace
 
-TStatusBarP::TStatusBarP(QWidget *parent)
+FrameStatusBar::FrameStatusBar(QWidget *parent)
     : QStatusBar(parent), messagePanel_(panelLabel(this)), gaugePanel_(new QWidget(this)),
       gauge_(new QProgressBar(gaugePanel_)), percentPanel_(panelLabel(this))
 {
@@ -36,19 +36,19 @@ TStatusBarP::TStatusBarP(QWidget *parent)
     setPanelWidths(300, 100, 50);
 }
 
-void TStatusBarP::setPanelWidths(int message, int gauge, int percent)
+void FrameStatusBar::setPanelWidths(int message, int gauge, int percent)
 {
     messagePanel_->setFixedWidth(message);
     gaugePanel_->setFixedWidth(gauge);
     percentPanel_->setFixedWidth(percent);
 }
 
-QString TStatusBarP::panelText(int panel) const
+QString FrameStatusBar::panelText(int panel) const
 {
     return panel == 0 ? messagePanel_->text() : panel == 2 ? percentPanel_->text() : QString();
 }
 
-void TStatusBarP::setPosition(int value)
+void FrameStatusBar::setPosition(int value)
 {
     value = qBound(0, value, 100);
     position_ = value;
@@ -64,7 +64,7 @@ void TStatusBarP::setPosition(int value)
     repaint();
 }
 
-void TStatusBarP::setText(const QString &value)
+void FrameStatusBar::setText(const QString &value)
 {
     text_ = value;
     messagePanel_->setText(value);

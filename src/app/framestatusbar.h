@@ -10,7 +10,7 @@ namespace fenlo {
 // The frame's status bar: a message panel, a panel holding the progress gauge and a panel
 // with the percentage. Writing Position repaints at once, so the gauge moves while a long
 // load or save runs without returning to the event loop.
-class TStatusBarP : public QStatusBar
+class FrameStatusBar : public QStatusBar
 {
     Q_OBJECT
     Q_PROPERTY(int Position READ Position WRITE setPosition)
@@ -18,7 +18,7 @@ class TStatusBarP : public QStatusBar
     Q_PROPERTY(QString Text READ Text WRITE setText)
 
 public:
-    explicit TStatusBarP(QWidget *parent = nullptr);
+    explicit FrameStatusBar(QWidget *parent = nullptr);
 
     int Position() const { return position_; }
     void setPosition(int value);

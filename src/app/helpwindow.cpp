@@ -10,7 +10,7 @@
 
 namespace fenlo {
 
-THelpWindow::THelpWindow(QWidget *parent) : QMainWindow(parent), browser_(new QTextBrowser(this))
+HelpWindow::HelpWindow(QWidget *parent) : QMainWindow(parent), browser_(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("FrmHelp"));
     setWindowFlag(Qt::Window);
@@ -29,7 +29,7 @@ THelpWindow::THelpWindow(QWidget *parent) : QMainWindow(parent), browser_(new QT
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     QAction *contents =
-        bar->addAction(QStringLiteral("目次(&C)"), this, &THelpWindow::showContents);
+        bar->addAction(QStringLiteral("目次(&C)"), this, &HelpWindow::showContents);
     contents->setObjectName(QStringLiteral("HelpContents"));
     QAction *back = bar->addAction(QStringLiteral("戻る(&B)"), browser_, &QTextBrowser::backward);
     back->setObjectName(QStringLiteral("HelpBack"));
@@ -47,7 +47,7 @@ THelpWindow::THelpWindow(QWidget *parent) : QMainWindow(parent), browser_(new QT
     });
 }
 
-void THelpWindow::showContents()
+void HelpWindow::showContents()
 {
     browser_->setSource(helpContentsUrl());
 }
@@ -57,12 +57,12 @@ QUrl helpContentsUrl()
     return QUrl(QStringLiteral("qrc:/help/Fenlo.html"));
 }
 
-THelpWindow *showHelpContents(QWidget *parent)
+HelpWindow *showHelpContents(QWidget *parent)
 {
     // One help window at a time, as with the other windows of the program.
-    static QPointer<THelpWindow> FrmHelp;
+    static QPointer<HelpWindow> FrmHelp;
     if (!FrmHelp) {
-        FrmHelp = new THelpWindow(parent);
+        FrmHelp = new HelpWindow(parent);
         keepOnAvailableScreen(*FrmHelp); // a small screen gets a smaller help window
     }
     FrmHelp->showContents();

@@ -9,12 +9,12 @@ namespace fenlo {
 
 // The program's help: Japanese HTML pages compiled into the program, shown in a browser with
 // a contents page, links between the pages and back, forward and contents buttons.
-class THelpWindow : public QMainWindow
+class HelpWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit THelpWindow(QWidget *parent = nullptr);
+    explicit HelpWindow(QWidget *parent = nullptr);
 
     QTextBrowser *browser() const { return browser_; }
     // Shows the contents page.
@@ -28,6 +28,6 @@ private:
 QUrl helpContentsUrl();
 
 // Opens the help at its contents, reusing the help window when one is already open.
-THelpWindow *showHelpContents(QWidget *parent);
+HelpWindow *showHelpContents(QWidget *parent);
 
 } // namespace fenlo

@@ -37,7 +37,7 @@ int main(int argc, char *argv[])
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
-    fenlo::TFrmFenloMenu frame(arguments);
+    fenlo::MainWindow frame(arguments);
     frame.show();
     // The start-up benchmark measures the time to the first painted frame.
     if (qEnvironmentVariableIsSet("FENLO_QUIT_AFTER_FIRST_PAINT")) {

@@ -28,7 +28,7 @@
 
 namespace fenlo {
 
-TFrmFenloMenu *FrmFenloMenu = nullptr;
+MainWindow *FrmFenloMenu = nullptr;
 
 namespace {
 
@@ -45,9 +45,9 @@ FileChooser::Request fnlRequest()
 
 } // namespace
 
-TFrmFenloMenu::TFrmFenloMenu(QStringList arguments, QWidget *parent)
+MainWindow::MainWindow(QStringList arguments, QWidget *parent)
     : QMainWindow(parent), book_(std::make_unique<Logbook>()), arguments_(std::move(arguments)),
-      mdiArea_(new QMdiArea(this)), StBar(new TStatusBarP(this))
+      mdiArea_(new QMdiArea(this)), StBar(new FrameStatusBar(this))
 {
     FrmFenloMenu = this;
     setObjectName(QStringLiteral("FrmFenloMenu"));
@@ -68,22 +68,22 @@ TFrmFenloMenu::TFrmFenloMenu(QStringList arguments, QWidget *parent)
     IniLoad();
 }
 
-TFrmFenloMenu::~TFrmFenloMenu()
+MainWindow::~MainWindow()
 {
     if (FrmFenloMenu == this)
         FrmFenloMenu = nullptr;
 }
 
-QAction *TFrmFenloMenu::action(const QString &name) const
+QAction *MainWindow::action(const QString &name) const
 {
     return findChild<QAction *>(name, Qt::FindDirectChildrenOnly);
 }
 
-void TFrmFenloMenu::buildMenus()
+void MainWindow::buildMenus()
 {
     // name, caption, tool-tip; the handler is bound below.
     auto make = [this](const char *name, const char *caption, const char *tip,
-                       void (TFrmFenloMenu::*handler)()) {
+                       void (MainWindow::*handler)()) {
         auto *a = new QAction(QString::fromUtf8(caption), this);
         a->setObjectName(QString::fromUtf8(name));
         if (tip)
@@ -96,7 +96,7 @@ void TFrmFenloMenu::buildMenus()
             a->setEnabled(false); // its window is not part of the program yet
         return a;
     };
-    using F = TFrmFenloMenu;
+    using F = MainWindow;
     QMenu *file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     file->addAction(make("MIFOpen", "開く(&O)", "開く", &F::MIFOpenClick));
     file->addAction(make("MIFSave", "上書き保存(&S)", "保存", &F::MIFSaveClick));
@@ -138,7 +138,7 @@ void TFrmFenloMenu::buildMenus()
     help->addAction(make("About1", "バージョン情報(&A)", nullptr, &F::About1Click));
 }
 
-void TFrmFenloMenu::buildToolBar()
+void MainWindow::buildToolBar()
 {
     auto *bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("PnlToolBar"));
@@ -203,7 +203,7 @@ void TFrmFenloMenu::buildToolBar()
     bar->addWidget(newButton)->setVisible(false);
 }
 
-bool TFrmFenloMenu::eventFilter(QObject *watched, QEvent *event)
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == LblShamei && event->type() == QEvent::MouseButtonDblClick) {
         action(QStringLiteral("MIShameiIN"))->trigger();
@@ -212,7 +212,7 @@ bool TFrmFenloMenu::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TFrmFenloMenu::showEvent(QShowEvent *event)
+void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     if (!shown_) {
@@ -221,7 +221,7 @@ void TFrmFenloMenu::showEvent(QShowEvent *event)
     }
 }
 
-void TFrmFenloMenu::FormShow()
+void MainWindow::FormShow()
 {
     if (ColorBits() < 16)
         Prompter::plain(QStringLiteral("このソフトは、なるべくHighColor以上で使用してください。"));
@@ -230,17 +230,17 @@ void TFrmFenloMenu::FormShow()
         DataLoad(arguments_.constFirst());
 }
 
-void TFrmFenloMenu::IniLoad() { restorePlacement(*this); }
+void MainWindow::IniLoad() { restorePlacement(*this); }
 
-void TFrmFenloMenu::IniSave() { savePlacement(*this); }
+void MainWindow::IniSave() { savePlacement(*this); }
 
-int TFrmFenloMenu::ColorBits() const
+int MainWindow::ColorBits() const
 {
     const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
     return s ? s->depth() : 32;
 }
 
-void TFrmFenloMenu::updateCaption()
+void MainWindow::updateCaption()
 {
     if (book_->DataFileName.empty())
         setWindowTitle(applicationTitle() + QStringLiteral(" [新規データ]"));
@@ -249,9 +249,9 @@ void TFrmFenloMenu::updateCaption()
                        QString::fromStdString(book_->DataFileName) + QLatin1Char(']'));
 }
 
-void TFrmFenloMenu::showShamei() { LblShamei->setText(toQ(book_->Shamei)); }
+void MainWindow::showShamei() { LblShamei->setText(toQ(book_->Shamei)); }
 
-FileHooks TFrmFenloMenu::fileHooks()
+FileHooks MainWindow::fileHooks()
 {
     FileHooks hooks;
     hooks.progress = [this](int position) { StBar->setPosition(position); };
@@ -259,7 +259,7 @@ FileHooks TFrmFenloMenu::fileHooks()
     return hooks;
 }
 
-void TFrmFenloMenu::DataClear()
+void MainWindow::DataClear()
 {
     lock_.reset();
     book_->DataClear();
@@ -267,11 +267,11 @@ void TFrmFenloMenu::DataClear()
     showShamei();
 }
 
-void TFrmFenloMenu::DataLoad(const QString &path)
+void MainWindow::DataLoad(const QString &path)
 {
     struct GaugeReset // a failed load must not leave the gauge standing
     {
-        TStatusBarP *bar;
+        FrameStatusBar *bar;
         ~GaugeReset()
         {
             if (bar->Position() != 0)
@@ -294,11 +294,11 @@ void TFrmFenloMenu::DataLoad(const QString &path)
     }
 }
 
-bool TFrmFenloMenu::DataSave(const QString &path)
+bool MainWindow::DataSave(const QString &path)
 {
     struct GaugeReset
     {
-        TStatusBarP *bar;
+        FrameStatusBar *bar;
         ~GaugeReset()
         {
             if (bar->Position() != 0)
@@ -324,7 +324,7 @@ bool TFrmFenloMenu::DataSave(const QString &path)
     return true;
 }
 
-bool TFrmFenloMenu::mayUse(const std::string &path, const QString &question,
+bool MainWindow::mayUse(const std::string &path, const QString &question,
                            std::optional<LogbookLock> &claim)
 {
     if (lock_ && lock_->covers(path))
@@ -333,7 +333,7 @@ bool TFrmFenloMenu::mayUse(const std::string &path, const QString &question,
     return claim || Prompter::warningYesNo(question);
 }
 
-void TFrmFenloMenu::keepClaim(std::optional<LogbookLock> claim)
+void MainWindow::keepClaim(std::optional<LogbookLock> claim)
 {
     if (claim)
         lock_ = std::move(claim);
@@ -341,12 +341,12 @@ void TFrmFenloMenu::keepClaim(std::optional<LogbookLock> claim)
         lock_.reset();
 }
 
-std::optional<QString> TFrmFenloMenu::chooseSavePath()
+std::optional<QString> MainWindow::chooseSavePath()
 {
     return FileChooser::current().saveFile(fnlRequest());
 }
 
-bool TFrmFenloMenu::savePrompt()
+bool MainWindow::savePrompt()
 {
     if (!book_->DataChanged)
         return true;
@@ -359,13 +359,13 @@ bool TFrmFenloMenu::savePrompt()
     return path && DataSave(*path);
 }
 
-void TFrmFenloMenu::closeAllChildren()
+void MainWindow::closeAllChildren()
 {
     for (QMdiSubWindow *child : mdiArea_->subWindowList())
         child->close();
 }
 
-bool TFrmFenloMenu::childrenMayClose()
+bool MainWindow::childrenMayClose()
 {
     // Asked, not closed: a child that agrees stays open until the program really ends, so a
     // save question cancelled afterwards costs the user no window.
@@ -379,7 +379,7 @@ bool TFrmFenloMenu::childrenMayClose()
     return true;
 }
 
-void TFrmFenloMenu::setChildBorder(QWidget *child, Qt::WindowFlags buttons)
+void MainWindow::setChildBorder(QWidget *child, Qt::WindowFlags buttons)
 {
     auto *frame = qobject_cast<QMdiSubWindow *>(child->parentWidget());
     const Qt::WindowFlags flags =
@@ -390,7 +390,7 @@ void TFrmFenloMenu::setChildBorder(QWidget *child, Qt::WindowFlags buttons)
     }
 }
 
-void TFrmFenloMenu::closeChild(QWidget *child)
+void MainWindow::closeChild(QWidget *child)
 {
     if (auto *frame = qobject_cast<QMdiSubWindow *>(child->parentWidget()))
         frame->close();
@@ -398,7 +398,7 @@ void TFrmFenloMenu::closeChild(QWidget *child)
         child->close();
 }
 
-QPoint TFrmFenloMenu::besideChild(QWidget *caller, int offset)
+QPoint MainWindow::besideChild(QWidget *caller, int offset)
 {
     QPoint origin = FrmFenloMenu ? FrmFenloMenu->pos() : QPoint();
     if (caller) {
@@ -409,7 +409,7 @@ QPoint TFrmFenloMenu::besideChild(QWidget *caller, int offset)
     return origin + QPoint(offset, offset);
 }
 
-QWidget *TFrmFenloMenu::showChild(const QString &name, const std::function<QWidget *()> &create)
+QWidget *MainWindow::showChild(const QString &name, const std::function<QWidget *()> &create)
 {
     for (QMdiSubWindow *child : mdiArea_->subWindowList()) {
         QWidget *widget = child->widget();
@@ -429,7 +429,7 @@ QWidget *TFrmFenloMenu::showChild(const QString &name, const std::function<QWidg
     return widget;
 }
 
-void TFrmFenloMenu::MIFOpenClick()
+void MainWindow::MIFOpenClick()
 {
     if (!savePrompt())
         return;
@@ -442,7 +442,7 @@ void TFrmFenloMenu::MIFOpenClick()
     DataLoad(*path);
 }
 
-void TFrmFenloMenu::MIFSaveClick()
+void MainWindow::MIFSaveClick()
 {
     if (!book_->DataFileName.empty()) {
         DataSave(QString::fromStdString(book_->DataFileName));
@@ -452,13 +452,13 @@ void TFrmFenloMenu::MIFSaveClick()
         DataSave(*path);
 }
 
-void TFrmFenloMenu::MIFNameSaveClick()
+void MainWindow::MIFNameSaveClick()
 {
     if (std::optional<QString> path = chooseSavePath())
         DataSave(*path);
 }
 
-void TFrmFenloMenu::MIFNewClick()
+void MainWindow::MIFNewClick()
 {
     if (!savePrompt())
         return;
@@ -466,17 +466,17 @@ void TFrmFenloMenu::MIFNewClick()
     DataClear();
 }
 
-void TFrmFenloMenu::MIFEndClick() { close(); }
+void MainWindow::MIFEndClick() { close(); }
 
-void TFrmFenloMenu::D1Click() { offerFileAssociation(); }
+void MainWindow::D1Click() { offerFileAssociation(); }
 
-void TFrmFenloMenu::Contents1Click() { showHelpContents(this); }
+void MainWindow::Contents1Click() { showHelpContents(this); }
 
-void TFrmFenloMenu::About1Click() { showVersionDialog(this); }
+void MainWindow::About1Click() { showVersionDialog(this); }
 
-void TFrmFenloMenu::Cascade1Click() { mdiArea_->cascadeSubWindows(); }
+void MainWindow::Cascade1Click() { mdiArea_->cascadeSubWindows(); }
 
-void TFrmFenloMenu::ArrangeIcon1Click()
+void MainWindow::ArrangeIcon1Click()
 {
     // Lines the minimised children up along the bottom edge of the MDI area.
     int x = 0;
@@ -489,7 +489,7 @@ void TFrmFenloMenu::ArrangeIcon1Click()
     }
 }
 
-void TFrmFenloMenu::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (!childrenMayClose()) {
         event->ignore();

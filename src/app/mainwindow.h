@@ -19,20 +19,20 @@ class QMdiSubWindow;
 
 namespace fenlo {
 
-class TStatusBarP;
+class FrameStatusBar;
 
 // The main frame: menus, tool bar, car name, status bar with gauge, and the MDI area of the
 // list and report windows. It owns the one logbook every window works on.
-class TFrmFenloMenu : public QMainWindow
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit TFrmFenloMenu(QStringList arguments = {}, QWidget *parent = nullptr);
-    ~TFrmFenloMenu() override;
+    explicit MainWindow(QStringList arguments = {}, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     Logbook &book() { return *book_; }
-    TStatusBarP *statusBarP() const { return StBar; }
+    FrameStatusBar *statusBarP() const { return StBar; }
     QMdiArea *mdiArea() const { return mdiArea_; }
 
     // Logbook operations that also keep the caption, the car-name label and the gauge in step.
@@ -121,12 +121,12 @@ private:
     const BackupFolder backups_ = BackupFolder::standard();
     QStringList arguments_;
     QMdiArea *mdiArea_;
-    TStatusBarP *StBar;
+    FrameStatusBar *StBar;
     QLabel *LblShamei = nullptr;
     bool shown_ = false;
 };
 
 // The frame of the running program; every window reaches the logbook through it.
-extern TFrmFenloMenu *FrmFenloMenu;
+extern MainWindow *FrmFenloMenu;
 
 } // namespace fenlo

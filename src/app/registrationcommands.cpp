@@ -7,26 +7,26 @@
 
 namespace fenlo {
 
-void TFrmFenloMenu::MIShameiINClick()
+void MainWindow::MIShameiINClick()
 {
     QWidget *window =
-        showChild(QStringLiteral("FrmShameiT"), [] { return FrmShameiT = new TFrmShameiT; });
+        showChild(QStringLiteral("FrmShameiT"), [] { return FrmShameiT = new CarNameWindow; });
     // A fixed dialog-like window: its system menu and close box only.
     setChildBorder(window, Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 }
 
-void TFrmFenloMenu::MIgasINClick()
+void MainWindow::MIgasINClick()
 {
     QWidget *window =
-        showChild(QStringLiteral("FrmGasIn"), [] { return FrmGasIn = new TFrmGasIn; });
+        showChild(QStringLiteral("FrmGasIn"), [] { return FrmGasIn = new MakerListWindow; });
     // A fixed-size list: it may be minimised, never maximised.
     setChildBorder(window, Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint);
 }
 
-void TFrmFenloMenu::MImemoClick()
+void MainWindow::MImemoClick()
 {
-    showChild(QStringLiteral("FrmMemo"), [] { return FrmMemo = new TFrmMemo; });
+    showChild(QStringLiteral("FrmMemo"), [] { return FrmMemo = new MemoListWindow; });
 }
 
 } // namespace fenlo

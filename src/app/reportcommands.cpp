@@ -9,29 +9,29 @@
 
 namespace fenlo {
 
-void TFrmFenloMenu::MIOut1Click()
+void MainWindow::MIOut1Click()
 {
-    showChild(QStringLiteral("FrmOut1"), [] { return FrmOut1 = new TFrmOut1; });
+    showChild(QStringLiteral("FrmOut1"), [] { return FrmOut1 = new FuelingsReportWindow; });
 }
 
-void TFrmFenloMenu::MIOut2Click()
+void MainWindow::MIOut2Click()
 {
-    showChild(QStringLiteral("FrmOut2"), [] { return FrmOut2 = new TFrmOut2; });
+    showChild(QStringLiteral("FrmOut2"), [] { return FrmOut2 = new PairsReportWindow; });
 }
 
-void TFrmFenloMenu::MIOut3Click()
+void MainWindow::MIOut3Click()
 {
-    showChild(QStringLiteral("FrmTukibetu"), [] { return FrmTukibetu = new TFrmTukibetu; });
+    showChild(QStringLiteral("FrmTukibetu"), [] { return FrmTukibetu = new MonthlyReportWindow; });
 }
 
-void TFrmFenloMenu::MIOut4Click()
+void MainWindow::MIOut4Click()
 {
-    showChild(QStringLiteral("FrmMBNIR"), [] { return FrmMBNIR = new TFrmMBNIR; });
+    showChild(QStringLiteral("FrmMBNIR"), [] { return FrmMBNIR = new MakerReportWindow; });
 }
 
-void TFrmFenloMenu::MIout5Click()
+void MainWindow::MIout5Click()
 {
-    showChild(QStringLiteral("FrmKBNIR"), [] { return FrmKbnir = new TFrmKbnir; });
+    showChild(QStringLiteral("FrmKBNIR"), [] { return FrmKbnir = new CategoryReportWindow; });
 }
 
 } // namespace fenlo

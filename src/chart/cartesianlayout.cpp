@@ -16,9 +16,9 @@ constexpr qreal tickLength = 4;
 constexpr double depthShare = 0.15;
 constexpr int sideBySideShare = 70; // percent of a slot for a group of side-by-side bars
 
-bool isBar(const TChartSeries &s)
+bool isBar(const ChartSeries &s)
 {
-    return s.kind() == TSeriesKind::Bar || s.kind() == TSeriesKind::HorizBar;
+    return s.kind() == SeriesKind::Bar || s.kind() == SeriesKind::HorizBar;
 }
 
 // What the plot needs to know about the active series before it can place anything.
@@ -32,26 +32,26 @@ struct Extent
     std::size_t mostPoints = 0;
     bool hasBars = false;
     bool fromOrigin = false; // a bar series grows from a fixed origin value
-    const TChartSeries *marked = nullptr; // a series with marks, for sizing the headroom
+    const ChartSeries *marked = nullptr; // a series with marks, for sizing the headroom
 
     bool empty() const { return mostPoints == 0; }
 };
 
-double positionOf(const Extent &e, const TChartPoint &p) { return e.horizontal ? p.y : p.x; }
-double valueOf(const Extent &e, const TChartPoint &p) { return e.horizontal ? p.x : p.y; }
+double positionOf(const Extent &e, const ChartPoint &p) { return e.horizontal ? p.y : p.x; }
+double valueOf(const Extent &e, const ChartPoint &p) { return e.horizontal ? p.x : p.y; }
 
-Extent measure(const ChartModel &chart, const std::vector<const TChartSeries *> &active)
+Extent measure(const ChartModel &chart, const std::vector<const ChartSeries *> &active)
 {
     Extent e;
     e.horizontal = std::any_of(chart.series().begin(), chart.series().end(), [](const auto &s) {
-        return s->kind() == TSeriesKind::HorizBar;
+        return s->kind() == SeriesKind::HorizBar;
     });
-    for (const TChartSeries *s : active) {
+    for (const ChartSeries *s : active) {
         const auto points = shownPoints(chart, *s);
         e.mostPoints = std::max(e.mostPoints, points.size());
         if (isBar(*s)) {
             e.hasBars = true;
-            const auto &bar = static_cast<const TBarSeries &>(*s);
+            const auto &bar = static_cast<const BarSeries &>(*s);
             if (bar.UseYOrigin) {
                 e.lowValue = std::min(e.lowValue, bar.YOrigin);
                 e.highValue = std::max(e.highValue, bar.YOrigin);
@@ -60,7 +60,7 @@ Extent measure(const ChartModel &chart, const std::vector<const TChartSeries *> 
         }
         if (s->Marks.Visible && !points.empty())
             e.marked = s;
-        for (const TChartPoint &p : points) {
+        for (const ChartPoint &p : points) {
             e.firstPosition = std::min(e.firstPosition, positionOf(e, p));
             e.lastPosition = std::max(e.lastPosition, positionOf(e, p));
             e.lowValue = std::min(e.lowValue, valueOf(e, p));
@@ -112,7 +112,7 @@ struct Mapping
     }
 };
 
-QString positionLabel(const TChartPoint &p, double position)
+QString positionLabel(const ChartPoint &p, double position)
 {
     return p.label.isEmpty() ? QString::fromStdString(formatMask(position, "#,##0.###"))
                              : p.label;
@@ -134,10 +134,10 @@ private:
     void addWalls();
     void addAxes();
     void addSeries();
-    void addBars(const TBarSeries &series, int group, int groupSize,
+    void addBars(const BarSeries &series, int group, int groupSize,
                  std::vector<PendingMark> &marks);
-    void addLine(const TChartSeries &series, std::vector<PendingMark> &marks);
-    void addText(const QString &text, const QRectF &rect, const TChartFont &font, int flags,
+    void addLine(const ChartSeries &series, std::vector<PendingMark> &marks);
+    void addText(const QString &text, const QRectF &rect, const ChartFont &font, int flags,
                  qreal rotation = 0);
     QRectF positionLabelRect(double pixel, const QString &text) const;
 
@@ -145,7 +145,7 @@ private:
 
     const ChartModel &chart_;
     ChartLayout &out_;
-    std::vector<const TChartSeries *> active_;
+    std::vector<const ChartSeries *> active_;
     Extent e_;
     QFont labelFont_;
     QFontMetricsF labelMetrics_;
@@ -161,7 +161,7 @@ double CartesianBuilder::markHeadroom(double slotPixels) const
     if (!e_.marked)
         return 0;
     double widest = 0;
-    for (const TChartPoint &p : shownPoints(chart_, *e_.marked)) {
+    for (const ChartPoint &p : shownPoints(chart_, *e_.marked)) {
         const QFontMetricsF m(e_.marked->Marks.Font.toQFont());
         widest = std::max(widest, m.horizontalAdvance(e_.marked->markText(p)) + 8);
     }
@@ -216,8 +216,8 @@ void CartesianBuilder::placeFrame(const QRectF &area)
     double leftWidth = 0;
     if (chart_.AxisVisible) {
         if (e_.horizontal) {
-            for (const TChartSeries *s : active_)
-                for (const TChartPoint &p : shownPoints(chart_, *s))
+            for (const ChartSeries *s : active_)
+                for (const ChartPoint &p : shownPoints(chart_, *s))
                     leftWidth = std::max(leftWidth, labelMetrics_.horizontalAdvance(
                                                         positionLabel(p, p.y)));
             leftWidth = std::min(leftWidth, area.width() * 0.35);
@@ -294,7 +294,7 @@ QRectF CartesianBuilder::positionLabelRect(double pixel, const QString &text) co
     return QRectF(pixel - w / 2, front_.bottom() + tickLength + 1, w, h);
 }
 
-void CartesianBuilder::addText(const QString &text, const QRectF &rect, const TChartFont &font,
+void CartesianBuilder::addText(const QString &text, const QRectF &rect, const ChartFont &font,
                                int flags, qreal rotation)
 {
     out_.texts.push_back(ChartText{text, rect, font.toQFont(), font.Color, flags, rotation});
@@ -332,8 +332,8 @@ void CartesianBuilder::addAxes()
 
     // Position labels: the points' own labels, skipping any that would touch the one before.
     std::vector<std::pair<double, QString>> labels;
-    for (const TChartSeries *s : active_) {
-        for (const TChartPoint &p : shownPoints(chart_, *s)) {
+    for (const ChartSeries *s : active_) {
+        for (const ChartPoint &p : shownPoints(chart_, *s)) {
             const double pos = positionOf(e_, p);
             if (std::none_of(labels.begin(), labels.end(),
                              [pos](const auto &l) { return l.first == pos; }))
@@ -378,21 +378,21 @@ void CartesianBuilder::addAxes()
 
 void CartesianBuilder::addSeries()
 {
-    std::vector<const TBarSeries *> sideBySide;
-    for (const TChartSeries *s : active_) {
-        if (isBar(*s) && static_cast<const TBarSeries *>(s)->MultiBar)
-            sideBySide.push_back(static_cast<const TBarSeries *>(s));
+    std::vector<const BarSeries *> sideBySide;
+    for (const ChartSeries *s : active_) {
+        if (isBar(*s) && static_cast<const BarSeries *>(s)->MultiBar)
+            sideBySide.push_back(static_cast<const BarSeries *>(s));
     }
     std::vector<PendingMark> marks;
-    for (const TChartSeries *s : active_) {
+    for (const ChartSeries *s : active_) {
         if (isBar(*s)) {
-            const auto *bar = static_cast<const TBarSeries *>(s);
+            const auto *bar = static_cast<const BarSeries *>(s);
             const auto at = std::find(sideBySide.begin(), sideBySide.end(), bar);
             if (at == sideBySide.end())
                 addBars(*bar, 0, 1, marks);
             else
                 addBars(*bar, int(at - sideBySide.begin()), int(sideBySide.size()), marks);
-        } else if (s->kind() == TSeriesKind::Line || s->kind() == TSeriesKind::Area) {
+        } else if (s->kind() == SeriesKind::Line || s->kind() == SeriesKind::Area) {
             addLine(*s, marks);
         }
     }
@@ -410,14 +410,14 @@ void CartesianBuilder::addSeries()
     out_.marks.insert(out_.marks.end(), placed.begin(), placed.end());
 }
 
-void CartesianBuilder::addBars(const TBarSeries &series, int group, int groupSize,
+void CartesianBuilder::addBars(const BarSeries &series, int group, int groupSize,
                                std::vector<PendingMark> &marks)
 {
     const int percent = groupSize > 1 ? sideBySideShare : series.BarWidthPercent;
     const double groupWidth = slot_ * percent / 100.0;
     const double thickness = groupWidth / groupSize;
     const double base = series.UseYOrigin ? value_(series.YOrigin) : value_(values_.min);
-    for (const TChartPoint &p : shownPoints(chart_, series)) {
+    for (const ChartPoint &p : shownPoints(chart_, series)) {
         const double centre = position_(positionOf(e_, p));
         const double tip = value_(valueOf(e_, p));
         QRectF front;
@@ -442,13 +442,13 @@ void CartesianBuilder::addBars(const TBarSeries &series, int group, int groupSiz
     }
 }
 
-void CartesianBuilder::addLine(const TChartSeries &series, std::vector<PendingMark> &marks)
+void CartesianBuilder::addLine(const ChartSeries &series, std::vector<PendingMark> &marks)
 {
     const auto points = shownPoints(chart_, series);
     const bool area =
-        series.kind() == TSeriesKind::Area && static_cast<const TAreaSeries &>(series).DrawArea;
+        series.kind() == SeriesKind::Area && static_cast<const AreaSeries &>(series).DrawArea;
     const std::optional<double> base = area ? std::optional(front_.bottom()) : std::nullopt;
-    auto pixel = [this](const TChartPoint &p) { return QPointF(position_(p.x), value_(p.y)); };
+    auto pixel = [this](const ChartPoint &p) { return QPointF(position_(p.x), value_(p.y)); };
     for (std::size_t i = 0; i + 1 < points.size(); ++i) {
         out_.ribbons.push_back(RibbonShape{pixel(points[i]), pixel(points[i + 1]), depth_,
                                            series.colorOf(points[i]), base, false});
@@ -460,13 +460,13 @@ void CartesianBuilder::addLine(const TChartSeries &series, std::vector<PendingMa
     }
     if (!series.Marks.Visible)
         return;
-    for (const TChartPoint &p : points)
+    for (const ChartPoint &p : points)
         marks.push_back(pendingMark(series, p, pixel(p) + depth_ / 2, QPointF(0, -1)));
 }
 
 } // namespace
 
-std::vector<TChartPoint> shownPoints(const ChartModel &chart, const TChartSeries &series)
+std::vector<ChartPoint> shownPoints(const ChartModel &chart, const ChartSeries &series)
 {
     const auto &all = series.points();
     if (chart.MaxPointsPerPage <= 0 || all.size() <= std::size_t(chart.MaxPointsPerPage))

@@ -26,7 +26,7 @@ QStringList fallbackFaces(const QString &face)
 
 } // namespace
 
-QFont TChartFont::toQFont() const
+QFont ChartFont::toQFont() const
 {
     QFont font;
     font.setFamilies(QStringList{Name} + fallbackFaces(Name));

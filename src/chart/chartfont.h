@@ -8,7 +8,7 @@ namespace fenlo {
 
 // A chart text font as the windows describe it: a face name, a height in the convention of the
 // windows (negative = character height in pixels) and a colour.
-struct TChartFont
+struct ChartFont
 {
     QString Name = QStringLiteral("ＭＳ Ｐ明朝");
     int Height = -12;

@@ -19,7 +19,7 @@ constexpr qreal legendGap = 8;
 bool hasPie(const ChartModel &chart)
 {
     return std::any_of(chart.series().begin(), chart.series().end(),
-                       [](const auto &s) { return s->kind() == TSeriesKind::Pie; });
+                       [](const auto &s) { return s->kind() == SeriesKind::Pie; });
 }
 
 // Takes the title lines off the top of area.
@@ -85,12 +85,12 @@ std::vector<LegendEntry> legendEntries(const ChartModel &chart)
 {
     const auto active = chart.activeSeries();
     std::vector<LegendEntry> entries;
-    if (chart.Legend.LegendStyle == TLegendStyle::Auto && active.size() == 1) {
-        for (const TChartPoint &p : active.front()->points())
+    if (chart.Legend.legendStyle == LegendStyle::Auto && active.size() == 1) {
+        for (const ChartPoint &p : active.front()->points())
             entries.push_back(LegendEntry{p.label, active.front()->colorOf(p), {}, {}});
         return entries;
     }
-    for (const TChartSeries *s : active)
+    for (const ChartSeries *s : active)
         entries.push_back(LegendEntry{s->Title, s->SeriesColor, {}, {}});
     return entries;
 }

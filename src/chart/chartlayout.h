@@ -32,7 +32,7 @@ struct BackgroundShape
     bool gradient = false;
     QColor start; // bottom or right edge
     QColor end;   // top or left edge
-    TGradientDirection direction = TGradientDirection::TopBottom;
+    GradientDirection direction = GradientDirection::TopBottom;
 };
 
 struct WallShapes

@@ -2,9 +2,9 @@
 
 namespace fenlo {
 
-std::vector<const TChartSeries *> ChartModel::activeSeries() const
+std::vector<const ChartSeries *> ChartModel::activeSeries() const
 {
-    std::vector<const TChartSeries *> active;
+    std::vector<const ChartSeries *> active;
     for (const auto &s : series_) {
         if (s->Active())
             active.push_back(s.get());

@@ -11,19 +11,19 @@
 
 namespace fenlo {
 
-enum class TGradientDirection { TopBottom, LeftRight };
-enum class TLegendStyle { Auto, Series };
-enum class TPanningMode { None, Horizontal, Vertical, Both };
+enum class GradientDirection { TopBottom, LeftRight };
+enum class LegendStyle { Auto, Series };
+enum class PanningMode { None, Horizontal, Vertical, Both };
 
-struct TChartGradient
+struct ChartGradient
 {
     bool Visible = false;
     QColor StartColor = Qt::white;
     QColor EndColor = Qt::yellow;
-    TGradientDirection Direction = TGradientDirection::TopBottom;
+    GradientDirection Direction = GradientDirection::TopBottom;
 };
 
-struct TChartBackWall
+struct ChartBackWall
 {
     struct
     {
@@ -36,12 +36,12 @@ struct TChartBackWall
     } Pen;
 };
 
-struct TChartBottomWall
+struct ChartBottomWall
 {
     QColor Color = Qt::white;
 };
 
-struct TView3DOptions
+struct View3DOptions
 {
     int Elevation = 345;
     int Rotation = 345;
@@ -49,31 +49,31 @@ struct TView3DOptions
     bool Orthogonal = true;
 };
 
-struct TChartTitle
+struct ChartTitle
 {
     QStringList Text{QStringLiteral("TChart")};
     bool Visible = true;
-    TChartFont Font;
+    ChartFont Font;
 };
 
-struct TChartLegend
+struct ChartLegend
 {
     bool Visible = true;
-    TLegendStyle LegendStyle = TLegendStyle::Auto;
-    TChartFont Font;
+    LegendStyle legendStyle = LegendStyle::Auto;
+    ChartFont Font;
 };
 
-struct TChartAxis
+struct ChartAxis
 {
     struct
     {
         QString Caption;
-        TChartFont Font;
+        ChartFont Font;
     } Title;
-    TChartFont LabelsFont;
+    ChartFont LabelsFont;
 };
 
-struct TChartFrame
+struct ChartFrame
 {
     bool Visible = true;
 };
@@ -89,19 +89,19 @@ public:
     ChartModel &operator=(const ChartModel &) = delete;
 
     bool AllowZoom = true;
-    TPanningMode AllowPanning = TPanningMode::Both;
-    TChartGradient Gradient;
-    TChartBackWall BackWall;
-    TChartBottomWall BottomWall;
+    PanningMode AllowPanning = PanningMode::Both;
+    ChartGradient Gradient;
+    ChartBackWall BackWall;
+    ChartBottomWall BottomWall;
     bool View3D = true;
     bool View3DWalls = true;
-    TView3DOptions View3DOptions;
-    TChartTitle Title;
-    TChartLegend Legend;
-    TChartAxis LeftAxis;
-    TChartAxis BottomAxis;
+    View3DOptions view3DOptions;
+    ChartTitle Title;
+    ChartLegend Legend;
+    ChartAxis LeftAxis;
+    ChartAxis BottomAxis;
     bool AxisVisible = true;
-    TChartFrame Frame;
+    ChartFrame Frame;
     bool ClipPoints = true;
     int MaxPointsPerPage = 0; // 0: all points on one page
     bool ScaleLastPage = true;
@@ -115,8 +115,8 @@ public:
         return raw;
     }
 
-    const std::vector<std::unique_ptr<TChartSeries>> &series() const { return series_; }
-    std::vector<const TChartSeries *> activeSeries() const;
+    const std::vector<std::unique_ptr<ChartSeries>> &series() const { return series_; }
+    std::vector<const ChartSeries *> activeSeries() const;
 
     // Called by the series after every change; a chart on screen repaints.
     virtual void seriesChanged() {}
@@ -134,7 +134,7 @@ public:
 private:
     double panHorizontal_ = 0;
     double panVertical_ = 0;
-    std::vector<std::unique_ptr<TChartSeries>> series_;
+    std::vector<std::unique_ptr<ChartSeries>> series_;
 };
 
 } // namespace fenlo

@@ -30,7 +30,7 @@ void paintBackground(QPainter &p, const BackgroundShape &bg)
         p.fillRect(bg.rect, noGradientFill);
         return;
     }
-    const bool vertical = bg.direction == TGradientDirection::TopBottom;
+    const bool vertical = bg.direction == GradientDirection::TopBottom;
     const double extent = vertical ? bg.rect.height() : bg.rect.width();
     const int bands = std::clamp(int(std::ceil(extent)), 1, maxGradientBands);
     p.save();

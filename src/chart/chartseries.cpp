@@ -8,7 +8,7 @@
 
 namespace fenlo {
 
-void TChartSeries::setActive(bool active)
+void ChartSeries::setActive(bool active)
 {
     if (active_ == active)
         return;
@@ -16,20 +16,20 @@ void TChartSeries::setActive(bool active)
     changed();
 }
 
-void TChartSeries::ClearPoints()
+void ChartSeries::ClearPoints()
 {
     points_.clear();
     changed();
 }
 
-void TChartSeries::AddPoint(double x, double y, const QString &label, const QColor &color)
+void ChartSeries::AddPoint(double x, double y, const QString &label, const QColor &color)
 {
-    TChartPoint point{x, y, label, color};
+    ChartPoint point{x, y, label, color};
     auto at = points_.end();
-    if (positionValues().Order == TChartValueOrder::Ascending) {
+    if (positionValues().Order == ValueOrder::Ascending) {
         // After any equal positions, so points added in order stay in that order.
         at = std::upper_bound(points_.begin(), points_.end(), positionOf(point),
-                              [this](double position, const TChartPoint &p) {
+                              [this](double position, const ChartPoint &p) {
                                   return position < positionOf(p);
                               });
     }
@@ -37,30 +37,30 @@ void TChartSeries::AddPoint(double x, double y, const QString &label, const QCol
     changed();
 }
 
-QColor TChartSeries::colorOf(const TChartPoint &point) const
+QColor ChartSeries::colorOf(const ChartPoint &point) const
 {
     return point.color.isValid() ? point.color : SeriesColor;
 }
 
-QString TChartSeries::markText(const TChartPoint &point) const
+QString ChartSeries::markText(const ChartPoint &point) const
 {
     const QString value = QString::fromStdString(formatMask(markValueOf(point), ValueFormat));
-    if (Marks.Style == TSeriesMarksStyle::LabelValue)
+    if (Marks.Style == MarksStyle::LabelValue)
         return point.label + u' ' + value;
     return value;
 }
 
-void TChartSeries::changed()
+void ChartSeries::changed()
 {
     owner_.seriesChanged();
 }
 
-void TPieSeries::AddSlice(double value, const QString &label, const QColor &color)
+void PieSeries::AddSlice(double value, const QString &label, const QColor &color)
 {
     AddPoint(double(points().size()), value, label, color);
 }
 
-void TPieSeries::setRotationAngle(int degrees)
+void PieSeries::setRotationAngle(int degrees)
 {
     if (degrees < 0)
         throw FenloError("円グラフの回転角度に負の値は指定できません");

@@ -12,26 +12,26 @@ namespace fenlo {
 
 class ChartModel;
 
-enum class TChartValueOrder { None, Ascending };
-enum class TSeriesMarksStyle { Value, LabelValue };
-enum class TSeriesKind { Bar, HorizBar, Line, Area, Pie };
+enum class ValueOrder { None, Ascending };
+enum class MarksStyle { Value, LabelValue };
+enum class SeriesKind { Bar, HorizBar, Line, Area, Pie };
 
 // The description of one list of values of a series. Only the order changes how the chart
 // behaves; the rest is kept so the windows can state their design values.
-struct TChartValueList
+struct ValueList
 {
     QString Name;
-    TChartValueOrder Order = TChartValueOrder::None;
-    bool DateTime = false;
+    ValueOrder Order = ValueOrder::None;
+    bool dateTime = false;
     double Multiplier = 1.0;
 };
 
-struct TSeriesMarks
+struct SeriesMarks
 {
     bool Visible = false;
-    TSeriesMarksStyle Style = TSeriesMarksStyle::Value;
+    MarksStyle Style = MarksStyle::Value;
     int ArrowLength = 8;
-    TChartFont Font;
+    ChartFont Font;
     struct
     {
         // Mid grey reads on both light and dark backgrounds; windows may set their own.
@@ -39,7 +39,7 @@ struct TSeriesMarks
     } Arrow;
 };
 
-struct TChartPoint
+struct ChartPoint
 {
     double x = 0;
     double y = 0;
@@ -49,21 +49,21 @@ struct TChartPoint
 
 // A data series: its look, its points and whether it is drawn. Changes that the windows make at
 // run time (points, Active, rotation) repaint the owning chart.
-class TChartSeries
+class ChartSeries
 {
 public:
-    virtual ~TChartSeries() = default;
-    TChartSeries(const TChartSeries &) = delete;
-    TChartSeries &operator=(const TChartSeries &) = delete;
+    virtual ~ChartSeries() = default;
+    ChartSeries(const ChartSeries &) = delete;
+    ChartSeries &operator=(const ChartSeries &) = delete;
 
-    virtual TSeriesKind kind() const = 0;
+    virtual SeriesKind kind() const = 0;
 
     QColor SeriesColor = Qt::red;
     QString Title;
-    TSeriesMarks Marks;
+    SeriesMarks Marks;
     std::string ValueFormat = "#,##0.###";
-    TChartValueList XValues;
-    TChartValueList YValues;
+    ValueList XValues;
+    ValueList YValues;
 
     bool Active() const { return active_; }
     void setActive(bool active);
@@ -71,33 +71,33 @@ public:
     void ClearPoints();
     void AddPoint(double x, double y, const QString &label, const QColor &color = QColor());
 
-    const std::vector<TChartPoint> &points() const { return points_; }
-    QColor colorOf(const TChartPoint &point) const;
+    const std::vector<ChartPoint> &points() const { return points_; }
+    QColor colorOf(const ChartPoint &point) const;
     // The value a point's mark shows, formatted with ValueFormat.
-    QString markText(const TChartPoint &point) const;
+    QString markText(const ChartPoint &point) const;
 
 protected:
-    explicit TChartSeries(ChartModel &owner) : owner_(owner) {}
+    explicit ChartSeries(ChartModel &owner) : owner_(owner) {}
     void changed();
     // The value that places a point along the position axis; it decides the sort order.
-    virtual double positionOf(const TChartPoint &point) const { return point.x; }
-    virtual const TChartValueList &positionValues() const { return XValues; }
-    virtual double markValueOf(const TChartPoint &point) const { return point.y; }
+    virtual double positionOf(const ChartPoint &point) const { return point.x; }
+    virtual const ValueList &positionValues() const { return XValues; }
+    virtual double markValueOf(const ChartPoint &point) const { return point.y; }
 
 private:
     ChartModel &owner_;
     bool active_ = true;
-    std::vector<TChartPoint> points_;
+    std::vector<ChartPoint> points_;
 };
 
-class TBarSeries : public TChartSeries
+class BarSeries : public ChartSeries
 {
 public:
-    explicit TBarSeries(ChartModel &owner) : TChartSeries(owner)
+    explicit BarSeries(ChartModel &owner) : ChartSeries(owner)
     {
-        XValues.Order = TChartValueOrder::Ascending;
+        XValues.Order = ValueOrder::Ascending;
     }
-    TSeriesKind kind() const override { return TSeriesKind::Bar; }
+    SeriesKind kind() const override { return SeriesKind::Bar; }
 
     int BarWidthPercent = 70;
     bool MultiBar = true;   // bars of several series at one position stand side by side
@@ -106,30 +106,30 @@ public:
 };
 
 // X is the bar length, Y the position on the vertical axis.
-class THorizBarSeries : public TBarSeries
+class HorizontalBarSeries : public BarSeries
 {
 public:
-    explicit THorizBarSeries(ChartModel &owner) : TBarSeries(owner)
+    explicit HorizontalBarSeries(ChartModel &owner) : BarSeries(owner)
     {
-        XValues.Order = TChartValueOrder::None;
-        YValues.Order = TChartValueOrder::Ascending;
+        XValues.Order = ValueOrder::None;
+        YValues.Order = ValueOrder::Ascending;
     }
-    TSeriesKind kind() const override { return TSeriesKind::HorizBar; }
+    SeriesKind kind() const override { return SeriesKind::HorizBar; }
 
 protected:
-    double positionOf(const TChartPoint &point) const override { return point.y; }
-    const TChartValueList &positionValues() const override { return YValues; }
-    double markValueOf(const TChartPoint &point) const override { return point.x; }
+    double positionOf(const ChartPoint &point) const override { return point.y; }
+    const ValueList &positionValues() const override { return YValues; }
+    double markValueOf(const ChartPoint &point) const override { return point.x; }
 };
 
-class TLineSeries : public TChartSeries
+class LineSeries : public ChartSeries
 {
 public:
-    explicit TLineSeries(ChartModel &owner) : TChartSeries(owner)
+    explicit LineSeries(ChartModel &owner) : ChartSeries(owner)
     {
-        XValues.Order = TChartValueOrder::Ascending;
+        XValues.Order = ValueOrder::Ascending;
     }
-    TSeriesKind kind() const override { return TSeriesKind::Line; }
+    SeriesKind kind() const override { return SeriesKind::Line; }
 
     struct
     {
@@ -137,26 +137,26 @@ public:
     } Pointer;
 };
 
-class TAreaSeries : public TLineSeries
+class AreaSeries : public LineSeries
 {
 public:
-    using TLineSeries::TLineSeries;
-    TSeriesKind kind() const override { return TSeriesKind::Area; }
+    using LineSeries::LineSeries;
+    SeriesKind kind() const override { return SeriesKind::Area; }
 
     bool DrawArea = true;
 };
 
 // One slice per point; the slice value is kept as the point's y.
-class TPieSeries : public TChartSeries
+class PieSeries : public ChartSeries
 {
 public:
-    explicit TPieSeries(ChartModel &owner) : TChartSeries(owner)
+    explicit PieSeries(ChartModel &owner) : ChartSeries(owner)
     {
-        Marks.Style = TSeriesMarksStyle::LabelValue;
+        Marks.Style = MarksStyle::LabelValue;
     }
-    TSeriesKind kind() const override { return TSeriesKind::Pie; }
+    SeriesKind kind() const override { return SeriesKind::Pie; }
 
-    TChartValueList &PieValues = YValues;
+    ValueList &PieValues = YValues;
 
     void AddSlice(double value, const QString &label, const QColor &color = QColor());
 

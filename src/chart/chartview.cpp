@@ -7,26 +7,26 @@
 
 namespace fenlo {
 
-TChart::TChart(QWidget *parent) : QWidget(parent)
+ChartView::ChartView(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TChart::seriesChanged()
+void ChartView::seriesChanged()
 {
     update();
 }
 
-void TChart::paintEvent(QPaintEvent *)
+void ChartView::paintEvent(QPaintEvent *)
 {
     drawn_ = layoutChart(*this, QRectF(rect()));
     QPainter painter(this);
     paintChart(painter, drawn_);
 }
 
-void TChart::mousePressEvent(QMouseEvent *event)
+void ChartView::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::RightButton && AllowPanning != TPanningMode::None) {
+    if (event->button() == Qt::RightButton && AllowPanning != PanningMode::None) {
         dragFrom_ = event->position().toPoint();
         event->accept();
         return;
@@ -34,7 +34,7 @@ void TChart::mousePressEvent(QMouseEvent *event)
     QWidget::mousePressEvent(event);
 }
 
-void TChart::mouseMoveEvent(QMouseEvent *event)
+void ChartView::mouseMoveEvent(QMouseEvent *event)
 {
     if (!dragFrom_ || drawn_.plot.isEmpty()) {
         QWidget::mouseMoveEvent(event);
@@ -45,16 +45,16 @@ void TChart::mouseMoveEvent(QMouseEvent *event)
     dragFrom_ = now;
     // Dragging carries the drawing with the mouse, so the axes run the other way.
     const bool horizontal =
-        AllowPanning == TPanningMode::Horizontal || AllowPanning == TPanningMode::Both;
+        AllowPanning == PanningMode::Horizontal || AllowPanning == PanningMode::Both;
     const bool vertical =
-        AllowPanning == TPanningMode::Vertical || AllowPanning == TPanningMode::Both;
+        AllowPanning == PanningMode::Vertical || AllowPanning == PanningMode::Both;
     const double dx = horizontal ? -moved.x() * drawn_.horizontal.span() / drawn_.plot.width() : 0;
     const double dy = vertical ? moved.y() * drawn_.vertical.span() / drawn_.plot.height() : 0;
     if (dx != 0 || dy != 0)
         panBy(dx, dy);
 }
 
-void TChart::mouseReleaseEvent(QMouseEvent *event)
+void ChartView::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::RightButton && dragFrom_) {
         dragFrom_.reset();

@@ -12,12 +12,12 @@ namespace fenlo {
 
 // The chart control of the graph windows: the model, shown in a widget that repaints on every
 // change and lets the user drag the axes with the right mouse button where panning is allowed.
-class TChart : public QWidget, public ChartModel
+class ChartView : public QWidget, public ChartModel
 {
     Q_OBJECT
 
 public:
-    explicit TChart(QWidget *parent = nullptr);
+    explicit ChartView(QWidget *parent = nullptr);
 
     void seriesChanged() override;
 

@@ -9,6 +9,6 @@ void layoutCartesian(const ChartModel &chart, const QRectF &area, ChartLayout &o
 void layoutPie(const ChartModel &chart, const QRectF &area, ChartLayout &out);
 
 // The points a chart shows of a series: all of them, or the first page when paged.
-std::vector<TChartPoint> shownPoints(const ChartModel &chart, const TChartSeries &series);
+std::vector<ChartPoint> shownPoints(const ChartModel &chart, const ChartSeries &series);
 
 } // namespace fenlo

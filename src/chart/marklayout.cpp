@@ -44,7 +44,7 @@ qreal clearance(const QRectF &box, const QRectF &other, QPointF away)
 
 } // namespace
 
-PendingMark pendingMark(const TChartSeries &series, const TChartPoint &point, QPointF anchor,
+PendingMark pendingMark(const ChartSeries &series, const ChartPoint &point, QPointF anchor,
                         QPointF away)
 {
     PendingMark mark;

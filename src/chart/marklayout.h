@@ -18,7 +18,7 @@ struct PendingMark
 };
 
 // A point's mark with its box sized for the text, beyond the arrow's tip.
-PendingMark pendingMark(const TChartSeries &series, const TChartPoint &point, QPointF anchor,
+PendingMark pendingMark(const ChartSeries &series, const ChartPoint &point, QPointF anchor,
                         QPointF away);
 
 // Pushes each box that overlaps an earlier one further away, as long as it stays inside room;

@@ -14,7 +14,7 @@ constexpr double thicknessShare = 0.15;
 double radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
 
 // How much the tilt flattens the circle: an orthogonal view looks straight down on it.
-double squashOf(const TView3DOptions &view)
+double squashOf(const View3DOptions &view)
 {
     if (view.Orthogonal)
         return 1.0;
@@ -56,25 +56,25 @@ std::vector<MarkShape> spreadColumns(std::vector<PendingMark> marks, double cent
 void layoutPie(const ChartModel &chart, const QRectF &area, ChartLayout &out)
 {
     const auto active = chart.activeSeries();
-    const auto found = std::find_if(active.begin(), active.end(), [](const TChartSeries *s) {
-        return s->kind() == TSeriesKind::Pie;
+    const auto found = std::find_if(active.begin(), active.end(), [](const ChartSeries *s) {
+        return s->kind() == SeriesKind::Pie;
     });
     if (found == active.end())
         return;
-    const auto &series = static_cast<const TPieSeries &>(**found);
+    const auto &series = static_cast<const PieSeries &>(**found);
     const auto &points = series.points();
 
     double total = 0;
-    for (const TChartPoint &p : points)
+    for (const ChartPoint &p : points)
         total += std::max(0.0, p.y);
 
-    const double squash = chart.View3D ? squashOf(chart.View3DOptions) : 1.0;
+    const double squash = chart.View3D ? squashOf(chart.view3DOptions) : 1.0;
     const double tilt = std::sqrt(std::max(0.0, 1 - squash * squash));
 
     // Size the pie so the marks around it stay inside the chart.
     double markWidth = 0, markHeight = 0;
     if (series.Marks.Visible) {
-        for (const TChartPoint &p : points) {
+        for (const ChartPoint &p : points) {
             const QRectF box = pendingMark(series, p, QPointF(), QPointF(1, 0)).shape.box;
             markWidth = std::max(markWidth, box.width());
             markHeight = std::max(markHeight, box.height());
@@ -96,7 +96,7 @@ void layoutPie(const ChartModel &chart, const QRectF &area, ChartLayout &out)
 
     std::vector<PendingMark> marks;
     double start = series.RotationAngle();
-    for (const TChartPoint &p : points) {
+    for (const ChartPoint &p : points) {
         const double value = std::max(0.0, p.y);
         if (total <= 0 || value <= 0)
             continue;

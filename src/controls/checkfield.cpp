@@ -16,7 +16,7 @@ FocusColors checkBoxColors()
 
 } // namespace
 
-TCheckBoxR::TCheckBoxR(const QString &text, QWidget *parent)
+CheckField::CheckField(const QString &text, QWidget *parent)
     : QCheckBox(text, parent), m_field(this, Surface::Button, checkBoxColors(),
                                        {[this](bool next) { return focusNextPrevChild(next); },
                                         [this] { Q_EMIT pressEnter(); },
@@ -27,7 +27,7 @@ TCheckBoxR::TCheckBoxR(const QString &text, QWidget *parent)
     m_field.CKeyDown = false;
 }
 
-void TCheckBoxR::keyPressEvent(QKeyEvent *event)
+void CheckField::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         m_field.handleKey(event, nullptr, FieldBehaviour::CaretAfterF2::AtStart);
@@ -36,14 +36,14 @@ void TCheckBoxR::keyPressEvent(QKeyEvent *event)
     QCheckBox::keyPressEvent(event);
 }
 
-void TCheckBoxR::focusInEvent(QFocusEvent *event)
+void CheckField::focusInEvent(QFocusEvent *event)
 {
     QCheckBox::focusInEvent(event);
     if (m_field.entering())
         Q_EMIT entered();
 }
 
-void TCheckBoxR::focusOutEvent(QFocusEvent *event)
+void CheckField::focusOutEvent(QFocusEvent *event)
 {
     const bool left = m_field.leaving(event);
     if (left)

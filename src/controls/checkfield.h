@@ -8,11 +8,11 @@ namespace fenlo {
 
 // The program's check box: Enter moves on like in the other fields, and it turns green with
 // yellow text while it has the focus, so the focus is plain to see on a check box too.
-class TCheckBoxR : public QCheckBox
+class CheckField : public QCheckBox
 {
     Q_OBJECT
 public:
-    explicit TCheckBoxR(const QString &text = QString(), QWidget *parent = nullptr);
+    explicit CheckField(const QString &text = QString(), QWidget *parent = nullptr);
 
     bool RetNext() const { return m_field.RetNext; }
     void setRetNext(bool on) { m_field.RetNext = on; }

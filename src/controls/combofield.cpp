@@ -7,7 +7,7 @@
 
 namespace fenlo {
 
-TComboBoxRR::TComboBoxRR(QWidget *parent)
+ComboField::ComboField(QWidget *parent)
     : QComboBox(parent),
       m_field(this, Surface::Field, FocusColors::standard(),
               {[this](bool next) { return focusNextPrevChild(next); },
@@ -15,14 +15,14 @@ TComboBoxRR::TComboBoxRR(QWidget *parent)
 {}
 
 // Only reached while the list is closed: an open list takes the keys itself.
-void TComboBoxRR::keyPressEvent(QKeyEvent *event)
+void ComboField::keyPressEvent(QKeyEvent *event)
 {
     if (m_field.handleKey(event, lineEdit(), FieldBehaviour::CaretAfterF2::AtStart))
         return;
     QComboBox::keyPressEvent(event);
 }
 
-void TComboBoxRR::focusInEvent(QFocusEvent *event)
+void ComboField::focusInEvent(QFocusEvent *event)
 {
     QComboBox::focusInEvent(event);
     if (!m_field.entering())
@@ -32,7 +32,7 @@ void TComboBoxRR::focusInEvent(QFocusEvent *event)
     Q_EMIT entered();
 }
 
-void TComboBoxRR::focusOutEvent(QFocusEvent *event)
+void ComboField::focusOutEvent(QFocusEvent *event)
 {
     const bool left = m_field.leaving(event);
     if (left)
@@ -44,7 +44,7 @@ void TComboBoxRR::focusOutEvent(QFocusEvent *event)
 
 // The style shades a drop-down list's face as a button, which would wash the focus colour out;
 // the text area gets the field's colour as it is, like an edit.
-void TComboBoxRR::paintEvent(QPaintEvent *)
+void ComboField::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
     QStyleOptionComboBox option;

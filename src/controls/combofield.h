@@ -9,11 +9,11 @@ namespace fenlo {
 
 // The program's combo box. While its list is closed the up/down arrows move between fields
 // instead of changing the item; Alt+Down opens the list, and the arrows choose items there.
-class TComboBoxRR : public QComboBox, public FieldSettings
+class ComboField : public QComboBox, public FieldSettings
 {
     Q_OBJECT
 public:
-    explicit TComboBoxRR(QWidget *parent = nullptr);
+    explicit ComboField(QWidget *parent = nullptr);
 
 Q_SIGNALS:
     void entered();

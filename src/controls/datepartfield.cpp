@@ -4,14 +4,14 @@
 
 namespace fenlo {
 
-TEditYYMMDD::TEditYYMMDD(QWidget *parent) : TEditNN(parent)
+DatePartField::DatePartField(QWidget *parent) : NumberField(parent)
 {
     setMaxLength(2);
 }
 
-void TEditYYMMDD::setYMDmm(TEditYYMMDD *month)
+void DatePartField::setYMDmm(DatePartField *month)
 {
-    if (m_part == TEditYMDsw::swDD) {
+    if (m_part == DatePart::Day) {
         m_month = month;
         return;
     }
@@ -19,11 +19,11 @@ void TEditYYMMDD::setYMDmm(TEditYYMMDD *month)
     m_month = nullptr;
 }
 
-bool TEditYYMMDD::leaveField()
+bool DatePartField::leaveField()
 {
     const QString message = complaint();
     if (message.isEmpty())
-        return TEditNN::leaveField();
+        return NumberField::leaveField();
     keepFocus();
     Prompter::information(message);
     setText(QString());
@@ -32,14 +32,14 @@ bool TEditYYMMDD::leaveField()
 
 // Why the field may not be left as it is; empty when it may. Text that is no number at all
 // (pasted) is as wrong as a number out of range.
-QString TEditYYMMDD::complaint() const
+QString DatePartField::complaint() const
 {
     const QString value = Text();
-    if (value.isEmpty() || m_part == TEditYMDsw::swYY)
+    if (value.isEmpty() || m_part == DatePart::Year)
         return {};
     bool isNumber = false;
     const int number = value.toInt(&isNumber);
-    if (m_part == TEditYMDsw::swMM) {
+    if (m_part == DatePart::Month) {
         if (isNumber && number >= 1 && number <= 12)
             return {};
         return QStringLiteral("月の指定が違います。");
@@ -51,7 +51,7 @@ QString TEditYYMMDD::complaint() const
 
 // The year is not known here, so February always allows the 29th; the form checks the whole
 // date once it is complete.
-int TEditYYMMDD::lastDay() const
+int DatePartField::lastDay() const
 {
     if (!m_month)
         return 31;

@@ -6,22 +6,22 @@
 
 namespace fenlo {
 
-enum class TEditYMDsw { swYY, swMM, swDD };
+enum class DatePart { Year, Month, Day };
 
 // One part of a date. A month or day out of range cannot be left behind: leaving the field
 // shows why, empties it and keeps the focus there. An empty field may always be left.
-class TEditYYMMDD : public TEditNN
+class DatePartField : public NumberField
 {
     Q_OBJECT
 public:
-    explicit TEditYYMMDD(QWidget *parent = nullptr);
+    explicit DatePartField(QWidget *parent = nullptr);
 
-    TEditYMDsw YMDsw() const { return m_part; }
-    void setYMDsw(TEditYMDsw part) { m_part = part; }
+    DatePart YMDsw() const { return m_part; }
+    void setYMDsw(DatePart part) { m_part = part; }
     // The month field a day is checked against; only a day field has one. Forgotten when that
     // field is destroyed.
-    TEditYYMMDD *YMDmm() const { return m_month; }
-    void setYMDmm(TEditYYMMDD *month);
+    DatePartField *YMDmm() const { return m_month; }
+    void setYMDmm(DatePartField *month);
 
 protected:
     bool leaveField() override;
@@ -30,8 +30,8 @@ private:
     QString complaint() const;
     int lastDay() const;
 
-    TEditYMDsw m_part = TEditYMDsw::swMM;
-    QPointer<TEditYYMMDD> m_month;
+    DatePart m_part = DatePart::Month;
+    QPointer<DatePartField> m_month;
 };
 
 } // namespace fenlo

@@ -11,7 +11,7 @@ namespace {
 class RowDelegate : public QStyledItemDelegate
 {
 public:
-    explicit RowDelegate(StringGrid *grid) : QStyledItemDelegate(grid), grid_(grid) {}
+    explicit RowDelegate(ListGrid *grid) : QStyledItemDelegate(grid), grid_(grid) {}
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override
@@ -20,7 +20,7 @@ public:
         const bool fixed = grid_->fixedFirstColumn() && index.column() == 0;
         const bool selected = option.state.testFlag(QStyle::State_Selected);
         QColor background = fixed      ? option.palette.color(QPalette::Button)
-                            : selected ? StringGrid::SelectedColor
+                            : selected ? ListGrid::SelectedColor
                                        : grid_->rowColor(row);
         QColor foreground = selected && !fixed ? option.palette.color(QPalette::HighlightedText)
                                                : option.palette.color(QPalette::Text);
@@ -36,12 +36,12 @@ public:
     }
 
 private:
-    StringGrid *grid_;
+    ListGrid *grid_;
 };
 
 } // namespace
 
-StringGrid::StringGrid(QWidget *parent) : QTableWidget(parent)
+ListGrid::ListGrid(QWidget *parent) : QTableWidget(parent)
 {
     setItemDelegate(new RowDelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -67,7 +67,7 @@ StringGrid::StringGrid(QWidget *parent) : QTableWidget(parent)
             });
 }
 
-void StringGrid::setColumns(const std::vector<Column> &columns)
+void ListGrid::setColumns(const std::vector<Column> &columns)
 {
     setColumnCount(static_cast<int>(columns.size()));
     alignments_.clear();
@@ -81,22 +81,22 @@ void StringGrid::setColumns(const std::vector<Column> &columns)
     }
 }
 
-Qt::Alignment StringGrid::columnAlignment(int column) const
+Qt::Alignment ListGrid::columnAlignment(int column) const
 {
     if (column < 0 || column >= static_cast<int>(alignments_.size()))
         return Qt::AlignLeft;
     return alignments_[static_cast<size_t>(column)];
 }
 
-QColor StringGrid::rowColor(int row) const { return row % 2 == 1 ? OddRowColor : evenRowColor_; }
+QColor ListGrid::rowColor(int row) const { return row % 2 == 1 ? OddRowColor : evenRowColor_; }
 
-void StringGrid::resetRows(int count)
+void ListGrid::resetRows(int count)
 {
     clearContents();
     setRowCount(count > 0 ? count : 1);
 }
 
-void StringGrid::setCell(int row, int column, const QString &text)
+void ListGrid::setCell(int row, int column, const QString &text)
 {
     QTableWidgetItem *cellItem = item(row - 1, column);
     if (!cellItem) {
@@ -106,7 +106,7 @@ void StringGrid::setCell(int row, int column, const QString &text)
     cellItem->setText(text);
 }
 
-QString StringGrid::cell(int row, int column) const
+QString ListGrid::cell(int row, int column) const
 {
     if (row == 0) {
         const QTableWidgetItem *title = horizontalHeaderItem(column);
@@ -116,7 +116,7 @@ QString StringGrid::cell(int row, int column) const
     return cellItem ? cellItem->text() : QString();
 }
 
-QStringList StringGrid::rowTexts(int row) const
+QStringList ListGrid::rowTexts(int row) const
 {
     QStringList texts;
     for (int c = 0; c < columnCount(); ++c)
@@ -124,13 +124,13 @@ QStringList StringGrid::rowTexts(int row) const
     return texts;
 }
 
-void StringGrid::setCurrentDataRow(int row)
+void ListGrid::setCurrentDataRow(int row)
 {
     row = qBound(1, row, rowCount());
     setCurrentCell(row - 1, fixedFirstColumn_ && columnCount() > 1 ? 1 : 0);
 }
 
-void StringGrid::keyPressEvent(QKeyEvent *event)
+void ListGrid::keyPressEvent(QKeyEvent *event)
 {
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
     switch (event->key()) {
@@ -151,7 +151,7 @@ void StringGrid::keyPressEvent(QKeyEvent *event)
     }
 }
 
-void StringGrid::mouseDoubleClickEvent(QMouseEvent *event)
+void ListGrid::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QTableWidget::mouseDoubleClickEvent(event);
     Q_EMIT changeRequested();

@@ -11,7 +11,7 @@ namespace fenlo {
 // with the selected row in navy, text drawn 2 pixels below the top flush left or right, and the
 // keyboard of every list (Insert adds, Enter changes, Ctrl+Delete deletes). Rows are numbered
 // from 1 as the table slots they show; row 0 is the title row.
-class StringGrid : public QTableWidget
+class ListGrid : public QTableWidget
 {
     Q_OBJECT
 
@@ -27,7 +27,7 @@ public:
     static inline const QColor LightBlue{206, 231, 255};
     static inline const QColor SelectedColor{0, 0, 128};
 
-    explicit StringGrid(QWidget *parent = nullptr);
+    explicit ListGrid(QWidget *parent = nullptr);
 
     void setColumns(const std::vector<Column> &columns);
     Qt::Alignment columnAlignment(int column) const;

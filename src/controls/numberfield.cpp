@@ -37,41 +37,41 @@ QString groupThousands(const QString &value)
 
 } // namespace
 
-TEditNN::TEditNN(QWidget *parent)
+NumberField::NumberField(QWidget *parent)
     : FieldLineEdit(Qt::AlignRight, FieldBehaviour::CaretAfterF2::AtEnd, parent)
 {
     setAttribute(Qt::WA_InputMethodEnabled, false);
     updateInputHints();
 }
 
-QString TEditNN::Text() const
+QString NumberField::Text() const
 {
     return withoutSeparators(text());
 }
 
-void TEditNN::setText(const QString &value)
+void NumberField::setText(const QString &value)
 {
     setDisplayed(m_comma ? groupThousands(value) : value);
 }
 
-void TEditNN::setDecimal(bool on)
+void NumberField::setDecimal(bool on)
 {
     m_decimal = on;
     updateInputHints();
 }
 
-void TEditNN::setMinus(bool on)
+void NumberField::setMinus(bool on)
 {
     m_minus = on;
     updateInputHints();
 }
 
-void TEditNN::CommaFormat()
+void NumberField::CommaFormat()
 {
     setDisplayed(groupThousands(text()));
 }
 
-bool TEditNN::swallowCharacter(QKeyEvent *event)
+bool NumberField::swallowCharacter(QKeyEvent *event)
 {
     // Shortcuts such as Ctrl+V are not typed characters.
     if (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
@@ -84,7 +84,7 @@ bool TEditNN::swallowCharacter(QKeyEvent *event)
     return m_decimal ? swallowInDecimalField(typed.front()) : swallowInIntegerField(typed.front());
 }
 
-bool TEditNN::swallowInDecimalField(QChar typed)
+bool NumberField::swallowInDecimalField(QChar typed)
 {
     if (m_minus && typed == minus) {
         toggleSign();
@@ -95,7 +95,7 @@ bool TEditNN::swallowInDecimalField(QChar typed)
     return !isDigit(typed) || digitsFull();
 }
 
-bool TEditNN::swallowInIntegerField(QChar typed)
+bool NumberField::swallowInIntegerField(QChar typed)
 {
     if (typed == point) {
         appendThousands();
@@ -110,7 +110,7 @@ bool TEditNN::swallowInIntegerField(QChar typed)
 
 // Whether a digit typed at the caret would overfill its side of the point. Text about to be
 // replaced as a whole (all selected, or an empty field) is never full.
-bool TEditNN::digitsFull() const
+bool NumberField::digitsFull() const
 {
     const QString value = Text();
     const qsizetype length = value.size();
@@ -125,7 +125,7 @@ bool TEditNN::digitsFull() const
     return pointAt > m_maxSeisu;
 }
 
-void TEditNN::toggleSign()
+void NumberField::toggleSign()
 {
     const QString value = Text();
     if (value == QString(minus))
@@ -138,7 +138,7 @@ void TEditNN::toggleSign()
 }
 
 // "." in an integer field multiplies by a thousand, where the length allows it.
-void TEditNN::appendThousands()
+void NumberField::appendThousands()
 {
     const QString value = Text();
     if (maxLength() < unlimitedLength && value.size() <= maxLength() - 3)
@@ -146,7 +146,7 @@ void TEditNN::appendThousands()
     end(false);
 }
 
-void TEditNN::textHasChanged()
+void NumberField::textHasChanged()
 {
     const QString shown = text();
     // Each correction changes the text again and so comes back here; that inner pass reports
@@ -164,7 +164,7 @@ void TEditNN::textHasChanged()
 }
 
 // Content that breaks a rule empties the field rather than being corrected.
-bool TEditNN::breaksRules(const QString &shown) const
+bool NumberField::breaksRules(const QString &shown) const
 {
     if (!m_decimal && shown.contains(point))
         return true;
@@ -178,7 +178,7 @@ bool TEditNN::breaksRules(const QString &shown) const
     return m_decimal && isModified() && exceedsDigitLimits();
 }
 
-bool TEditNN::exceedsDigitLimits() const
+bool NumberField::exceedsDigitLimits() const
 {
     const QString value = Text();
     const qsizetype pointAt = value.lastIndexOf(point) + 1;
@@ -187,14 +187,14 @@ bool TEditNN::exceedsDigitLimits() const
     return pointAt - 1 > m_maxSeisu || value.size() - pointAt > m_maxShousu;
 }
 
-void TEditNN::enterField()
+void NumberField::enterField()
 {
     if (text() != Text())
         setDisplayed(Text()); // separators are in the way while editing
     FieldLineEdit::enterField();
 }
 
-bool TEditNN::leaveField()
+bool NumberField::leaveField()
 {
     if (!m_decimal)
         removeLeadingZeros();
@@ -204,7 +204,7 @@ bool TEditNN::leaveField()
 }
 
 // 007 becomes 7, 000 becomes 0, -007 becomes -7 and a lone "-" goes.
-void TEditNN::removeLeadingZeros()
+void NumberField::removeLeadingZeros()
 {
     QString digits = Text();
     const bool negative = digits.startsWith(minus);
@@ -228,13 +228,13 @@ void TEditNN::removeLeadingZeros()
     setText(value);
 }
 
-void TEditNN::setDisplayed(const QString &shown)
+void NumberField::setDisplayed(const QString &shown)
 {
     if (shown != text())
         QLineEdit::setText(shown);
 }
 
-void TEditNN::updateInputHints()
+void NumberField::updateInputHints()
 {
     setInputMethodHints(m_decimal || m_minus ? Qt::ImhFormattedNumbersOnly : Qt::ImhDigitsOnly);
 }

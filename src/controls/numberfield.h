@@ -9,11 +9,11 @@ namespace fenlo {
 // the digits before and after the point are limited, content that breaks a rule empties the
 // field, leading zeros go when an integer field is left, and thousands separators can be shown.
 // The input method stays off: only digits belong here.
-class TEditNN : public FieldLineEdit
+class NumberField : public FieldLineEdit
 {
     Q_OBJECT
 public:
-    explicit TEditNN(QWidget *parent = nullptr);
+    explicit NumberField(QWidget *parent = nullptr);
 
     // The value: the displayed text without thousands separators.
     QString Text() const;

@@ -7,11 +7,11 @@ class QLabel;
 namespace fenlo {
 
 // A status bar with one panel spanning it, whose text is set as a whole.
-class TStatusBarT : public QStatusBar
+class StatusLine : public QStatusBar
 {
     Q_OBJECT
 public:
-    explicit TStatusBarT(QWidget *parent = nullptr);
+    explicit StatusLine(QWidget *parent = nullptr);
 
     const QString &Text() const { return m_text; }
     void setText(const QString &text);

@@ -2,7 +2,7 @@
 
 namespace fenlo {
 
-TEditRR::TEditRR(QWidget *parent)
+TextField::TextField(QWidget *parent)
     : FieldLineEdit(Qt::AlignLeft, FieldBehaviour::CaretAfterF2::AtStart, parent)
 {}
 

@@ -7,11 +7,11 @@ namespace fenlo {
 // The program's text field (names, comments, memos): no filtering beyond what the logbook can
 // store, with the shared navigation and focus colours. The length limit counts characters as
 // the user sees them.
-class TEditRR : public FieldLineEdit
+class TextField : public FieldLineEdit
 {
     Q_OBJECT
 public:
-    explicit TEditRR(QWidget *parent = nullptr);
+    explicit TextField(QWidget *parent = nullptr);
 };
 
 } // namespace fenlo

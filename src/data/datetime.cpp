@@ -16,7 +16,7 @@ constexpr double MaxDay = 2958466.0;  // the day after 9999-12-31
 
 } // namespace
 
-std::optional<DateParts> decodeDateTime(TDateTime value)
+std::optional<DateParts> decodeDateTime(DateTime value)
 {
     if (!std::isfinite(value) || value < MinDay || value >= MaxDay)
         return std::nullopt;
@@ -41,7 +41,7 @@ std::optional<DateParts> decodeDateTime(TDateTime value)
     return p;
 }
 
-std::optional<TDateTime> encodeDateTime(int y, int m, int d, int hour)
+std::optional<DateTime> encodeDateTime(int y, int m, int d, int hour)
 {
     if (y < 1 || y > 9999 || m < 1 || m > 12 || d < 1 || d > 31 || hour < 0 || hour > 23)
         return std::nullopt;
@@ -52,7 +52,7 @@ std::optional<TDateTime> encodeDateTime(int y, int m, int d, int hour)
     return days + hour / 24.0;
 }
 
-std::string formatDate(TDateTime value)
+std::string formatDate(DateTime value)
 {
     std::optional<DateParts> p = decodeDateTime(value);
     if (!p)
@@ -62,7 +62,7 @@ std::string formatDate(TDateTime value)
     return text;
 }
 
-std::string formatHour(TDateTime value)
+std::string formatHour(DateTime value)
 {
     std::optional<DateParts> p = decodeDateTime(value);
     if (!p)

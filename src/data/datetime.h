@@ -6,10 +6,10 @@
 namespace fenlo {
 
 // Days since 1899-12-30; the fraction is the time of day.
-using TDateTime = double;
+using DateTime = double;
 
 // The date of a free fueling or memo slot; larger than every real date, so free slots sort last.
-inline constexpr TDateTime EmptyDate = 99999999.0;
+inline constexpr DateTime EmptyDate = 99999999.0;
 
 struct DateParts
 {
@@ -25,14 +25,14 @@ struct DateParts
 // Splits a date-time after rounding its fraction to the nearest millisecond, so a value stored
 // with 15 significant digits (37636.3333333333) still shows the hour that was entered (8).
 // nullopt outside the years 1 to 9999.
-std::optional<DateParts> decodeDateTime(TDateTime value);
+std::optional<DateParts> decodeDateTime(DateTime value);
 
 // The date-time of a calendar date and a whole hour; nullopt when the date does not exist, the
 // year is outside 1 to 9999 or the hour outside 0 to 23.
-std::optional<TDateTime> encodeDateTime(int year, int month, int day, int hour = 0);
+std::optional<DateTime> encodeDateTime(int year, int month, int day, int hour = 0);
 
 // "yyyy/mm/dd" and "hh", with leading zeros; empty for a value outside the calendar.
-std::string formatDate(TDateTime value);
-std::string formatHour(TDateTime value);
+std::string formatDate(DateTime value);
+std::string formatHour(DateTime value);
 
 } // namespace fenlo

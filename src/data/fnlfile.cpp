@@ -58,7 +58,7 @@ private:
 
 void readGasTable(Reader &in, Logbook &book)
 {
-    for (Tmgas &g : book.MgasTable) {
+    for (Maker &g : book.MgasTable) {
         g.cd = in.integer();
         g.name = in.text();
     }
@@ -68,7 +68,7 @@ void readNenpiTable(Reader &in, Logbook &book, bool withComments, const FileHook
 {
     report(hooks, 0);
     StepGauge gauge(hooks, 10, 0);
-    for (Tnenpi3 &r : book.NenpiTable) {
+    for (Fueling &r : book.NenpiTable) {
         r.nichiji = in.real();
         r.kyori1 = in.currency();
         r.kyori2 = in.currency();
@@ -84,7 +84,7 @@ void readNenpiTable(Reader &in, Logbook &book, bool withComments, const FileHook
 
 void readMemoTable(Reader &in, Logbook &book)
 {
-    for (TNmemo &m : book.MemoTable) {
+    for (Memo &m : book.MemoTable) {
         m.date = in.real();
         m.text = in.text();
     }
@@ -153,13 +153,13 @@ std::string serializeLogbook(const Logbook &book, const FileHooks &hooks)
     out.reserve(256 * 1024);
     putLine(out, HeaderV3);
     putLine(out, book.Shamei);
-    for (const Tmgas &g : book.MgasTable) {
+    for (const Maker &g : book.MgasTable) {
         putLine(out, std::to_string(g.cd));
         putLine(out, g.name);
     }
     report(hooks, 0);
     StepGauge gauge(hooks, 5, 0);
-    for (const Tnenpi3 &r : book.NenpiTable) {
+    for (const Fueling &r : book.NenpiTable) {
         putLine(out, formatGeneral(r.nichiji));
         putLine(out, formatGeneral(r.kyori1));
         putLine(out, formatGeneral(r.kyori2));
@@ -172,7 +172,7 @@ std::string serializeLogbook(const Logbook &book, const FileHooks &hooks)
         gauge.record();
     }
     StepGauge memoGauge(hooks, 5, 50);
-    for (const TNmemo &m : book.MemoTable) {
+    for (const Memo &m : book.MemoTable) {
         putLine(out, formatGeneral(m.date));
         putLine(out, m.text);
         memoGauge.record();

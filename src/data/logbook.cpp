@@ -12,29 +12,29 @@ void Logbook::DataClear()
     DataChanged = false;
     DataFileName.clear();
     Shamei.clear();
-    std::fill(MgasTable.begin(), MgasTable.end(), Tmgas{});
-    std::fill(NenpiTable.begin(), NenpiTable.end(), Tnenpi3{});
-    std::fill(MemoTable.begin(), MemoTable.end(), TNmemo{});
+    std::fill(MgasTable.begin(), MgasTable.end(), Maker{});
+    std::fill(NenpiTable.begin(), NenpiTable.end(), Fueling{});
+    std::fill(MemoTable.begin(), MemoTable.end(), Memo{});
 }
 
 void Logbook::SortGas()
 {
-    exchangeSortByKey(MgasTable.slots(), [](const Tmgas &g) { return g.cd; });
+    exchangeSortByKey(MgasTable.slots(), [](const Maker &g) { return g.cd; });
 }
 
 void Logbook::SortNenpi()
 {
-    exchangeSortByKey(NenpiTable.slots(), [](const Tnenpi3 &r) { return r.nichiji; });
+    exchangeSortByKey(NenpiTable.slots(), [](const Fueling &r) { return r.nichiji; });
 }
 
 void Logbook::SortMemo()
 {
-    exchangeSortByKey(MemoTable.slots(), [](const TNmemo &m) { return m.date; });
+    exchangeSortByKey(MemoTable.slots(), [](const Memo &m) { return m.date; });
 }
 
 const std::string *Logbook::gasName(std::int32_t code) const
 {
-    for (const Tmgas &g : MgasTable) {
+    for (const Maker &g : MgasTable) {
         if (g.cd == code)
             return &g.name;
     }
@@ -43,7 +43,7 @@ const std::string *Logbook::gasName(std::int32_t code) const
 
 bool Logbook::hasGas() const
 {
-    return std::any_of(MgasTable.begin(), MgasTable.end(), [](const Tmgas &g) { return g.used(); });
+    return std::any_of(MgasTable.begin(), MgasTable.end(), [](const Maker &g) { return g.used(); });
 }
 
 bool Logbook::sameData(const Logbook &o) const

@@ -13,25 +13,25 @@ namespace fenlo {
 
 inline constexpr std::int32_t EmptyGasCode = 999;
 
-// Fuel categories as stored in Tnenpi3::kubun.
+// Fuel categories as stored in Fueling::kubun.
 inline constexpr std::int32_t KubunRegular = 1;
 inline constexpr std::int32_t KubunPremium = 2;
 inline constexpr std::int32_t KubunDiesel = 3;
 
 // One fuel maker (brand of filling station). Registered makers have codes 1..99.
-struct Tmgas
+struct Maker
 {
     std::int32_t cd = EmptyGasCode;
     std::string name; // CP932
 
     bool used() const { return cd != EmptyGasCode; }
-    bool operator==(const Tmgas &) const = default;
+    bool operator==(const Maker &) const = default;
 };
 
 // One fueling.
-struct Tnenpi3
+struct Fueling
 {
-    TDateTime nichiji = EmptyDate; // date plus hour ÷ 24
+    DateTime nichiji = EmptyDate; // date plus hour ÷ 24
     Currency kyori1;               // odometer total, km; 0 when not entered
     Currency kyori2;               // trip distance since the previous fueling, km
     Currency ryou;                 // litres
@@ -42,17 +42,17 @@ struct Tnenpi3
     std::string comment;           // CP932
 
     bool used() const { return nichiji != EmptyDate; }
-    bool operator==(const Tnenpi3 &) const = default;
+    bool operator==(const Fueling &) const = default;
 };
 
 // One dated memo; the date is a whole day.
-struct TNmemo
+struct Memo
 {
-    TDateTime date = EmptyDate;
+    DateTime date = EmptyDate;
     std::string text; // CP932
 
     bool used() const { return date != EmptyDate; }
-    bool operator==(const TNmemo &) const = default;
+    bool operator==(const Memo &) const = default;
 };
 
 // A fixed table whose slots are numbered from 1, as the windows and the file number them.
@@ -97,9 +97,9 @@ public:
     static constexpr int MemoSlots = 1000;
 
     std::string Shamei; // car name, CP932
-    SlotTable<Tmgas, GasSlots> MgasTable;
-    SlotTable<Tnenpi3, NenpiSlots> NenpiTable;
-    SlotTable<TNmemo, MemoSlots> MemoTable;
+    SlotTable<Maker, GasSlots> MgasTable;
+    SlotTable<Fueling, NenpiSlots> NenpiTable;
+    SlotTable<Memo, MemoSlots> MemoTable;
 
     bool DataChanged = false;
     std::string DataFileName; // empty for an untitled logbook

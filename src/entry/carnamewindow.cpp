@@ -16,8 +16,8 @@
 
 namespace fenlo {
 
-TFrmShameiT::TFrmShameiT(QWidget *parent)
-    : QWidget(parent), EdtShamei(new TEditRR(this)),
+CarNameWindow::CarNameWindow(QWidget *parent)
+    : QWidget(parent), EdtShamei(new TextField(this)),
       buttons_(this, {QStringLiteral("登録"), QStringLiteral("キャンセル")},
                [this] { Prompter::guarded([this] { SBtnTourokuClick(); }); },
                [this] { SBtnCancelClick(); })
@@ -29,7 +29,7 @@ TFrmShameiT::TFrmShameiT(QWidget *parent)
     setFont(formFont(QStringLiteral("ＭＳ ゴシック"), 13));
     EdtShamei->setObjectName(QStringLiteral("EdtShamei"));
     EdtShamei->setMaxLength(30);
-    connect(EdtShamei, &TEditRR::changed, this, [this] { InputChanged = true; });
+    connect(EdtShamei, &TextField::changed, this, [this] { InputChanged = true; });
 
     auto *field = new QHBoxLayout;
     field->setContentsMargins(16, 24, 16, 0);
@@ -43,7 +43,7 @@ TFrmShameiT::TFrmShameiT(QWidget *parent)
     setFixedSize(326, 120);
 }
 
-void TFrmShameiT::showEvent(QShowEvent *event)
+void CarNameWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     // Coming back from being minimised keeps what was typed.
@@ -56,7 +56,7 @@ void TFrmShameiT::showEvent(QShowEvent *event)
     InputChanged = false;
 }
 
-void TFrmShameiT::SBtnTourokuClick()
+void CarNameWindow::SBtnTourokuClick()
 {
     Logbook &book = FrmFenloMenu->book();
     book.Shamei = storedText(EdtShamei->text());
@@ -67,12 +67,12 @@ void TFrmShameiT::SBtnTourokuClick()
     SBtnCancelClick();
 }
 
-void TFrmShameiT::SBtnCancelClick()
+void CarNameWindow::SBtnCancelClick()
 {
-    TFrmFenloMenu::closeChild(this);
+    MainWindow::closeChild(this);
 }
 
-void TFrmShameiT::closeEvent(QCloseEvent *event)
+void CarNameWindow::closeEvent(QCloseEvent *event)
 {
     if (mayDiscardEdits(InputChanged))
         event->accept();
@@ -80,7 +80,7 @@ void TFrmShameiT::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-void TFrmShameiT::contextMenuEvent(QContextMenuEvent *event)
+void CarNameWindow::contextMenuEvent(QContextMenuEvent *event)
 {
     buttons_.popup->exec(event->globalPos());
 }

@@ -7,19 +7,19 @@
 
 namespace fenlo {
 
-class TEditRR;
+class TextField;
 
 // The car name of the logbook, edited in a small window beside the others (not modal). The
 // name may be left empty.
-class TFrmShameiT : public QWidget
+class CarNameWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit TFrmShameiT(QWidget *parent = nullptr);
+    explicit CarNameWindow(QWidget *parent = nullptr);
 
     bool InputChanged = false;
-    TEditRR *EdtShamei;
+    TextField *EdtShamei;
     QPushButton *BtnTouroku;
     QPushButton *BtnCancel;
 
@@ -37,6 +37,6 @@ private:
     bool shown_ = false;
 };
 
-inline QPointer<TFrmShameiT> FrmShameiT;
+inline QPointer<CarNameWindow> FrmShameiT;
 
 } // namespace fenlo

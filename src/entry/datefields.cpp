@@ -8,17 +8,17 @@
 
 namespace fenlo {
 
-DateFields::DateFields(TEditYYMMDD *year, TEditYYMMDD *month, TEditYYMMDD *day, QObject *parent)
+DateFields::DateFields(DatePartField *year, DatePartField *month, DatePartField *day, QObject *parent)
     : QObject(parent), year_(year), month_(month), day_(day)
 {
     // The field has already dropped its leading zeros when this runs.
-    connect(year_, &TEditYYMMDD::exited, this, &DateFields::completeYear);
-    for (TEditYYMMDD *field : {year_, month_, day_})
-        connect(field, &TEditYYMMDD::keyDown, this,
+    connect(year_, &DatePartField::exited, this, &DateFields::completeYear);
+    for (DatePartField *field : {year_, month_, day_})
+        connect(field, &DatePartField::keyDown, this,
                 [this, field](KeyDown *key) { arrowKey(field, key); });
 }
 
-void DateFields::arrowKey(TEditYYMMDD *field, KeyDown *key)
+void DateFields::arrowKey(DatePartField *field, KeyDown *key)
 {
     const int code = key->event->key();
     if (code != Qt::Key_Left && code != Qt::Key_Right)
@@ -29,7 +29,7 @@ void DateFields::arrowKey(TEditYYMMDD *field, KeyDown *key)
             (code == Qt::Key_Right && caret != field->text().size()))
             return; // an ordinary caret move inside the field
     }
-    TEditYYMMDD *next = nullptr;
+    DatePartField *next = nullptr;
     if (code == Qt::Key_Right)
         next = field == year_ ? month_ : field == month_ ? day_ : next_ ? next_->year_ : nullptr;
     else
@@ -49,7 +49,7 @@ void DateFields::linkNext(DateFields *next)
     next->previous_ = this;
 }
 
-void DateFields::show(TDateTime date)
+void DateFields::show(DateTime date)
 {
     std::optional<DateParts> p = decodeDateTime(date);
     if (!p) {
@@ -68,7 +68,7 @@ void DateFields::completeYear()
 
 void DateFields::clear()
 {
-    for (TEditYYMMDD *field : {year_, month_, day_})
+    for (DatePartField *field : {year_, month_, day_})
         field->clear();
 }
 
@@ -77,7 +77,7 @@ bool DateFields::anyEmpty() const
     return year_->text().isEmpty() || month_->text().isEmpty() || day_->text().isEmpty();
 }
 
-std::optional<TDateTime> DateFields::dateTime(int hour) const
+std::optional<DateTime> DateFields::dateTime(int hour) const
 {
     bool okYear = false, okMonth = false, okDay = false;
     int y = year_->text().toInt(&okYear);

@@ -8,7 +8,7 @@
 
 namespace fenlo {
 
-class TEditYYMMDD;
+class DatePartField;
 struct KeyDown;
 
 // The year, month and day fields of a form working as one date: a one- or two-digit year is
@@ -20,10 +20,10 @@ class DateFields : public QObject
     Q_OBJECT
 
 public:
-    DateFields(TEditYYMMDD *year, TEditYYMMDD *month, TEditYYMMDD *day, QObject *parent);
+    DateFields(DatePartField *year, DatePartField *month, DatePartField *day, QObject *parent);
 
     // "yyyy", "mm" and "dd" of the date, with leading zeros.
-    void show(TDateTime date);
+    void show(DateTime date);
     void clear();
     bool anyEmpty() const;
     // Completes a one- or two-digit year as leaving the year field does; a form registering
@@ -31,22 +31,22 @@ public:
     void completeYear();
     // The date-time of the three fields and the hour; nullopt when the fields do not name a
     // calendar day (or the hour is outside 0 to 23).
-    std::optional<TDateTime> dateTime(int hour = 0) const;
+    std::optional<DateTime> dateTime(int hour = 0) const;
 
     // Chains the arrow steps on into a following date, as the two bounds of a period: the
     // right arrow leaves this day for its year, the left arrow its year for this day.
     void linkNext(DateFields *next);
 
-    TEditYYMMDD *year() const { return year_; }
-    TEditYYMMDD *month() const { return month_; }
-    TEditYYMMDD *day() const { return day_; }
+    DatePartField *year() const { return year_; }
+    DatePartField *month() const { return month_; }
+    DatePartField *day() const { return day_; }
 
 private:
-    void arrowKey(TEditYYMMDD *field, KeyDown *key);
+    void arrowKey(DatePartField *field, KeyDown *key);
 
-    TEditYYMMDD *year_;
-    TEditYYMMDD *month_;
-    TEditYYMMDD *day_;
+    DatePartField *year_;
+    DatePartField *month_;
+    DatePartField *day_;
     DateFields *next_ = nullptr;
     DateFields *previous_ = nullptr;
 };

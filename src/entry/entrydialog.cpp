@@ -41,7 +41,7 @@ Logbook &EntryDialog::book() { return FrmFenloMenu->book(); }
 
 void EntryDialog::placeBeside(QWidget *listWindow, int offset)
 {
-    move(TFrmFenloMenu::besideChild(listWindow, offset));
+    move(MainWindow::besideChild(listWindow, offset));
     keepOnAvailableScreen(*this);
 }
 

@@ -32,7 +32,7 @@ QString general(Currency value)
 }
 
 // 0 for an empty field or one that holds no number.
-Currency optionalCurrency(const TEditNN *field)
+Currency optionalCurrency(const NumberField *field)
 {
     try {
         return parseCurrency(field->Text().trimmed().toStdString());
@@ -49,7 +49,7 @@ Currency requiredCurrency(const QString &text)
 // Dates read back from a file keep 15 significant digits, so two records of one date and hour
 // can differ in their last binary digits; they are the same when they name the same
 // millisecond.
-bool sameMoment(TDateTime a, TDateTime b)
+bool sameMoment(DateTime a, DateTime b)
 {
     return std::llround(a * 86400000.0) == std::llround(b * 86400000.0);
 }
@@ -62,9 +62,9 @@ template <class Field> Field *field(QWidget *parent, const char *name, const cha
     return f;
 }
 
-TEditNN *decimalField(QWidget *parent, const char *name, const char *hint)
+NumberField *decimalField(QWidget *parent, const char *name, const char *hint)
 {
-    TEditNN *f = field<TEditNN>(parent, name, hint);
+    NumberField *f = field<NumberField>(parent, name, hint);
     f->setDecimal(true);
     f->setMaxSeisu(4);
     f->setMaxShousu(1);
@@ -75,31 +75,31 @@ TEditNN *decimalField(QWidget *parent, const char *name, const char *hint)
 
 } // namespace
 
-TFrmNenpiDataINT::TFrmNenpiDataINT(QWidget *parent)
+FuelingDialog::FuelingDialog(QWidget *parent)
     : EntryDialog(parent),
-      Edtyy(field<TEditYYMMDD>(this, "Edtyy", "年を西暦４桁で入力してください。")),
-      Edtmm(field<TEditYYMMDD>(this, "Edtmm", "月を入力してください")),
-      Edtdd(field<TEditYYMMDD>(this, "Edtdd", "日を入力してください")),
-      EdtJi(field<TEditNN>(this, "EdtJi", "給油した時間を入力してください")),
+      Edtyy(field<DatePartField>(this, "Edtyy", "年を西暦４桁で入力してください。")),
+      Edtmm(field<DatePartField>(this, "Edtmm", "月を入力してください")),
+      Edtdd(field<DatePartField>(this, "Edtdd", "日を入力してください")),
+      EdtJi(field<NumberField>(this, "EdtJi", "給油した時間を入力してください")),
       Edtkyori1(decimalField(this, "Edtkyori1", "距離を入力してください")),
       Edtkyori2(decimalField(this, "Edtkyori2", "距離を入力してください")),
       Edtryou(decimalField(this, "Edtryou", "給油量を入力してください")),
-      CmBxgas(field<TComboBoxRR>(this, "CmBxgas", "メーカーを選択してください")),
-      CmBxkubun(field<TComboBoxRR>(this, "CmBxkubun", "燃料区分を選択してください")),
-      Edtkingaku(field<TEditNN>(this, "Edtkingaku", "金額を入力してください")),
+      CmBxgas(field<ComboField>(this, "CmBxgas", "メーカーを選択してください")),
+      CmBxkubun(field<ComboField>(this, "CmBxkubun", "燃料区分を選択してください")),
+      Edtkingaku(field<NumberField>(this, "Edtkingaku", "金額を入力してください")),
       Lblnenpi(new QLabel(this)),
-      Edtcomment(field<TEditRR>(this, "Edtcomment", "コメントを入力してください")),
+      Edtcomment(field<TextField>(this, "Edtcomment", "コメントを入力してください")),
       dates_(new DateFields(Edtyy, Edtmm, Edtdd, this))
 {
     setObjectName(QStringLiteral("FrmNenpiDataINT"));
     setFont(formFont(QStringLiteral("ＭＳ ゴシック"), 13));
     setFixedSize(458, 335);
 
-    Edtyy->setYMDsw(TEditYMDsw::swYY);
+    Edtyy->setYMDsw(DatePart::Year);
     Edtyy->setMaxLength(4);
-    Edtmm->setYMDsw(TEditYMDsw::swMM);
+    Edtmm->setYMDsw(DatePart::Month);
     Edtmm->setMaxLength(2);
-    Edtdd->setYMDsw(TEditYMDsw::swDD);
+    Edtdd->setYMDsw(DatePart::Day);
     Edtdd->setYMDmm(Edtmm);
     Edtdd->setMaxLength(2);
     EdtJi->setMaxLength(2);
@@ -122,18 +122,18 @@ TFrmNenpiDataINT::TFrmNenpiDataINT(QWidget *parent)
     for (FieldLineEdit *f : std::initializer_list<FieldLineEdit *>{
              Edtyy, Edtmm, Edtdd, EdtJi, Edtkyori1, Edtkyori2, Edtryou, Edtkingaku, Edtcomment})
         connect(f, &FieldLineEdit::changed, this, [this] { markChanged(); });
-    for (TComboBoxRR *c : {CmBxgas, CmBxkubun})
+    for (ComboField *c : {CmBxgas, CmBxkubun})
         connect(c, &QComboBox::currentIndexChanged, this, [this] { markChanged(); });
-    connect(Edtkyori1, &TEditNN::exited, this,
+    connect(Edtkyori1, &NumberField::exited, this,
             [this] { Prompter::guarded([this] { Edtkyori1Exit(); }); });
-    for (TEditNN *f : {Edtkyori2, Edtryou})
-        connect(f, &TEditNN::exited, this,
+    for (NumberField *f : {Edtkyori2, Edtryou})
+        connect(f, &NumberField::exited, this,
                 [this, f] { Prompter::guarded([this, f] { Edtkyori2Exit(f); }); });
 
     buildForm();
 }
 
-void TFrmNenpiDataINT::buildForm()
+void FuelingDialog::buildForm()
 {
     auto text = [this](const char *t) { return new QLabel(QString::fromUtf8(t), this); };
     auto *grid = new QGridLayout;
@@ -148,7 +148,7 @@ void TFrmNenpiDataINT::buildForm()
         line->addStretch();
         grid->addLayout(line, r, 1);
     };
-    for (TEditNN *f : {static_cast<TEditNN *>(Edtmm), static_cast<TEditNN *>(Edtdd), EdtJi})
+    for (NumberField *f : {static_cast<NumberField *>(Edtmm), static_cast<NumberField *>(Edtdd), EdtJi})
         f->setFixedWidth(28);
     Edtyy->setFixedWidth(44);
     Edtkingaku->setFixedWidth(70);
@@ -176,7 +176,7 @@ void TFrmNenpiDataINT::buildForm()
         setTabOrder(order[i - 1], order[i]);
 }
 
-void TFrmNenpiDataINT::FormShow()
+void FuelingDialog::FormShow()
 {
     placeBeside(FrmNenpiDataIN, 120);
     GasListSet();
@@ -187,7 +187,7 @@ void TFrmNenpiDataINT::FormShow()
     Edtyy->setFocus(Qt::OtherFocusReason);
 }
 
-bool TFrmNenpiDataINT::GasListSet()
+bool FuelingDialog::GasListSet()
 {
     CmBxgas->clear();
     for (const std::string &item : makerChoiceItems(book()))
@@ -195,7 +195,7 @@ bool TFrmNenpiDataINT::GasListSet()
     return CmBxgas->count() > 0;
 }
 
-void TFrmNenpiDataINT::fillFrom(const Tnenpi3 &record)
+void FuelingDialog::fillFrom(const Fueling &record)
 {
     dates_->show(record.nichiji);
     EdtJi->setText(QString::fromStdString(formatHour(record.nichiji)));
@@ -213,24 +213,24 @@ void TFrmNenpiDataINT::fillFrom(const Tnenpi3 &record)
     CmBxkubun->setCurrentIndex(record.kubun - 1);
 }
 
-void TFrmNenpiDataINT::clearFields()
+void FuelingDialog::clearFields()
 {
     dates_->clear();
-    for (TEditNN *f : {EdtJi, Edtkyori1, Edtkyori2, Edtryou, Edtkingaku})
+    for (NumberField *f : {EdtJi, Edtkyori1, Edtkyori2, Edtryou, Edtkingaku})
         f->clear();
     Edtcomment->clear();
     CmBxgas->setCurrentIndex(CmBxgas->count() > 0 ? 0 : -1);
     CmBxkubun->setCurrentIndex(0);
 }
 
-void TFrmNenpiDataINT::roundField(TEditNN *field)
+void FuelingDialog::roundField(NumberField *field)
 {
     if (field->Text().isEmpty())
         return;
     field->setText(QString::fromStdString(roundedToOneDecimal(field->Text().toStdString())));
 }
 
-void TFrmNenpiDataINT::Edtkyori1Exit()
+void FuelingDialog::Edtkyori1Exit()
 {
     roundField(Edtkyori1);
     if (DataNo == 0)
@@ -247,13 +247,13 @@ void TFrmNenpiDataINT::Edtkyori1Exit()
     Edtkyori2->setText(general(requiredCurrency(Edtkyori1->Text()) - previousKyori1));
 }
 
-void TFrmNenpiDataINT::Edtkyori2Exit(TEditNN *sender)
+void FuelingDialog::Edtkyori2Exit(NumberField *sender)
 {
     roundField(sender);
     NenpiCalc();
 }
 
-void TFrmNenpiDataINT::NenpiCalc()
+void FuelingDialog::NenpiCalc()
 {
     const QString kyori = Edtkyori2->Text().trimmed();
     const QString ryou = Edtryou->Text().trimmed();
@@ -263,27 +263,27 @@ void TFrmNenpiDataINT::NenpiCalc()
         QString::fromStdString(economyText(requiredCurrency(kyori), requiredCurrency(ryou))));
 }
 
-void TFrmNenpiDataINT::showEconomy(const QString &text)
+void FuelingDialog::showEconomy(const QString &text)
 {
     Lblnenpi->setText(text);
     economyBasis_ = {Edtkyori2->Text().trimmed(), Edtryou->Text().trimmed()};
 }
 
-int TFrmNenpiDataINT::hour() const
+int FuelingDialog::hour() const
 {
     bool ok = false;
     const int h = EdtJi->Text().toInt(&ok);
     return ok ? h : 0;
 }
 
-bool TFrmNenpiDataINT::refuse(const QString &message, QWidget *focus)
+bool FuelingDialog::refuse(const QString &message, QWidget *focus)
 {
     Prompter::warning(message);
     focus->setFocus(Qt::OtherFocusReason);
     return false;
 }
 
-bool TFrmNenpiDataINT::DataCheck()
+bool FuelingDialog::DataCheck()
 {
     if (Edtyy->Text().isEmpty())
         return refuse(QStringLiteral("年が入力されていません"), Edtyy);
@@ -295,11 +295,11 @@ bool TFrmNenpiDataINT::DataCheck()
         return refuse(QStringLiteral("距離（今回）が入力されていません"), Edtkyori2);
     if (Edtryou->Text().isEmpty())
         return refuse(QStringLiteral("給油量が入力されていません"), Edtryou);
-    const std::optional<TDateTime> nichiji = dates_->dateTime(hour());
+    const std::optional<DateTime> nichiji = dates_->dateTime(hour());
     if (!nichiji)
         return refuse(QStringLiteral("日付の指定が違います"), Edtyy);
     if (isAddMode()) {
-        for (const Tnenpi3 &r : book().NenpiTable)
+        for (const Fueling &r : book().NenpiTable)
             if (r.used() && sameMoment(r.nichiji, *nichiji)) {
                 Prompter::warning(QStringLiteral("既に同じ年月日時で入力されています"));
                 return false;
@@ -313,9 +313,9 @@ bool TFrmNenpiDataINT::DataCheck()
 
 // Every value converted before anything is written, so a value that does not convert leaves
 // the slot as it was.
-Tnenpi3 TFrmNenpiDataINT::enteredRecord() const
+Fueling FuelingDialog::enteredRecord() const
 {
-    Tnenpi3 r;
+    Fueling r;
     r.nichiji = *dates_->dateTime(hour());
     r.kyori1 = optionalCurrency(Edtkyori1);
     r.kyori2 = requiredCurrency(Edtkyori2->Text());
@@ -328,7 +328,7 @@ Tnenpi3 TFrmNenpiDataINT::enteredRecord() const
     return r;
 }
 
-void TFrmNenpiDataINT::SBtnTourokuClick()
+void FuelingDialog::SBtnTourokuClick()
 {
     // Leaving the field being edited completes it (rounding, the year, the economy) first.
     Edtyy->setFocus(Qt::OtherFocusReason);
@@ -339,7 +339,7 @@ void TFrmNenpiDataINT::SBtnTourokuClick()
     // odometer after the litres were entered; the stored economy must match the stored trip.
     if (economyBasis_ != std::pair{Edtkyori2->Text().trimmed(), Edtryou->Text().trimmed()})
         NenpiCalc();
-    const Tnenpi3 record = enteredRecord();
+    const Fueling record = enteredRecord();
     book().NenpiTable[isAddMode() ? DataNo + 1 : DataNo] = record;
     if (InputChanged)
         book().DataChanged = true;

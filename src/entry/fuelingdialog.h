@@ -13,37 +13,37 @@ class QLabel;
 namespace fenlo {
 
 class DateFields;
-class TComboBoxRR;
-class TEditNN;
-class TEditRR;
-class TEditYYMMDD;
+class ComboField;
+class NumberField;
+class TextField;
+class DatePartField;
 
 // The modal dialog that enters one fueling ("追加") or changes the one in slot DataNo ("変更").
 // It completes two-digit years, rounds distances and litres to one decimal, derives the trip
 // from the odometer and shows the economy; registering validates and writes the slot.
-class TFrmNenpiDataINT : public EntryDialog
+class FuelingDialog : public EntryDialog
 {
     Q_OBJECT
 
 public:
-    explicit TFrmNenpiDataINT(QWidget *parent = nullptr);
+    explicit FuelingDialog(QWidget *parent = nullptr);
 
     // Add mode: the number of used slots (the new record goes after them). Change mode: the
     // slot being changed.
     int DataNo = 0;
 
-    TEditYYMMDD *Edtyy;
-    TEditYYMMDD *Edtmm;
-    TEditYYMMDD *Edtdd;
-    TEditNN *EdtJi;
-    TEditNN *Edtkyori1;
-    TEditNN *Edtkyori2;
-    TEditNN *Edtryou;
-    TComboBoxRR *CmBxgas;
-    TComboBoxRR *CmBxkubun;
-    TEditNN *Edtkingaku;
+    DatePartField *Edtyy;
+    DatePartField *Edtmm;
+    DatePartField *Edtdd;
+    NumberField *EdtJi;
+    NumberField *Edtkyori1;
+    NumberField *Edtkyori2;
+    NumberField *Edtryou;
+    ComboField *CmBxgas;
+    ComboField *CmBxkubun;
+    NumberField *Edtkingaku;
     QLabel *Lblnenpi;
-    TEditRR *Edtcomment;
+    TextField *Edtcomment;
 
 protected:
     void FormShow() override;
@@ -52,23 +52,23 @@ protected:
 private:
     void buildForm();
     bool GasListSet();
-    void fillFrom(const Tnenpi3 &record);
+    void fillFrom(const Fueling &record);
     void clearFields();
     void Edtkyori1Exit();
-    void Edtkyori2Exit(TEditNN *sender);
-    void roundField(TEditNN *field);
+    void Edtkyori2Exit(NumberField *sender);
+    void roundField(NumberField *field);
     void NenpiCalc();
     void showEconomy(const QString &text);
     int hour() const;
     bool DataCheck();
     bool refuse(const QString &message, QWidget *focus);
-    Tnenpi3 enteredRecord() const;
+    Fueling enteredRecord() const;
 
     DateFields *dates_;
     // The trip and litres texts the economy on display belongs to.
     std::optional<std::pair<QString, QString>> economyBasis_;
 };
 
-inline QPointer<TFrmNenpiDataINT> FrmNenpiDataINT;
+inline QPointer<FuelingDialog> FrmNenpiDataINT;
 
 } // namespace fenlo

@@ -24,7 +24,7 @@ namespace {
 
 constexpr int CommentColumn = 9;
 
-QString dateCell(TDateTime nichiji)
+QString dateCell(DateTime nichiji)
 {
     return QString::fromStdString(formatDate(nichiji) + "(" + formatHour(nichiji) + ")");
 }
@@ -45,9 +45,9 @@ ListWindow::ButtonTexts buttonTexts()
 
 } // namespace
 
-TFrmNenpiDataIN::TFrmNenpiDataIN(QWidget *parent)
+FuelingListWindow::FuelingListWindow(QWidget *parent)
     : ListWindow(QStringLiteral("給油データ登録"), parent), PnlGoukei(new SummaryPanel),
-      StatusBarT1(new TStatusBarT)
+      StatusBarT1(new StatusLine)
 {
     setFont(formFont(QStringLiteral("ＭＳ ゴシック"), 13));
     StatusBarT1->setObjectName(QStringLiteral("StatusBarT1"));
@@ -62,7 +62,7 @@ TFrmNenpiDataIN::TFrmNenpiDataIN(QWidget *parent)
                         {QStringLiteral("金額"), 44, Qt::AlignRight},
                         {QStringLiteral("燃費"), 49, Qt::AlignRight},
                         {QStringLiteral("コメント"), 140, Qt::AlignLeft}});
-    grid()->setEvenRowColor(StringGrid::LightBlue);
+    grid()->setEvenRowColor(ListGrid::LightBlue);
 
     auto *bottom = new QWidget(this);
     auto *bottomLayout = new QVBoxLayout(bottom);
@@ -72,11 +72,11 @@ TFrmNenpiDataIN::TFrmNenpiDataIN(QWidget *parent)
     bottomLayout->addWidget(StatusBarT1);
     buildLayout(ButtonPlacement::Top, buttonTexts(), bottom);
 
-    connect(grid(), &StringGrid::currentDataRowChanged, this,
+    connect(grid(), &ListGrid::currentDataRowChanged, this,
             [this](int row) { showComment(row); });
 }
 
-void TFrmNenpiDataIN::FormShow()
+void FuelingListWindow::FormShow()
 {
     applySizeLimits();
     const int caption = style()->pixelMetric(QStyle::PM_TitleBarHeight);
@@ -89,7 +89,7 @@ void TFrmNenpiDataIN::FormShow()
     grid()->setColumnWidth(CommentColumn, outerWindow()->width() - CommentWidthOffset);
 }
 
-void TFrmNenpiDataIN::applySizeLimits()
+void FuelingListWindow::applySizeLimits()
 {
     QWidget *outer = outerWindow();
     if (outer != this) {
@@ -103,23 +103,23 @@ void TFrmNenpiDataIN::applySizeLimits()
         outer->setMaximumSize(screen->size());
 }
 
-void TFrmNenpiDataIN::resizeEvent(QResizeEvent *event)
+void FuelingListWindow::resizeEvent(QResizeEvent *event)
 {
     ListWindow::resizeEvent(event);
     if (formShown())
         grid()->setColumnWidth(CommentColumn, outerWindow()->width() - CommentWidthOffset);
 }
 
-void TFrmNenpiDataIN::DataHyouji()
+void FuelingListWindow::DataHyouji()
 {
     const Logbook &b = book();
     const MakerNames makers(b);
-    StringGrid *g = grid();
+    ListGrid *g = grid();
     // Rows are rebuilt from scratch, so the blank row of an empty table shows nothing stale.
     g->resetRows(b.NenpiTable.usedCount());
     int n = 0;
     for (int k = 1; k <= Logbook::NenpiSlots; ++k) {
-        const Tnenpi3 &r = b.NenpiTable[k];
+        const Fueling &r = b.NenpiTable[k];
         if (!r.used())
             continue;
         ++n;
@@ -136,12 +136,12 @@ void TFrmNenpiDataIN::DataHyouji()
     }
 }
 
-void TFrmNenpiDataIN::GoukeiHyouji()
+void FuelingListWindow::GoukeiHyouji()
 {
     PnlGoukei->showSummary(fenlo::GoukeiHyouji(book()));
 }
 
-void TFrmNenpiDataIN::refresh()
+void FuelingListWindow::refresh()
 {
     repaint();
     FrmFenloMenu->SortNenpi();
@@ -149,7 +149,7 @@ void TFrmNenpiDataIN::refresh()
     GoukeiHyouji();
 }
 
-void TFrmNenpiDataIN::showComment(int row)
+void FuelingListWindow::showComment(int row)
 {
     const Logbook &b = book();
     const std::string *comment =
@@ -157,15 +157,15 @@ void TFrmNenpiDataIN::showComment(int row)
     StatusBarT1->setText(QStringLiteral("コメント：") + (comment ? toQ(*comment) : QString()));
 }
 
-void TFrmNenpiDataIN::moveCursor(int row)
+void FuelingListWindow::moveCursor(int row)
 {
     grid()->setCurrentDataRow(row);
     showComment(grid()->currentDataRow()); // the row may be the same one showing another record
 }
 
-void TFrmNenpiDataIN::runDialog(const QString &caption, int dataNo)
+void FuelingListWindow::runDialog(const QString &caption, int dataNo)
 {
-    auto *dialog = new TFrmNenpiDataINT(FrmFenloMenu);
+    auto *dialog = new FuelingDialog(FrmFenloMenu);
     FrmNenpiDataINT = dialog;
     dialog->setWindowTitle(caption);
     dialog->DataNo = dataNo;
@@ -173,7 +173,7 @@ void TFrmNenpiDataIN::runDialog(const QString &caption, int dataNo)
     delete dialog;
 }
 
-void TFrmNenpiDataIN::SBtnTuikaClick()
+void FuelingListWindow::SBtnTuikaClick()
 {
     const int n = book().NenpiTable.usedCount();
     // Slot 1000 stays free for what a file may bring.
@@ -190,7 +190,7 @@ void TFrmNenpiDataIN::SBtnTuikaClick()
     moveCursor(grid()->lastDataRow());
 }
 
-void TFrmNenpiDataIN::SBtnHenkouClick()
+void FuelingListWindow::SBtnHenkouClick()
 {
     const int r = grid()->currentDataRow();
     if (r < 1 || !book().NenpiTable[r].used())
@@ -200,7 +200,7 @@ void TFrmNenpiDataIN::SBtnHenkouClick()
     moveCursor(r);
 }
 
-void TFrmNenpiDataIN::SBtnDelClick()
+void FuelingListWindow::SBtnDelClick()
 {
     if (book().NenpiTable.usedCount() == 0)
         return;
@@ -209,7 +209,7 @@ void TFrmNenpiDataIN::SBtnDelClick()
     const int r = grid()->currentDataRow();
     if (r < 1 || !book().NenpiTable[r].used())
         return;
-    book().NenpiTable[r] = Tnenpi3{};
+    book().NenpiTable[r] = Fueling{};
     FrmFenloMenu->SortNenpi();
     DataHyouji();
     GoukeiHyouji();

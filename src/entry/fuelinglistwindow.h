@@ -7,16 +7,16 @@
 namespace fenlo {
 
 class SummaryPanel;
-class TStatusBarT;
+class StatusLine;
 
 // The fueling list "給油データ登録": every record in date order, the summary below, and the
 // commands that add, change and delete records.
-class TFrmNenpiDataIN : public ListWindow
+class FuelingListWindow : public ListWindow
 {
     Q_OBJECT
 
 public:
-    explicit TFrmNenpiDataIN(QWidget *parent = nullptr);
+    explicit FuelingListWindow(QWidget *parent = nullptr);
 
     // The comment column takes whatever width the window has beyond its design width.
     static constexpr int DesignWidth = 780;
@@ -25,7 +25,7 @@ public:
     static constexpr int MinimumHeight = 310;
 
     SummaryPanel *summaryPanel() const { return PnlGoukei; }
-    TStatusBarT *statusBar() const { return StatusBarT1; }
+    StatusLine *statusBar() const { return StatusBarT1; }
 
 protected:
     void SBtnTuikaClick() override;
@@ -45,9 +45,9 @@ private:
     void applySizeLimits();
 
     SummaryPanel *PnlGoukei;
-    TStatusBarT *StatusBarT1;
+    StatusLine *StatusBarT1;
 };
 
-inline QPointer<TFrmNenpiDataIN> FrmNenpiDataIN;
+inline QPointer<FuelingListWindow> FrmNenpiDataIN;
 
 } // namespace fenlo

@@ -13,14 +13,14 @@
 namespace fenlo {
 
 ListWindow::ListWindow(const QString &caption, QWidget *parent)
-    : QWidget(parent), grid_(new StringGrid(this))
+    : QWidget(parent), grid_(new ListGrid(this))
 {
     setWindowTitle(caption);
     setAttribute(Qt::WA_DeleteOnClose);
-    connect(grid_, &StringGrid::addRequested, this, [this] { run(&ListWindow::SBtnTuikaClick); });
-    connect(grid_, &StringGrid::changeRequested, this,
+    connect(grid_, &ListGrid::addRequested, this, [this] { run(&ListWindow::SBtnTuikaClick); });
+    connect(grid_, &ListGrid::changeRequested, this,
             [this] { run(&ListWindow::SBtnHenkouClick); });
-    connect(grid_, &StringGrid::deleteRequested, this, [this] { run(&ListWindow::SBtnDelClick); });
+    connect(grid_, &ListGrid::deleteRequested, this, [this] { run(&ListWindow::SBtnDelClick); });
 }
 
 Logbook &ListWindow::book() { return FrmFenloMenu->book(); }
@@ -49,7 +49,7 @@ QWidget *ListWindow::outerWindow()
     return frame ? static_cast<QWidget *>(frame) : this;
 }
 
-void ListWindow::closeWindow() { TFrmFenloMenu::closeChild(this); }
+void ListWindow::closeWindow() { MainWindow::closeChild(this); }
 
 void ListWindow::run(void (ListWindow::*handler)())
 {

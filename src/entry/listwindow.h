@@ -9,7 +9,7 @@ class QToolButton;
 namespace fenlo {
 
 class Logbook;
-class StringGrid;
+class ListGrid;
 
 // What the fueling, maker and memo lists share: a grid of table slots, the four buttons
 // 追加 / 変更 / 削除 / 終了 with their hints, the same commands on a pop-up menu and on the grid's
@@ -34,7 +34,7 @@ public:
     // Closes the window (and so frees it).
     void closeWindow();
 
-    StringGrid *grid() const { return grid_; }
+    ListGrid *grid() const { return grid_; }
 
 protected:
     ListWindow(const QString &caption, QWidget *parent = nullptr);
@@ -67,7 +67,7 @@ private:
                             void (ListWindow::*handler)());
     void run(void (ListWindow::*handler)());
 
-    StringGrid *grid_;
+    ListGrid *grid_;
     QMenu *popup_ = nullptr;
     bool formShown_ = false;
 };

@@ -16,9 +16,9 @@
 
 namespace fenlo {
 
-TFrmGasInT::TFrmGasInT(QWidget *parent)
+MakerDialog::MakerDialog(QWidget *parent)
     : EntryDialog(parent), LblCD(new QLabel(QStringLiteral("ｺｰﾄﾞ"), this)),
-      EdtCD(new TEditNN(this)), EdtName(new TEditRR(this))
+      EdtCD(new NumberField(this)), EdtName(new TextField(this))
 {
     setFont(formFont(QStringLiteral("ＭＳ ゴシック"), 13));
     LblCD->setObjectName(QStringLiteral("LblCD"));
@@ -28,8 +28,8 @@ TFrmGasInT::TFrmGasInT(QWidget *parent)
     EdtName->setObjectName(QStringLiteral("EdtName"));
     EdtName->setMaxLength(20);
     EdtName->setFixedWidth(160);
-    connect(EdtCD, &TEditNN::changed, this, &TFrmGasInT::markChanged);
-    connect(EdtName, &TEditRR::changed, this, &TFrmGasInT::markChanged);
+    connect(EdtCD, &NumberField::changed, this, &MakerDialog::markChanged);
+    connect(EdtName, &TextField::changed, this, &MakerDialog::markChanged);
 
     auto *fields = new QGridLayout;
     fields->setContentsMargins(16, 14, 16, 0);
@@ -48,7 +48,7 @@ TFrmGasInT::TFrmGasInT(QWidget *parent)
     setFixedSize(264, 132);
 }
 
-void TFrmGasInT::FormShow()
+void MakerDialog::FormShow()
 {
     placeBeside(FrmGasIn, 120);
     const bool adding = isAddMode();
@@ -60,15 +60,15 @@ void TFrmGasInT::FormShow()
         EdtCD->setFocus();
         return;
     }
-    const Tmgas &gas = book().MgasTable[GasNo];
+    const Maker &gas = book().MgasTable[GasNo];
     EdtCD->setText(QString::number(gas.cd));
     EdtName->setText(toQ(gas.name));
     EdtName->setFocus();
 }
 
-int TFrmGasInT::code() const { return EdtCD->Text().toInt(); }
+int MakerDialog::code() const { return EdtCD->Text().toInt(); }
 
-bool TFrmGasInT::GasCheck()
+bool MakerDialog::GasCheck()
 {
     auto refuse = [](const QString &text, QWidget *field) {
         Prompter::warning(text);
@@ -86,13 +86,13 @@ bool TFrmGasInT::GasCheck()
         const auto &slots = book().MgasTable;
         const int cd = code();
         if (std::any_of(slots.begin(), slots.end(),
-                        [cd](const Tmgas &gas) { return gas.cd == cd; }))
+                        [cd](const Maker &gas) { return gas.cd == cd; }))
             return refuse(QStringLiteral("既に同じコードが使用されています"), EdtCD);
     }
     return true;
 }
 
-void TFrmGasInT::SBtnTourokuClick()
+void MakerDialog::SBtnTourokuClick()
 {
     if (!GasCheck())
         return;

@@ -8,24 +8,24 @@ class QLabel;
 
 namespace fenlo {
 
-class TEditNN;
-class TEditRR;
+class NumberField;
+class TextField;
 
 // One maker's code and name. Adding takes a free code of 1 to 99; changing edits the name
 // only, since fuelings refer to the maker by its code.
-class TFrmGasInT : public EntryDialog
+class MakerDialog : public EntryDialog
 {
     Q_OBJECT
 
 public:
-    explicit TFrmGasInT(QWidget *parent = nullptr);
+    explicit MakerDialog(QWidget *parent = nullptr);
 
     // Add: the number of used slots (the maker goes into the next one). Change: its slot.
     int GasNo = 0;
 
     QLabel *LblCD;
-    TEditNN *EdtCD;
-    TEditRR *EdtName;
+    NumberField *EdtCD;
+    TextField *EdtName;
 
 protected:
     void FormShow() override;
@@ -36,6 +36,6 @@ private:
     int code() const;
 };
 
-inline QPointer<TFrmGasInT> FrmGasInT;
+inline QPointer<MakerDialog> FrmGasInT;
 
 } // namespace fenlo

@@ -12,10 +12,10 @@
 
 namespace fenlo {
 
-TFrmGasIn::TFrmGasIn(QWidget *parent) : ListWindow(QStringLiteral("燃料メーカー登録"), parent)
+MakerListWindow::MakerListWindow(QWidget *parent) : ListWindow(QStringLiteral("燃料メーカー登録"), parent)
 {
     setFont(formFont(QStringLiteral("ＭＳ ゴシック"), 13));
-    StringGrid *SGrdGas = grid();
+    ListGrid *SGrdGas = grid();
     SGrdGas->setObjectName(QStringLiteral("SGrdGas"));
     SGrdGas->setFixedFirstColumn(true);
     SGrdGas->setColumns({{QString(), 10},
@@ -26,18 +26,18 @@ TFrmGasIn::TFrmGasIn(QWidget *parent) : ListWindow(QStringLiteral("燃料メー�
     setFixedSize(292, 213);
 }
 
-void TFrmGasIn::FormShow()
+void MakerListWindow::FormShow()
 {
     GasHyouji();
     grid()->setCurrentDataRow(1);
 }
 
-void TFrmGasIn::GasHyouji()
+void MakerListWindow::GasHyouji()
 {
-    StringGrid *SGrdGas = grid();
+    ListGrid *SGrdGas = grid();
     SGrdGas->resetRows(Logbook::GasSlots);
     for (int k = 1; k <= Logbook::GasSlots; ++k) {
-        const Tmgas &gas = book().MgasTable[k];
+        const Maker &gas = book().MgasTable[k];
         if (!gas.used())
             continue;
         SGrdGas->setCell(k, 1, QString::number(gas.cd));
@@ -45,20 +45,20 @@ void TFrmGasIn::GasHyouji()
     }
 }
 
-void TFrmGasIn::runDialog(const QString &mode, int gasNo)
+void MakerListWindow::runDialog(const QString &mode, int gasNo)
 {
-    auto dialog = std::make_unique<TFrmGasInT>(this);
+    auto dialog = std::make_unique<MakerDialog>(this);
     FrmGasInT = dialog.get();
     dialog->setWindowTitle(mode);
     dialog->GasNo = gasNo;
     dialog->exec();
 }
 
-void TFrmGasIn::SBtnTuikaClick()
+void MakerListWindow::SBtnTuikaClick()
 {
     const auto &slots = book().MgasTable;
     const int n = static_cast<int>(
-        std::count_if(slots.begin(), slots.end(), [](const Tmgas &gas) { return gas.used(); }));
+        std::count_if(slots.begin(), slots.end(), [](const Maker &gas) { return gas.used(); }));
     if (n == Logbook::GasSlots) {
         Prompter::warning(QStringLiteral("これ以上登録できません"));
         return;
@@ -69,7 +69,7 @@ void TFrmGasIn::SBtnTuikaClick()
     grid()->setCurrentDataRow(n + 1);
 }
 
-void TFrmGasIn::SBtnHenkouClick()
+void MakerListWindow::SBtnHenkouClick()
 {
     const int r = grid()->currentDataRow();
     if (r < 1 || !book().MgasTable[r].used())
@@ -80,7 +80,7 @@ void TFrmGasIn::SBtnHenkouClick()
     grid()->setCurrentDataRow(r);
 }
 
-bool TFrmGasIn::inUse(int code) const
+bool MakerListWindow::inUse(int code) const
 {
     const Logbook &logbook = book();
     for (int slot = 1; slot <= Logbook::NenpiSlots && logbook.NenpiTable[slot].used(); ++slot)
@@ -89,7 +89,7 @@ bool TFrmGasIn::inUse(int code) const
     return false;
 }
 
-void TFrmGasIn::SBtnDelClick()
+void MakerListWindow::SBtnDelClick()
 {
     if (!book().hasGas())
         return;
@@ -97,7 +97,7 @@ void TFrmGasIn::SBtnDelClick()
     // A free row has nothing to delete: asking about it would only offer a no-op.
     if (r < 1 || !book().MgasTable[r].used())
         return;
-    Tmgas &gas = book().MgasTable[r];
+    Maker &gas = book().MgasTable[r];
     if (!Prompter::warningYesNo(QString::number(gas.cd) + QStringLiteral(":「") + toQ(gas.name) +
                                 QStringLiteral("」を削除しますか？")))
         return;
@@ -105,7 +105,7 @@ void TFrmGasIn::SBtnDelClick()
         Prompter::warning(QStringLiteral("この燃料メーカーは使われています。削除できません。"));
         return;
     }
-    gas = Tmgas{};
+    gas = Maker{};
     FrmFenloMenu->SortGas();
     GasHyouji();
     book().DataChanged = true;

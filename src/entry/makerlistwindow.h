@@ -8,12 +8,12 @@ namespace fenlo {
 
 // The fuel makers: all 20 slots of the maker table, row k showing slot k, with add, change
 // and delete. A maker's code never changes, and a maker that a fueling names cannot go.
-class TFrmGasIn : public ListWindow
+class MakerListWindow : public ListWindow
 {
     Q_OBJECT
 
 public:
-    explicit TFrmGasIn(QWidget *parent = nullptr);
+    explicit MakerListWindow(QWidget *parent = nullptr);
 
 protected:
     void FormShow() override;
@@ -28,6 +28,6 @@ private:
     bool inUse(int code) const;
 };
 
-inline QPointer<TFrmGasIn> FrmGasIn;
+inline QPointer<MakerListWindow> FrmGasIn;
 
 } // namespace fenlo

@@ -16,10 +16,10 @@
 namespace fenlo {
 namespace {
 
-TEditYYMMDD *datePart(QWidget *parent, const char *name, TEditYMDsw part, int length,
+DatePartField *datePart(QWidget *parent, const char *name, DatePart part, int length,
                       const char *hint)
 {
-    auto *field = new TEditYYMMDD(parent);
+    auto *field = new DatePartField(parent);
     field->setObjectName(QString::fromUtf8(name));
     field->setYMDsw(part);
     field->setMaxLength(length);
@@ -30,21 +30,21 @@ TEditYYMMDD *datePart(QWidget *parent, const char *name, TEditYMDsw part, int le
 
 } // namespace
 
-TFrmMemoT::TFrmMemoT(QWidget *parent)
+MemoDialog::MemoDialog(QWidget *parent)
     : EntryDialog(parent),
-      Edtyy(datePart(this, "Edtyy", TEditYMDsw::swYY, 4, "年を西暦４桁で入力してください。")),
-      Edtmm(datePart(this, "Edtmm", TEditYMDsw::swMM, 2, "月を入力してください")),
-      Edtdd(datePart(this, "Edtdd", TEditYMDsw::swDD, 2, "日を入力してください")),
-      Memo1(new TEditRR(this)), date_(new DateFields(Edtyy, Edtmm, Edtdd, this))
+      Edtyy(datePart(this, "Edtyy", DatePart::Year, 4, "年を西暦４桁で入力してください。")),
+      Edtmm(datePart(this, "Edtmm", DatePart::Month, 2, "月を入力してください")),
+      Edtdd(datePart(this, "Edtdd", DatePart::Day, 2, "日を入力してください")),
+      Memo1(new TextField(this)), date_(new DateFields(Edtyy, Edtmm, Edtdd, this))
 {
     setFont(formFont(QStringLiteral("ＭＳ ゴシック"), 13));
     Edtdd->setYMDmm(Edtmm);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setMaxLength(255);
-    connect(Edtyy, &TEditYYMMDD::changed, this, &TFrmMemoT::markChanged);
-    connect(Edtmm, &TEditYYMMDD::changed, this, &TFrmMemoT::markChanged);
-    connect(Edtdd, &TEditYYMMDD::changed, this, &TFrmMemoT::markChanged);
-    connect(Memo1, &TEditRR::changed, this, &TFrmMemoT::markChanged);
+    connect(Edtyy, &DatePartField::changed, this, &MemoDialog::markChanged);
+    connect(Edtmm, &DatePartField::changed, this, &MemoDialog::markChanged);
+    connect(Edtdd, &DatePartField::changed, this, &MemoDialog::markChanged);
+    connect(Memo1, &TextField::changed, this, &MemoDialog::markChanged);
 
     auto *dateRow = new QHBoxLayout;
     dateRow->addWidget(new QLabel(QStringLiteral("日付"), this));
@@ -76,7 +76,7 @@ TFrmMemoT::TFrmMemoT(QWidget *parent)
     setFixedSize(514, 115);
 }
 
-void TFrmMemoT::FormShow()
+void MemoDialog::FormShow()
 {
     Edtyy->setFocus();
     placeBeside(FrmMemo, 10);
@@ -85,12 +85,12 @@ void TFrmMemoT::FormShow()
         Memo1->clear();
         return;
     }
-    const TNmemo &memo = book().MemoTable[DataNo];
+    const Memo &memo = book().MemoTable[DataNo];
     date_->show(memo.date);
     Memo1->setText(toQ(memo.text));
 }
 
-bool TFrmMemoT::DataCheck()
+bool MemoDialog::DataCheck()
 {
     auto refuse = [](const QString &text, QWidget *field) {
         Prompter::warning(text);
@@ -110,14 +110,14 @@ bool TFrmMemoT::DataCheck()
     return true;
 }
 
-void TFrmMemoT::SBtnTourokuClick()
+void MemoDialog::SBtnTourokuClick()
 {
     // Leaving the field that had the focus finishes its own checks first.
     Edtyy->setFocus();
     date_->completeYear();
     if (!DataCheck())
         return;
-    TNmemo &memo = book().MemoTable[isAddMode() ? DataNo + 1 : DataNo];
+    Memo &memo = book().MemoTable[isAddMode() ? DataNo + 1 : DataNo];
     memo = {*date_->dateTime(), storedText(Memo1->text())};
     if (InputChanged)
         book().DataChanged = true;

@@ -7,24 +7,24 @@
 namespace fenlo {
 
 class DateFields;
-class TEditRR;
-class TEditYYMMDD;
+class TextField;
+class DatePartField;
 
 // One memo: its date and its text.
-class TFrmMemoT : public EntryDialog
+class MemoDialog : public EntryDialog
 {
     Q_OBJECT
 
 public:
-    explicit TFrmMemoT(QWidget *parent = nullptr);
+    explicit MemoDialog(QWidget *parent = nullptr);
 
     // Add: the number of used slots (the memo goes into the next one). Change: its slot.
     int DataNo = 0;
 
-    TEditYYMMDD *Edtyy;
-    TEditYYMMDD *Edtmm;
-    TEditYYMMDD *Edtdd;
-    TEditRR *Memo1;
+    DatePartField *Edtyy;
+    DatePartField *Edtmm;
+    DatePartField *Edtdd;
+    TextField *Memo1;
 
 protected:
     void FormShow() override;
@@ -36,6 +36,6 @@ private:
     DateFields *date_;
 };
 
-inline QPointer<TFrmMemoT> FrmMemoT;
+inline QPointer<MemoDialog> FrmMemoT;
 
 } // namespace fenlo

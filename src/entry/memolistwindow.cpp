@@ -23,11 +23,11 @@ constexpr int BesideMemoColumn = 217;
 
 } // namespace
 
-TFrmMemo::TFrmMemo(QWidget *parent)
-    : ListWindow(QStringLiteral("メモ登録"), parent), StatusBarT1(new TStatusBarT(this))
+MemoListWindow::MemoListWindow(QWidget *parent)
+    : ListWindow(QStringLiteral("メモ登録"), parent), StatusBarT1(new StatusLine(this))
 {
     setFont(formFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
-    StringGrid *SGrdMemo = grid();
+    ListGrid *SGrdMemo = grid();
     SGrdMemo->setObjectName(QStringLiteral("SGrdMemo"));
     SGrdMemo->setFixedFirstColumn(true);
     SGrdMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -42,7 +42,7 @@ TFrmMemo::TFrmMemo(QWidget *parent)
     buildLayout(ButtonPlacement::Right, sidePanelTexts(QStringLiteral("追加")), StatusBarT1);
 }
 
-void TFrmMemo::FormShow()
+void MemoListWindow::FormShow()
 {
     QWidget *outer = outerWindow();
     const int caption = outer->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, outer);
@@ -52,23 +52,23 @@ void TFrmMemo::FormShow()
     grid()->setCurrentDataRow(1);
 }
 
-void TFrmMemo::resizeEvent(QResizeEvent *event)
+void MemoListWindow::resizeEvent(QResizeEvent *event)
 {
     ListWindow::resizeEvent(event);
     if (formShown())
         grid()->setColumnWidth(2, outerWindow()->width() - BesideMemoColumn);
 }
 
-void TFrmMemo::DataHyouji()
+void MemoListWindow::DataHyouji()
 {
-    StringGrid *SGrdMemo = grid();
+    ListGrid *SGrdMemo = grid();
     const auto &slots = book().MemoTable;
     const int count = static_cast<int>(
-        std::count_if(slots.begin(), slots.end(), [](const TNmemo &memo) { return memo.used(); }));
+        std::count_if(slots.begin(), slots.end(), [](const Memo &memo) { return memo.used(); }));
     const int current = SGrdMemo->currentDataRow();
     SGrdMemo->resetRows(count);
     for (int slot = 1; slot <= Logbook::MemoSlots; ++slot) {
-        const TNmemo &memo = slots[slot];
+        const Memo &memo = slots[slot];
         if (!memo.used())
             continue;
         SGrdMemo->setCell(slot, 0, QString::number(slot));
@@ -79,20 +79,20 @@ void TFrmMemo::DataHyouji()
         SGrdMemo->setCurrentDataRow(current);
 }
 
-void TFrmMemo::runDialog(const QString &mode, int dataNo)
+void MemoListWindow::runDialog(const QString &mode, int dataNo)
 {
-    auto dialog = std::make_unique<TFrmMemoT>(this);
+    auto dialog = std::make_unique<MemoDialog>(this);
     FrmMemoT = dialog.get();
     dialog->setWindowTitle(mode);
     dialog->DataNo = dataNo;
     dialog->exec();
 }
 
-void TFrmMemo::SBtnTuikaClick()
+void MemoListWindow::SBtnTuikaClick()
 {
     const auto &slots = book().MemoTable;
     const int count = static_cast<int>(
-        std::count_if(slots.begin(), slots.end(), [](const TNmemo &memo) { return memo.used(); }));
+        std::count_if(slots.begin(), slots.end(), [](const Memo &memo) { return memo.used(); }));
     if (count == Logbook::MemoSlots) {
         Prompter::warning(QStringLiteral("これ以上登録できません"));
         return;
@@ -102,7 +102,7 @@ void TFrmMemo::SBtnTuikaClick()
     DataHyouji();
 }
 
-void TFrmMemo::SBtnHenkouClick()
+void MemoListWindow::SBtnHenkouClick()
 {
     const int r = grid()->currentDataRow();
     if (r < 1 || !book().MemoTable[r].used())
@@ -114,7 +114,7 @@ void TFrmMemo::SBtnHenkouClick()
     grid()->setCurrentDataRow(r);
 }
 
-void TFrmMemo::SBtnDelClick()
+void MemoListWindow::SBtnDelClick()
 {
     if (book().MemoTable.usedCount() == 0)
         return;
@@ -123,7 +123,7 @@ void TFrmMemo::SBtnDelClick()
     const int r = grid()->currentDataRow();
     if (r < 1 || !book().MemoTable[r].used())
         return;
-    book().MemoTable[r] = TNmemo{};
+    book().MemoTable[r] = Memo{};
     FrmFenloMenu->SortMemo();
     DataHyouji();
     book().DataChanged = true;

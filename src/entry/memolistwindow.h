@@ -6,15 +6,15 @@
 
 namespace fenlo {
 
-class TStatusBarT;
+class StatusLine;
 
 // The dated memos in date order, with add, change and delete.
-class TFrmMemo : public ListWindow
+class MemoListWindow : public ListWindow
 {
     Q_OBJECT
 
 public:
-    explicit TFrmMemo(QWidget *parent = nullptr);
+    explicit MemoListWindow(QWidget *parent = nullptr);
 
 protected:
     void FormShow() override;
@@ -28,9 +28,9 @@ private:
     // Opens the memo dialog in this mode for this slot number and waits until it is closed.
     void runDialog(const QString &mode, int dataNo);
 
-    TStatusBarT *StatusBarT1;
+    StatusLine *StatusBarT1;
 };
 
-inline QPointer<TFrmMemo> FrmMemo;
+inline QPointer<MemoListWindow> FrmMemo;
 
 } // namespace fenlo

@@ -59,7 +59,7 @@ void putLine(std::string &out, const std::vector<std::string> &fields)
     out += "\r\n";
 }
 
-std::vector<std::string> recordFields(const Logbook &book, const Tnenpi3 &r)
+std::vector<std::string> recordFields(const Logbook &book, const Fueling &r)
 {
     // A maker or category without a match keeps its column, so every line has all ten fields.
     const std::string *maker = book.gasName(r.gas);
@@ -83,7 +83,7 @@ std::string CsvWrite(const Logbook &book, bool withTitle)
             fields.push_back(quoted(cp932(title)));
         putLine(out, fields);
     }
-    for (const Tnenpi3 &r : book.NenpiTable) {
+    for (const Fueling &r : book.NenpiTable) {
         if (r.used())
             putLine(out, recordFields(book, r));
     }

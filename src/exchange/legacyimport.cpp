@@ -122,7 +122,7 @@ LegacyFiles LegacyFiles::beside(const std::string &nenpiPath)
             folder + fileNameIgnoringCase(folder, "syamei.dat")};
 }
 
-std::optional<TDateTime> legacyDate(const std::string &year, const std::string &month,
+std::optional<DateTime> legacyDate(const std::string &year, const std::string &month,
                                     const std::string &day, int currentYear)
 {
     const std::string yearDigits = trimmed(year);
@@ -149,7 +149,7 @@ void GasDatRead(Logbook &book, const std::string &path)
             std::string name = in.readLine();
             if (name.empty())
                 break;
-            book.MgasTable[slot] = Tmgas{slot, name};
+            book.MgasTable[slot] = Maker{slot, name};
         }
     });
 }
@@ -164,7 +164,7 @@ void NenpiDatRead(Logbook &book, const std::string &path)
                 break;
             std::string m = in.readLine();
             std::string d = in.readLine();
-            Tnenpi3 r; // no odometer and no comment in the old records
+            Fueling r; // no odometer and no comment in the old records
             r.nichiji = legacyDate(y, m, d, year).value_or(0.0);
             r.kyori2 = realToken(in);
             r.ryou = realToken(in);

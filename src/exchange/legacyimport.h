@@ -32,7 +32,7 @@ void SyameiDatRead(Logbook &book, const std::string &path);
 // A record's date from its three lines; nullopt when they do not name a calendar day, which the
 // import stores as date 0. A year of one or two digits falls in the hundred years that end fifty
 // years after `currentYear`, as the first generation's dates were read.
-std::optional<TDateTime> legacyDate(const std::string &year, const std::string &month,
+std::optional<DateTime> legacyDate(const std::string &year, const std::string &month,
                                     const std::string &day, int currentYear);
 
 enum class ImportResult {

@@ -34,8 +34,8 @@ QToolButton *speedButton(QWidget *parent, const QString &name, const QString &ca
 
 } // namespace
 
-TFrmTextOut::TFrmTextOut(QWidget *parent)
-    : QWidget(parent), CbxHyoudai(new TCheckBoxR(QStringLiteral("表題を出力する"), this)),
+CsvExportWindow::CsvExportWindow(QWidget *parent)
+    : QWidget(parent), CbxHyoudai(new CheckField(QStringLiteral("表題を出力する"), this)),
       SpeedButton1(speedButton(this, QStringLiteral("SpeedButton1"), QStringLiteral("開始(&K)"),
                                QStringLiteral("処理を開始します"))),
       SpeedButton2(speedButton(this, QStringLiteral("SpeedButton2"), QStringLiteral("終了(&E)"),
@@ -66,13 +66,13 @@ TFrmTextOut::TFrmTextOut(QWidget *parent)
     setFixedSize(355, 110);
 }
 
-QWidget *TFrmTextOut::outerWindow()
+QWidget *CsvExportWindow::outerWindow()
 {
     auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
     return frame ? static_cast<QWidget *>(frame) : this;
 }
 
-void TFrmTextOut::SpeedButton1Click()
+void CsvExportWindow::SpeedButton1Click()
 {
     // The window asks about an existing file itself, with the whole path in the question.
     const FileChooser::Request request{QString::fromUtf8(msg::CsvDefaultSuffix),
@@ -92,7 +92,7 @@ void TFrmTextOut::SpeedButton1Click()
     CsvSave(FrmFenloMenu->book(), CbxHyoudai->isChecked(), localPath(*path));
 }
 
-void TFrmTextOut::SpeedButton2Click()
+void CsvExportWindow::SpeedButton2Click()
 {
     outerWindow()->close();
 }

@@ -7,17 +7,17 @@ class QToolButton;
 
 namespace fenlo {
 
-class TCheckBoxR;
+class CheckField;
 
 // The MDI child that writes the fueling records to a CSV file. It only reads the logbook.
-class TFrmTextOut : public QWidget
+class CsvExportWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit TFrmTextOut(QWidget *parent = nullptr);
+    explicit CsvExportWindow(QWidget *parent = nullptr);
 
-    TCheckBoxR *CbxHyoudai;
+    CheckField *CbxHyoudai;
     QToolButton *SpeedButton1; // start
     QToolButton *SpeedButton2; // end
 
@@ -28,6 +28,6 @@ private:
     QWidget *outerWindow();
 };
 
-inline QPointer<TFrmTextOut> FrmTextOut;
+inline QPointer<CsvExportWindow> FrmTextOut;
 
 } // namespace fenlo

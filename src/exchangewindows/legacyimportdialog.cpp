@@ -50,7 +50,7 @@ void showWrongPath(QLineEdit *field)
 
 } // namespace
 
-TFrmHenkan::TFrmHenkan(QWidget *parent)
+LegacyImportDialog::LegacyImportDialog(QWidget *parent)
     : QDialog(parent), Edit1(new QLineEdit(this)), SpeedButton1(new QToolButton(this)),
       Button1(panelButton(this, QStringLiteral("Button1"), QStringLiteral("開始(&K)"),
                           QStringLiteral("処理を開始します"))),
@@ -115,7 +115,7 @@ TFrmHenkan::TFrmHenkan(QWidget *parent)
     setFixedSize(465, 228);
 }
 
-void TFrmHenkan::showEvent(QShowEvent *event)
+void LegacyImportDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (const QScreen *s = screen()) {
@@ -124,13 +124,13 @@ void TFrmHenkan::showEvent(QShowEvent *event)
     }
 }
 
-void TFrmHenkan::setPath(const QString &path)
+void LegacyImportDialog::setPath(const QString &path)
 {
     Edit1->setMaxLength(std::max<int>(PathLength, path.size()));
     Edit1->setText(path);
 }
 
-void TFrmHenkan::SpeedButton1Click()
+void LegacyImportDialog::SpeedButton1Click()
 {
     const FileChooser::Request request{QString(), qtFileFilter(msg::LegacyFilter), QString(),
                                        false};
@@ -138,7 +138,7 @@ void TFrmHenkan::SpeedButton1Click()
         setPath(*path);
 }
 
-void TFrmHenkan::Button1Click()
+void LegacyImportDialog::Button1Click()
 {
     const std::string path = localPath(Edit1->text());
     if (!fileExists(path)) {

@@ -11,12 +11,12 @@ namespace fenlo {
 
 // The modal dialog that replaces the open logbook with the three data files of the program's
 // first generation.
-class TFrmHenkan : public QDialog
+class LegacyImportDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit TFrmHenkan(QWidget *parent = nullptr);
+    explicit LegacyImportDialog(QWidget *parent = nullptr);
 
     QLineEdit *Edit1;          // the path of "nenpi.dat"
     QToolButton *SpeedButton1; // browse
@@ -33,6 +33,6 @@ private:
     void setPath(const QString &path);
 };
 
-inline QPointer<TFrmHenkan> FrmHenkan;
+inline QPointer<LegacyImportDialog> FrmHenkan;
 
 } // namespace fenlo

@@ -26,7 +26,7 @@ double keyOf(const MakerRow &r, MakerOrder order)
 Report Shukei(const Logbook &book, std::span<const Measurement> keisoku)
 {
     Report report;
-    for (const Tmgas &gas : book.MgasTable) {
+    for (const Maker &gas : book.MgasTable) {
         EconomyTally maker;
         for (const Measurement &m : keisoku) {
             if (m.gas != gas.cd)

@@ -10,7 +10,7 @@ namespace fenlo {
 std::vector<std::string> makerChoiceItems(const Logbook &book)
 {
     std::vector<std::string> items;
-    for (const Tmgas &g : book.MgasTable) {
+    for (const Maker &g : book.MgasTable) {
         if (!g.used())
             continue;
         char code[16];

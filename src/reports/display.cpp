@@ -32,7 +32,7 @@ void exchangeOrder(std::vector<Measurement> &table, KeyOf keyOf, bool descending
         exchangeSortByKey(std::span(table), keyOf, std::less<>{});
 }
 
-std::string dateCell(TDateTime nichiji)
+std::string dateCell(DateTime nichiji)
 {
     return formatDate(nichiji) + "(" + formatHour(nichiji) + ")";
 }

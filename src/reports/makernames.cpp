@@ -6,7 +6,7 @@ namespace fenlo {
 
 MakerNames::MakerNames(const Logbook &book)
 {
-    for (const Tmgas &g : book.MgasTable) {
+    for (const Maker &g : book.MgasTable) {
         if (g.used())
             names_.emplace_back(g.cd, cp932ToUtf8(g.name));
     }

@@ -8,7 +8,7 @@
 namespace fenlo::monthly {
 namespace {
 
-std::string monthLabel(TDateTime nichiji)
+std::string monthLabel(DateTime nichiji)
 {
     std::optional<DateParts> d = decodeDateTime(nichiji);
     if (!d)
@@ -25,7 +25,7 @@ struct Group
     Currency ryou;
     Currency kingaku;
 
-    void add(const Tnenpi3 &r)
+    void add(const Fueling &r)
     {
         ++kensu;
         kyori += r.kyori2;
@@ -60,7 +60,7 @@ Report Shukei(const Logbook &book)
     };
     const int n = book.NenpiTable.usedCount();
     for (int slot = 1; slot <= n; ++slot) {
-        const Tnenpi3 &r = book.NenpiTable[slot];
+        const Fueling &r = book.NenpiTable[slot];
         std::string label = monthLabel(r.nichiji);
         if (group.kensu > 0 && label != previous)
             close();

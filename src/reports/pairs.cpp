@@ -8,7 +8,7 @@ std::vector<Measurement> fuelingRows(const Logbook &book)
     std::vector<Measurement> rows;
     rows.reserve(static_cast<std::size_t>(n));
     for (int slot = 1; slot <= n; ++slot) {
-        const Tnenpi3 &r = book.NenpiTable[slot];
+        const Fueling &r = book.NenpiTable[slot];
         rows.push_back(
             {r.nichiji, r.kyori1, r.kyori2, r.ryou, r.gas, r.kubun, r.kingaku, r.nenpi, slot});
     }
@@ -22,8 +22,8 @@ std::vector<Measurement> measurementPairs(const Logbook &book)
     std::vector<Measurement> pairs;
     pairs.reserve(static_cast<std::size_t>(n));
     for (int j = 1; j < n; ++j) {
-        const Tnenpi3 &bought = book.NenpiTable[j];
-        const Tnenpi3 &measured = book.NenpiTable[j + 1];
+        const Fueling &bought = book.NenpiTable[j];
+        const Fueling &measured = book.NenpiTable[j + 1];
         if (measured.kyori2 <= Currency())
             continue;
         pairs.push_back({bought.nichiji, measured.kyori1, measured.kyori2, measured.ryou,

@@ -12,7 +12,7 @@ namespace fenlo {
 // economy measured at a fueling judges the fuel bought at the one before it.
 struct Measurement
 {
-    TDateTime nichiji = EmptyDate;
+    DateTime nichiji = EmptyDate;
     Currency kyori1;
     Currency kyori2;
     Currency ryou;

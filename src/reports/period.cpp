@@ -21,7 +21,7 @@ struct Day
     int year = 0;
     int month = 0;
     int day = 0;
-    TDateTime date = 0;
+    DateTime date = 0;
 };
 
 std::optional<Day> dayOf(const std::string &y, const std::string &m, const std::string &d)
@@ -29,7 +29,7 @@ std::optional<Day> dayOf(const std::string &y, const std::string &m, const std::
     std::optional<int> year = integerValue(y), month = integerValue(m), day = integerValue(d);
     if (!year || !month || !day)
         return std::nullopt;
-    std::optional<TDateTime> date = encodeDateTime(*year, *month, *day);
+    std::optional<DateTime> date = encodeDateTime(*year, *month, *day);
     if (!date)
         return std::nullopt;
     return Day{*year, *month, *day, *date};

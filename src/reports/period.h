@@ -12,8 +12,8 @@ namespace fenlo {
 // A period limit of the display lists: from the start day at 00:00:00 to the end day at 23:59:59.
 struct Period
 {
-    TDateTime start = 0;
-    TDateTime end = 0;
+    DateTime start = 0;
+    DateTime end = 0;
 };
 
 // A one- or two-digit year as users type it: 90..99 are the 1900s, 0..89 the 2000s; any other

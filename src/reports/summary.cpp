@@ -93,7 +93,7 @@ Summary GoukeiHyouji(std::span<const Measurement> rows)
 Summary GoukeiHyouji(const Logbook &book)
 {
     const int n = book.NenpiTable.usedCount();
-    return summarize(std::span<const Tnenpi3>(&book.NenpiTable[1], static_cast<std::size_t>(n)));
+    return summarize(std::span<const Fueling>(&book.NenpiTable[1], static_cast<std::size_t>(n)));
 }
 
 GridText summaryCells(const Summary &s)

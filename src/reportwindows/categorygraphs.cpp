@@ -34,7 +34,7 @@ std::vector<CountSlice> categorySlices(const bycategory::Report &report)
 
 } // namespace
 
-TFrmKbnirGN::TFrmKbnirGN(QWidget *caller, const bycategory::Report &report)
+CategoryEconomyGraph::CategoryEconomyGraph(QWidget *caller, const bycategory::Report &report)
     : EconomyBarsGraph(caller,
                        Look{.frame = {.caption = QStringLiteral("区分別燃費グラフ"),
                                       .size = QSize(433, 380),
@@ -49,13 +49,13 @@ TFrmKbnirGN::TFrmKbnirGN(QWidget *caller, const bycategory::Report &report)
     setObjectName(QStringLiteral("FrmKbnirGN"));
 }
 
-void TFrmKbnirGN::showFor(QWidget *caller, const bycategory::Report &report)
+void CategoryEconomyGraph::showFor(QWidget *caller, const bycategory::Report &report)
 {
-    TFrmKbnirGN window(caller, report);
+    CategoryEconomyGraph window(caller, report);
     window.exec();
 }
 
-TFrmKbnirGK::TFrmKbnirGK(QWidget *caller, const bycategory::Report &report)
+CategoryCountGraph::CategoryCountGraph(QWidget *caller, const bycategory::Report &report)
     : CountPieGraph(caller,
                     Look{.frame = {.caption = QStringLiteral("区分別給油件数グラフ"),
                                    .size = QSize(465, 295),
@@ -74,9 +74,9 @@ TFrmKbnirGK::TFrmKbnirGK(QWidget *caller, const bycategory::Report &report)
     setObjectName(QStringLiteral("FrmKbnirGK"));
 }
 
-void TFrmKbnirGK::showFor(QWidget *caller, const bycategory::Report &report)
+void CategoryCountGraph::showFor(QWidget *caller, const bycategory::Report &report)
 {
-    TFrmKbnirGK window(caller, report);
+    CategoryCountGraph window(caller, report);
     window.exec();
 }
 

@@ -7,18 +7,18 @@
 namespace fenlo {
 
 // The economy bars of the by-category list: "レギュラー" above "ハイオク", opening on the average.
-class TFrmKbnirGN : public EconomyBarsGraph
+class CategoryEconomyGraph : public EconomyBarsGraph
 {
 public:
-    TFrmKbnirGN(QWidget *caller, const bycategory::Report &report);
+    CategoryEconomyGraph(QWidget *caller, const bycategory::Report &report);
     static void showFor(QWidget *caller, const bycategory::Report &report);
 };
 
 // The fuelings counted per category: regular in red, premium in blue.
-class TFrmKbnirGK : public CountPieGraph
+class CategoryCountGraph : public CountPieGraph
 {
 public:
-    TFrmKbnirGK(QWidget *caller, const bycategory::Report &report);
+    CategoryCountGraph(QWidget *caller, const bycategory::Report &report);
     static void showFor(QWidget *caller, const bycategory::Report &report);
 };
 

@@ -15,7 +15,7 @@ constexpr int GridDataRows = 3;
 
 } // namespace
 
-TFrmKbnir::TFrmKbnir(QWidget *parent)
+CategoryReportWindow::CategoryReportWindow(QWidget *parent)
     : ReportWindow(QStringLiteral("燃料区分別燃費一覧"), parent),
       SGrdNenpi(tableGrid({107, 75, 75, 75, 75}, QColor(255, 223, 223)))
 {
@@ -25,11 +25,11 @@ TFrmKbnir::TFrmKbnir(QWidget *parent)
     const QSize size(97, 25);
     makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button5"),
                QStringLiteral("ｸﾞﾗﾌ(件数)(&K)"), QStringLiteral("グラフを表示します"), size,
-               [this] { TFrmKbnirGK::showFor(this, report_); })
+               [this] { CategoryCountGraph::showFor(this, report_); })
         ->move(7, 8);
     makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button4"),
                QStringLiteral("ｸﾞﾗﾌ(燃費)(&G)"), QStringLiteral("グラフを表示します"), size,
-               [this] { TFrmKbnirGN::showFor(this, report_); })
+               [this] { CategoryEconomyGraph::showFor(this, report_); })
         ->move(108, 8);
     makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button2"), QStringLiteral("更新(&D)"),
                QStringLiteral("最新のデータに更新します"), size, [this] { Button2Click(); })
@@ -47,7 +47,7 @@ TFrmKbnir::TFrmKbnir(QWidget *parent)
     setFixedSize(416, 113);
 }
 
-void TFrmKbnir::FormShow()
+void CategoryReportWindow::FormShow()
 {
     // A fixed window: the frame is the client area and its border, and cannot be resized.
     QWidget *outer = outerWindow();
@@ -60,7 +60,7 @@ void TFrmKbnir::FormShow()
     Button2Click();
 }
 
-void TFrmKbnir::Button2Click()
+void CategoryReportWindow::Button2Click()
 {
     report_ = bycategory::report(book());
     fillGrid(SGrdNenpi, bycategory::cells(report_), GridDataRows);

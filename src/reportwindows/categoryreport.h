@@ -10,19 +10,19 @@
 
 namespace fenlo {
 
-class StringGrid;
+class ListGrid;
 
 // The fuel economy list by fuel category: the regular and premium rows and the overall row.
-class TFrmKbnir : public ReportWindow
+class CategoryReportWindow : public ReportWindow
 {
     Q_OBJECT
 
 public:
-    explicit TFrmKbnir(QWidget *parent = nullptr);
+    explicit CategoryReportWindow(QWidget *parent = nullptr);
 
     // The category rows of the last refresh (its graph windows draw them).
     const bycategory::Report &report() const { return report_; }
-    StringGrid *grid() const { return SGrdNenpi; }
+    ListGrid *grid() const { return SGrdNenpi; }
 
     // "更新": recounts the categories from the logbook.
     void Button2Click();
@@ -32,9 +32,9 @@ protected:
 
 private:
     bycategory::Report report_;
-    StringGrid *SGrdNenpi;
+    ListGrid *SGrdNenpi;
 };
 
-inline QPointer<TFrmKbnir> FrmKbnir;
+inline QPointer<CategoryReportWindow> FrmKbnir;
 
 } // namespace fenlo

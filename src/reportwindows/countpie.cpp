@@ -53,26 +53,26 @@ CountPieGraph::CountPieGraph(QWidget *caller, const Look &look, std::vector<Coun
 void CountPieGraph::setUpChart(const Look &look)
 {
     Chart1->AllowZoom = false;
-    Chart1->AllowPanning = TPanningMode::None;
+    Chart1->AllowPanning = PanningMode::None;
     Chart1->Gradient.Visible = true;
     Chart1->Gradient.StartColor = look.gradientStart;
     Chart1->Gradient.EndColor = look.gradientEnd;
-    Chart1->Gradient.Direction = TGradientDirection::TopBottom;
+    Chart1->Gradient.Direction = GradientDirection::TopBottom;
     Chart1->BackWall.Brush.Style = Qt::NoBrush;
     Chart1->BackWall.Pen.Visible = false;
     Chart1->Title.Visible = false;
     Chart1->AxisVisible = false;
     Chart1->Frame.Visible = false;
     Chart1->ClipPoints = false;
-    Chart1->View3DOptions = TView3DOptions{315, 360, 0, false};
+    Chart1->view3DOptions = View3DOptions{315, 360, 0, false};
     Chart1->View3DWalls = false;
     Chart1->Legend.Visible = true;
 
-    pie_ = Chart1->addSeries<TPieSeries>();
+    pie_ = Chart1->addSeries<PieSeries>();
     pie_->Title = look.seriesName;
     pie_->SeriesColor = Qt::red;
     pie_->Marks.Visible = true;
-    pie_->Marks.Style = TSeriesMarksStyle::LabelValue;
+    pie_->Marks.Style = MarksStyle::LabelValue;
     pie_->Marks.ArrowLength = 8;
     if (look.markLineColour)
         pie_->Marks.Arrow.Color = *look.markLineColour;

@@ -13,7 +13,7 @@ class QSlider;
 
 namespace fenlo {
 
-class TPieSeries;
+class PieSeries;
 
 struct CountSlice
 {
@@ -62,7 +62,7 @@ private:
     void setTimerInterval(int milliseconds);
 
     std::vector<CountSlice> slices_;
-    TPieSeries *pie_ = nullptr;
+    PieSeries *pie_ = nullptr;
     QCheckBox *CheckBox1;
     QSlider *TrackBar1;
     QTimer *Timer1;

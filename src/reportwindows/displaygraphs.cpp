@@ -23,7 +23,7 @@ PageRows displayPageRows(std::span<const Measurement> rows)
     return page;
 }
 
-TFrmOut1G::TFrmOut1G(QWidget *caller, std::span<const Measurement> rows)
+FuelingsGraph::FuelingsGraph(QWidget *caller, std::span<const Measurement> rows)
     : PagedGraph(caller,
                  Look{.frame = {.caption = QStringLiteral("入力データ表示1グラフ"),
                                 .size = QSize(430, 313),
@@ -41,13 +41,13 @@ TFrmOut1G::TFrmOut1G(QWidget *caller, std::span<const Measurement> rows)
     setObjectName(QStringLiteral("FrmOut1G"));
 }
 
-void TFrmOut1G::showFor(QWidget *caller, std::span<const Measurement> rows)
+void FuelingsGraph::showFor(QWidget *caller, std::span<const Measurement> rows)
 {
-    TFrmOut1G window(caller, rows);
+    FuelingsGraph window(caller, rows);
     window.exec();
 }
 
-TFrmOut2G::TFrmOut2G(QWidget *caller, std::span<const Measurement> rows)
+PairsGraph::PairsGraph(QWidget *caller, std::span<const Measurement> rows)
     : PagedGraph(caller,
                  Look{.frame = {.caption = QStringLiteral("入力データ表示2グラフ"),
                                 .size = QSize(429, 312),
@@ -65,9 +65,9 @@ TFrmOut2G::TFrmOut2G(QWidget *caller, std::span<const Measurement> rows)
     setObjectName(QStringLiteral("FrmOut2G"));
 }
 
-void TFrmOut2G::showFor(QWidget *caller, std::span<const Measurement> rows)
+void PairsGraph::showFor(QWidget *caller, std::span<const Measurement> rows)
 {
-    TFrmOut2G window(caller, rows);
+    PairsGraph window(caller, rows);
     window.exec();
 }
 

@@ -12,19 +12,19 @@ namespace fenlo {
 PageRows displayPageRows(std::span<const Measurement> rows);
 
 // The graph of input data display 1: twenty listed fuelings a page, in blue.
-class TFrmOut1G : public PagedGraph
+class FuelingsGraph : public PagedGraph
 {
 public:
-    TFrmOut1G(QWidget *caller, std::span<const Measurement> rows);
+    FuelingsGraph(QWidget *caller, std::span<const Measurement> rows);
     // Opens the graph over display 1 for one modal use.
     static void showFor(QWidget *caller, std::span<const Measurement> rows);
 };
 
 // The graph of input data display 2: twenty measurement pairs a page, in red.
-class TFrmOut2G : public PagedGraph
+class PairsGraph : public PagedGraph
 {
 public:
-    TFrmOut2G(QWidget *caller, std::span<const Measurement> rows);
+    PairsGraph(QWidget *caller, std::span<const Measurement> rows);
     static void showFor(QWidget *caller, std::span<const Measurement> rows);
 };
 

@@ -40,10 +40,10 @@ QLabel *label(const QString &name, const QString &text, int x, int y, QWidget *p
     return l;
 }
 
-TComboBoxRR *comboBox(const QString &name, const QStringList &items, int x, int y, int width,
+ComboField *comboBox(const QString &name, const QStringList &items, int x, int y, int width,
                       QWidget *parent)
 {
-    auto *box = new TComboBoxRR(parent);
+    auto *box = new ComboField(parent);
     box->setObjectName(name);
     box->addItems(items);
     place(box, x, y, width);
@@ -64,16 +64,16 @@ DisplayWindow::DisplayWindow(DisplayKind kind, const QString &caption, const QCo
                              QWidget *parent)
     : ReportWindow(caption, parent), kind_(kind)
 {
-    SGrdNenpi = new StringGrid(this);
+    SGrdNenpi = new ListGrid(this);
     SGrdNenpi->setObjectName(QStringLiteral("SGrdNenpi"));
     SGrdNenpi->setEvenRowColor(evenRowColor);
     SGrdNenpi->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setGridColumns(SGrdNenpi, {25, 99, 74, 71, 51, 142, 46, 44, 49, 140}, {0, 2, 3, 4, 7, 8});
     fillGrid(SGrdNenpi, displayCells(book(), {}), 1);
-    connect(SGrdNenpi, &StringGrid::currentDataRowChanged, this, &DisplayWindow::showComment);
+    connect(SGrdNenpi, &ListGrid::currentDataRowChanged, this, &DisplayWindow::showComment);
 
     Panel2 = new SummaryPanel(this);
-    StatusBarT1 = new TStatusBarT(this);
+    StatusBarT1 = new StatusLine(this);
     StatusBarT1->setObjectName(QStringLiteral("StatusBarT1"));
 
     auto *layout = new QVBoxLayout(this);
@@ -95,9 +95,9 @@ QWidget *DisplayWindow::buildToolPanel()
                               QStringLiteral("グラフ(&G)"), QStringLiteral("グラフを表示します"),
                               {69, 25}, [this] {
                                   if (kind_ == DisplayKind::Fuelings)
-                                      TFrmOut1G::showFor(this, rows_);
+                                      FuelingsGraph::showFor(this, rows_);
                                   else
-                                      TFrmOut2G::showFor(this, rows_);
+                                      PairsGraph::showFor(this, rows_);
                               });
     SBtnEnd =
         makeButton(panel, ButtonStyle::Speed, QStringLiteral("SBtnEnd"), QStringLiteral("終了(&E)"),
@@ -107,21 +107,21 @@ QWidget *DisplayWindow::buildToolPanel()
     return panel;
 }
 
-TEditYYMMDD *DisplayWindow::makeDateField(const QString &name, int part, int x, QWidget *panel)
+DatePartField *DisplayWindow::makeDateField(const QString &name, int part, int x, QWidget *panel)
 {
-    auto *field = new TEditYYMMDD(panel);
+    auto *field = new DatePartField(panel);
     field->setObjectName(name);
     field->setAttribute(Qt::WA_InputMethodEnabled, false);
     if (part == 0) {
-        field->setYMDsw(TEditYMDsw::swYY);
+        field->setYMDsw(DatePart::Year);
         field->setMaxLength(4);
         field->setToolTip(QStringLiteral("年を西暦４桁で入力してください。"));
     } else if (part == 1) {
-        field->setYMDsw(TEditYMDsw::swMM);
+        field->setYMDsw(DatePart::Month);
         field->setMaxLength(2);
         field->setToolTip(QStringLiteral("月を入力してください"));
     } else {
-        field->setYMDsw(TEditYMDsw::swDD);
+        field->setYMDsw(DatePart::Day);
         field->setMaxLength(2);
         field->setToolTip(QStringLiteral("日を入力してください"));
     }

@@ -16,11 +16,11 @@ class QAbstractButton;
 namespace fenlo {
 
 class DateFields;
-class StringGrid;
+class ListGrid;
 class SummaryPanel;
-class TComboBoxRR;
-class TEditYYMMDD;
-class TStatusBarT;
+class ComboField;
+class DatePartField;
+class StatusLine;
 
 // The input data displays: the fuelings (or the measurement pairs) in a chosen order, limited
 // to a period, a maker and a category, with their summary. The window works on its own copy of
@@ -35,9 +35,9 @@ public:
     const std::vector<Measurement> &rows() const { return rows_; }
     const Summary &summary() const { return summary_; }
 
-    StringGrid *grid() const { return SGrdNenpi; }
+    ListGrid *grid() const { return SGrdNenpi; }
     SummaryPanel *summaryPanel() const { return Panel2; }
-    TStatusBarT *statusBar() const { return StatusBarT1; }
+    StatusLine *statusBar() const { return StatusBarT1; }
 
     // "更新": checks the period and, when it holds, lists and sums the rows again.
     void SBtmKoushinClick();
@@ -54,7 +54,7 @@ protected:
 private:
     QWidget *buildToolPanel();
     QWidget *buildFilterPanel();
-    TEditYYMMDD *makeDateField(const QString &name, int part, int x, QWidget *panel);
+    DatePartField *makeDateField(const QString &name, int part, int x, QWidget *panel);
     void GasListSet();
     // The choices of the controls; none when the period is not right (the user has been told).
     std::optional<DisplayOptions> options();
@@ -69,16 +69,16 @@ private:
     QAbstractButton *SBtnEnd = nullptr;
     QAbstractButton *SBtmKoushin = nullptr;
     QAbstractButton *SBtnAll = nullptr;
-    TComboBoxRR *CmBxjyun1 = nullptr;
-    TComboBoxRR *CmBxjyun2 = nullptr;
-    TComboBoxRR *CmBxgas = nullptr;
-    TComboBoxRR *CmBxkubun = nullptr;
-    std::array<TEditYYMMDD *, 6> periodFields_{};
+    ComboField *CmBxjyun1 = nullptr;
+    ComboField *CmBxjyun2 = nullptr;
+    ComboField *CmBxgas = nullptr;
+    ComboField *CmBxkubun = nullptr;
+    std::array<DatePartField *, 6> periodFields_{};
     DateFields *start_ = nullptr;
     DateFields *end_ = nullptr;
-    StringGrid *SGrdNenpi = nullptr;
+    ListGrid *SGrdNenpi = nullptr;
     SummaryPanel *Panel2 = nullptr;
-    TStatusBarT *StatusBarT1 = nullptr;
+    StatusLine *StatusBarT1 = nullptr;
 };
 
 } // namespace fenlo

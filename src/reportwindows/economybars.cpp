@@ -38,19 +38,19 @@ void EconomyBarsGraph::setUpChart(const Look &look)
     Chart1->Gradient.Visible = true;
     Chart1->Gradient.StartColor = Qt::white;
     Chart1->Gradient.EndColor = look.gradientLeft;
-    Chart1->Gradient.Direction = TGradientDirection::LeftRight;
+    Chart1->Gradient.Direction = GradientDirection::LeftRight;
     Chart1->BackWall.Brush.Style = Qt::NoBrush;
     Chart1->Title.Text = QStringList{QStringLiteral(" ")};
     Chart1->Legend.Visible = true;
-    Chart1->Legend.LegendStyle = TLegendStyle::Series;
+    Chart1->Legend.legendStyle = LegendStyle::Series;
 
     // Drawing order puts the average first, so it stands lowest in each group of bars.
     auto add = [this](const QString &title, const QColor &colour) {
-        auto *s = Chart1->addSeries<THorizBarSeries>();
+        auto *s = Chart1->addSeries<HorizontalBarSeries>();
         s->Title = title;
         s->SeriesColor = colour;
         s->Marks.Visible = true;
-        s->Marks.Style = TSeriesMarksStyle::Value;
+        s->Marks.Style = MarksStyle::Value;
         s->Marks.ArrowLength = 20;
         s->ValueFormat = "#,##0.#";
         s->XValues.Name = QStringLiteral("縦棒");
@@ -107,7 +107,7 @@ void EconomyBarsGraph::FormShow()
 {
     setInitialBoxes();
     CbxsaikouClick();
-    for (THorizBarSeries *s : {Series1, Series2, Series3})
+    for (HorizontalBarSeries *s : {Series1, Series2, Series3})
         s->ClearPoints();
     // The last row stands at position 1, at the bottom, so the bars read down in list order.
     double position = 1;

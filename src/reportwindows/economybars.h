@@ -11,7 +11,7 @@ class QCheckBox;
 
 namespace fenlo {
 
-class THorizBarSeries;
+class HorizontalBarSeries;
 
 // One row of a statistics list as its bar graph draws it.
 struct EconomyBar
@@ -56,9 +56,9 @@ private:
 
     std::vector<EconomyBar> rows_;
     EconomyFigure initial_;
-    THorizBarSeries *Series1 = nullptr; // 最高
-    THorizBarSeries *Series2 = nullptr; // 最低
-    THorizBarSeries *Series3 = nullptr; // 平均
+    HorizontalBarSeries *Series1 = nullptr; // 最高
+    HorizontalBarSeries *Series2 = nullptr; // 最低
+    HorizontalBarSeries *Series3 = nullptr; // 平均
     QCheckBox *Cbxsaikou = nullptr;
     QCheckBox *CbxSaitei = nullptr;
     QCheckBox *CbxHeikin = nullptr;

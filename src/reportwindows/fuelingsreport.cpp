@@ -2,7 +2,7 @@
 
 namespace fenlo {
 
-TFrmOut1::TFrmOut1(QWidget *parent)
+FuelingsReportWindow::FuelingsReportWindow(QWidget *parent)
     : DisplayWindow(DisplayKind::Fuelings, QStringLiteral("入力データ表示１"),
                     QColor(223, 255, 223), parent)
 {}

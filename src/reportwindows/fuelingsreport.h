@@ -7,14 +7,14 @@
 namespace fenlo {
 
 // Input data display 1: the fuelings themselves.
-class TFrmOut1 : public DisplayWindow
+class FuelingsReportWindow : public DisplayWindow
 {
     Q_OBJECT
 
 public:
-    explicit TFrmOut1(QWidget *parent = nullptr);
+    explicit FuelingsReportWindow(QWidget *parent = nullptr);
 };
 
-inline QPointer<TFrmOut1> FrmOut1;
+inline QPointer<FuelingsReportWindow> FrmOut1;
 
 } // namespace fenlo

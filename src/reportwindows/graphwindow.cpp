@@ -21,7 +21,7 @@ constexpr int CallerOffset = 120;
 } // namespace
 
 GraphWindow::GraphWindow(QWidget *caller, const Frame &frame)
-    : QDialog(caller), Chart1(new TChart(this)), caller_(caller), designSize_(frame.size)
+    : QDialog(caller), Chart1(new ChartView(this)), caller_(caller), designSize_(frame.size)
 {
     setModal(true);
     setWindowTitle(frame.caption);
@@ -77,7 +77,7 @@ void GraphWindow::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return; // the window system showing it again is not a new opening
-    move(TFrmFenloMenu::besideChild(caller_, CallerOffset));
+    move(MainWindow::besideChild(caller_, CallerOffset));
     resize(designSize_);
     keepOnAvailableScreen(*this); // beside a list far to the right it would leave the screen
     FormShow();

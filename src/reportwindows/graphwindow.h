@@ -9,7 +9,7 @@ class QPushButton;
 
 namespace fenlo {
 
-class TChart;
+class ChartView;
 
 // What every graph window shares: a modal window opened over the report window that asked for
 // it, placed at the frame's corner plus that window's corner plus 120 pixels each way, with a
@@ -19,7 +19,7 @@ class GraphWindow : public QDialog
     Q_OBJECT
 
 public:
-    TChart *chart() const { return Chart1; }
+    ChartView *chart() const { return Chart1; }
 
 protected:
     struct Frame
@@ -46,7 +46,7 @@ protected:
 
     void showEvent(QShowEvent *event) override;
 
-    TChart *Chart1;
+    ChartView *Chart1;
 
 private:
     QWidget *caller_;

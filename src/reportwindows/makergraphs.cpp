@@ -49,7 +49,7 @@ std::vector<CountSlice> makerSlices(const bymaker::Report &report)
 
 } // namespace
 
-TFrmMbnirGN::TFrmMbnirGN(QWidget *caller, const bymaker::Report &report, bymaker::MakerOrder order)
+MakerEconomyGraph::MakerEconomyGraph(QWidget *caller, const bymaker::Report &report, bymaker::MakerOrder order)
     : EconomyBarsGraph(caller,
                        Look{.frame = {.caption = QStringLiteral("燃料メーカー別燃費グラフ"),
                                       .size = QSize(433, 380),
@@ -63,13 +63,13 @@ TFrmMbnirGN::TFrmMbnirGN(QWidget *caller, const bymaker::Report &report, bymaker
     setObjectName(QStringLiteral("FrmMbnirGN"));
 }
 
-void TFrmMbnirGN::showFor(QWidget *caller, const bymaker::Report &report, bymaker::MakerOrder order)
+void MakerEconomyGraph::showFor(QWidget *caller, const bymaker::Report &report, bymaker::MakerOrder order)
 {
-    TFrmMbnirGN window(caller, report, order);
+    MakerEconomyGraph window(caller, report, order);
     window.exec();
 }
 
-TFrmMbnirGK::TFrmMbnirGK(QWidget *caller, const bymaker::Report &report)
+MakerCountGraph::MakerCountGraph(QWidget *caller, const bymaker::Report &report)
     : CountPieGraph(caller,
                     Look{.frame = {.caption = QStringLiteral("燃料メーカー別給油件数グラフ"),
                                    .size = QSize(465, 295),
@@ -87,9 +87,9 @@ TFrmMbnirGK::TFrmMbnirGK(QWidget *caller, const bymaker::Report &report)
     setObjectName(QStringLiteral("FrmMbnirGK"));
 }
 
-void TFrmMbnirGK::showFor(QWidget *caller, const bymaker::Report &report)
+void MakerCountGraph::showFor(QWidget *caller, const bymaker::Report &report)
 {
-    TFrmMbnirGK window(caller, report);
+    MakerCountGraph window(caller, report);
     window.exec();
 }
 

@@ -7,18 +7,18 @@
 namespace fenlo {
 
 // The economy bars of the by-maker list, opening on the figure the list is ordered by.
-class TFrmMbnirGN : public EconomyBarsGraph
+class MakerEconomyGraph : public EconomyBarsGraph
 {
 public:
-    TFrmMbnirGN(QWidget *caller, const bymaker::Report &report, bymaker::MakerOrder order);
+    MakerEconomyGraph(QWidget *caller, const bymaker::Report &report, bymaker::MakerOrder order);
     static void showFor(QWidget *caller, const bymaker::Report &report, bymaker::MakerOrder order);
 };
 
 // The fuelings counted per maker; each slice takes the colour of its row's place in the list.
-class TFrmMbnirGK : public CountPieGraph
+class MakerCountGraph : public CountPieGraph
 {
 public:
-    TFrmMbnirGK(QWidget *caller, const bymaker::Report &report);
+    MakerCountGraph(QWidget *caller, const bymaker::Report &report);
     static void showFor(QWidget *caller, const bymaker::Report &report);
 };
 

@@ -17,9 +17,9 @@ namespace {
 // Twenty maker rows and the overall row, whatever is counted.
 constexpr int GridDataRows = 21;
 
-TComboBoxRR *orderBox(QWidget *panel, const char *name, int x, int width, auto items)
+ComboField *orderBox(QWidget *panel, const char *name, int x, int width, auto items)
 {
-    auto *box = new TComboBoxRR(panel);
+    auto *box = new ComboField(panel);
     box->setObjectName(QString::fromUtf8(name));
     box->setGeometry(x, 8, width, 21);
     for (const char *item : items)
@@ -29,7 +29,7 @@ TComboBoxRR *orderBox(QWidget *panel, const char *name, int x, int width, auto i
 
 } // namespace
 
-TFrmMBNIR::TFrmMBNIR(QWidget *parent)
+MakerReportWindow::MakerReportWindow(QWidget *parent)
     : ReportWindow(QStringLiteral("燃料メーカー別燃費一覧"), parent),
       SGrdNenpi(tableGrid({162, 64, 64, 64, 64}, QColor(255, 223, 223)))
 {
@@ -37,7 +37,7 @@ TFrmMBNIR::TFrmMBNIR(QWidget *parent)
     (new QLabel(QStringLiteral("表示順"), top))->move(10, 11);
     CmBxjyun1 = orderBox(top, "CmBxjyun1", 66, 108, bymaker::MakerOrderItems);
     CmBxjyun2 = orderBox(top, "CmBxjyun2", 179, 75, DirectionItems);
-    for (TComboBoxRR *box : {CmBxjyun1, CmBxjyun2})
+    for (ComboField *box : {CmBxjyun1, CmBxjyun2})
         connect(box, &QComboBox::currentIndexChanged, this, [this] {
             if (formShown())
                 SBtmKoushinClick();
@@ -47,11 +47,11 @@ TFrmMBNIR::TFrmMBNIR(QWidget *parent)
     const QSize size(102, 26);
     makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button5"),
                QStringLiteral("ｸﾞﾗﾌ(件数)(&K)"), QStringLiteral("グラフを表示します"), size,
-               [this] { TFrmMbnirGK::showFor(this, report_); })
+               [this] { MakerCountGraph::showFor(this, report_); })
         ->move(8, 8);
     makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button4"),
                QStringLiteral("ｸﾞﾗﾌ(燃費)(&G)"), QStringLiteral("グラフを表示します"), size,
-               [this] { TFrmMbnirGN::showFor(this, report_, options().order); })
+               [this] { MakerEconomyGraph::showFor(this, report_, options().order); })
         ->move(116, 8);
     QAbstractButton *refresh = makeButton(
         buttons, ButtonStyle::Push, QStringLiteral("Button2"), QStringLiteral("更新(&K)"),
@@ -64,7 +64,7 @@ TFrmMBNIR::TFrmMBNIR(QWidget *parent)
                QStringLiteral("このフォームを閉じます"), size, [this] { closeWindow(); })
         ->move(332, 8);
 
-    auto *status = new TStatusBarT(this);
+    auto *status = new StatusLine(this);
     status->setObjectName(QStringLiteral("StatusBarT1"));
 
     auto *layout = new QVBoxLayout(this);
@@ -79,7 +79,7 @@ TFrmMBNIR::TFrmMBNIR(QWidget *parent)
     setSizeLimits(QSize(451, 318), QSize(451, screenSize().height()));
 }
 
-void TFrmMBNIR::FormShow()
+void MakerReportWindow::FormShow()
 {
     resizeOuter(QSize(448, captionHeight() + 300));
     CmBxjyun1->setCurrentIndex(static_cast<int>(bymaker::MakerOrder::Average));
@@ -87,7 +87,7 @@ void TFrmMBNIR::FormShow()
     SBtmKoushinClick();
 }
 
-bymaker::Options TFrmMBNIR::options() const
+bymaker::Options MakerReportWindow::options() const
 {
     bymaker::Options o;
     o.order = static_cast<bymaker::MakerOrder>(std::max(0, CmBxjyun1->currentIndex()));
@@ -95,7 +95,7 @@ bymaker::Options TFrmMBNIR::options() const
     return o;
 }
 
-void TFrmMBNIR::SBtmKoushinClick()
+void MakerReportWindow::SBtmKoushinClick()
 {
     report_ = bymaker::report(book(), options());
     fillGrid(SGrdNenpi, bymaker::cells(report_), GridDataRows);

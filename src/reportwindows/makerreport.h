@@ -10,23 +10,23 @@
 
 namespace fenlo {
 
-class StringGrid;
-class TComboBoxRR;
+class ListGrid;
+class ComboField;
 
 // The fuel economy list by fuel maker: count, highest, lowest and average economy of every
 // maker, in the chosen order, and the overall row.
-class TFrmMBNIR : public ReportWindow
+class MakerReportWindow : public ReportWindow
 {
     Q_OBJECT
 
 public:
-    explicit TFrmMBNIR(QWidget *parent = nullptr);
+    explicit MakerReportWindow(QWidget *parent = nullptr);
 
     // The maker rows of the last refresh in the order shown (its graph windows draw them).
     const bymaker::Report &report() const { return report_; }
     // The order the two order boxes choose.
     bymaker::Options options() const;
-    StringGrid *grid() const { return SGrdNenpi; }
+    ListGrid *grid() const { return SGrdNenpi; }
 
     // "更新", and any change of the order: recounts the makers from the logbook.
     void SBtmKoushinClick();
@@ -36,11 +36,11 @@ protected:
 
 private:
     bymaker::Report report_;
-    TComboBoxRR *CmBxjyun1;
-    TComboBoxRR *CmBxjyun2;
-    StringGrid *SGrdNenpi;
+    ComboField *CmBxjyun1;
+    ComboField *CmBxjyun2;
+    ListGrid *SGrdNenpi;
 };
 
-inline QPointer<TFrmMBNIR> FrmMBNIR;
+inline QPointer<MakerReportWindow> FrmMBNIR;
 
 } // namespace fenlo

@@ -15,7 +15,7 @@ PageRows monthPageRows(const monthly::Report &report)
 
 } // namespace
 
-TFrmTukibetuGN::TFrmTukibetuGN(QWidget *caller, const monthly::Report &report)
+MonthlyGraph::MonthlyGraph(QWidget *caller, const monthly::Report &report)
     : PagedGraph(caller,
                  Look{.frame = {.caption = QStringLiteral("月別燃費一覧グラフ"),
                                 .size = QSize(550, 313),
@@ -34,9 +34,9 @@ TFrmTukibetuGN::TFrmTukibetuGN(QWidget *caller, const monthly::Report &report)
     setObjectName(QStringLiteral("FrmTukibetuGN"));
 }
 
-void TFrmTukibetuGN::showFor(QWidget *caller, const monthly::Report &report)
+void MonthlyGraph::showFor(QWidget *caller, const monthly::Report &report)
 {
-    TFrmTukibetuGN window(caller, report);
+    MonthlyGraph window(caller, report);
     window.exec();
 }
 

@@ -6,10 +6,10 @@
 namespace fenlo {
 
 // The graph of the monthly list: the economy of twelve months a page, labelled with the month.
-class TFrmTukibetuGN : public PagedGraph
+class MonthlyGraph : public PagedGraph
 {
 public:
-    TFrmTukibetuGN(QWidget *caller, const monthly::Report &report);
+    MonthlyGraph(QWidget *caller, const monthly::Report &report);
     static void showFor(QWidget *caller, const monthly::Report &report);
 };
 

@@ -10,7 +10,7 @@
 
 namespace fenlo {
 
-TFrmTukibetu::TFrmTukibetu(QWidget *parent)
+MonthlyReportWindow::MonthlyReportWindow(QWidget *parent)
     : ReportWindow(QStringLiteral("月別燃費一覧"), parent),
       SGrdNenpi(tableGrid({96, 36, 64, 64, 64, 64}, QColor(223, 255, 223)))
 {
@@ -18,7 +18,7 @@ TFrmTukibetu::TFrmTukibetu(QWidget *parent)
     const QSize size(89, 26);
     makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button4"), QStringLiteral("グラフ(&G)"),
                QStringLiteral("グラフを表示します"), size,
-               [this] { TFrmTukibetuGN::showFor(this, report_); })
+               [this] { MonthlyGraph::showFor(this, report_); })
         ->move(50, 8);
     makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button2"), QStringLiteral("更新(&K)"),
                QStringLiteral("最新のデータに更新します"), size, [this] { Button2Click(); })
@@ -27,7 +27,7 @@ TFrmTukibetu::TFrmTukibetu(QWidget *parent)
                QStringLiteral("このフォームを閉じます"), size, [this] { closeWindow(); })
         ->move(272, 8);
 
-    auto *status = new TStatusBarT(this);
+    auto *status = new StatusLine(this);
     status->setObjectName(QStringLiteral("StatusBarT1"));
 
     auto *layout = new QVBoxLayout(this);
@@ -41,13 +41,13 @@ TFrmTukibetu::TFrmTukibetu(QWidget *parent)
     setSizeLimits(QSize(423, 316), QSize(423, screenSize().height()));
 }
 
-void TFrmTukibetu::FormShow()
+void MonthlyReportWindow::FormShow()
 {
     resizeOuter(QSize(423, captionHeight() + 298));
     Button2Click();
 }
 
-void TFrmTukibetu::Button2Click()
+void MonthlyReportWindow::Button2Click()
 {
     report_ = monthly::Shukei(book());
     const GridText text = monthly::cells(report_);

@@ -10,21 +10,21 @@
 
 namespace fenlo {
 
-class StringGrid;
-class TStatusBarT;
+class ListGrid;
+class StatusLine;
 
 // The fuel economy list by month: count, distance, litres, amount and economy of every month
 // with fuelings, and the total row.
-class TFrmTukibetu : public ReportWindow
+class MonthlyReportWindow : public ReportWindow
 {
     Q_OBJECT
 
 public:
-    explicit TFrmTukibetu(QWidget *parent = nullptr);
+    explicit MonthlyReportWindow(QWidget *parent = nullptr);
 
     // The month table of the last refresh (its graph window pages through it).
     const monthly::Report &report() const { return report_; }
-    StringGrid *grid() const { return SGrdNenpi; }
+    ListGrid *grid() const { return SGrdNenpi; }
 
     // "更新": rebuilds the month table from the logbook.
     void Button2Click();
@@ -34,9 +34,9 @@ protected:
 
 private:
     monthly::Report report_;
-    StringGrid *SGrdNenpi;
+    ListGrid *SGrdNenpi;
 };
 
-inline QPointer<TFrmTukibetu> FrmTukibetu;
+inline QPointer<MonthlyReportWindow> FrmTukibetu;
 
 } // namespace fenlo

@@ -56,11 +56,11 @@ PagedGraph::PagedGraph(QWidget *caller, const Look &look, PageRows rows)
 void PagedGraph::setUpChart(const Look &look)
 {
     Chart1->AllowZoom = false;
-    Chart1->AllowPanning = TPanningMode::None;
+    Chart1->AllowPanning = PanningMode::None;
     Chart1->Gradient.Visible = true;
     Chart1->Gradient.StartColor = look.gradientBottom;
     Chart1->Gradient.EndColor = Qt::white;
-    Chart1->Gradient.Direction = TGradientDirection::TopBottom;
+    Chart1->Gradient.Direction = GradientDirection::TopBottom;
     Chart1->BackWall.Brush.Color = Qt::white;
     Chart1->BackWall.Brush.Style = Qt::NoBrush;
     Chart1->BottomWall.Color = look.bottomWall;
@@ -70,7 +70,7 @@ void PagedGraph::setUpChart(const Look &look)
     Chart1->MaxPointsPerPage = look.perPage;
     Chart1->ScaleLastPage = false;
 
-    auto *bars = Chart1->addSeries<TBarSeries>();
+    auto *bars = Chart1->addSeries<BarSeries>();
     bars->SeriesColor = Qt::red;
     bars->BarWidthPercent = 60;
     bars->MultiBar = false;
@@ -78,15 +78,15 @@ void PagedGraph::setUpChart(const Look &look)
     bars->Marks.ArrowLength = 20;
     bars->ValueFormat = "#,##0.#";
     bars->YValues.Name = QStringLiteral("縦棒");
-    auto *ribbon = Chart1->addSeries<TLineSeries>();
+    auto *ribbon = Chart1->addSeries<LineSeries>();
     ribbon->SeriesColor = Qt::green;
-    auto *area = Chart1->addSeries<TAreaSeries>();
+    auto *area = Chart1->addSeries<AreaSeries>();
     area->SeriesColor = Qt::yellow;
     area->DrawArea = true;
     series_ = {bars, ribbon, area};
-    for (TChartSeries *s : series_) {
+    for (ChartSeries *s : series_) {
         s->Marks.Visible = true;
-        s->Marks.Style = TSeriesMarksStyle::Value;
+        s->Marks.Style = MarksStyle::Value;
         if (look.valueFormatOnAll)
             s->ValueFormat = "#,##0.#";
     }
@@ -140,7 +140,7 @@ void PagedGraph::RadioGroup1Click(int item)
 void PagedGraph::GraphHyouji()
 {
     const int first = ScrollBar1->value();
-    for (TChartSeries *s : series_) {
+    for (ChartSeries *s : series_) {
         s->ClearPoints();
         for (int k = 0; k < perPage_; ++k) {
             const std::size_t row = static_cast<std::size_t>(first + k - 1);

@@ -12,7 +12,7 @@ class QScrollBar;
 
 namespace fenlo {
 
-class TChartSeries;
+class ChartSeries;
 
 // One row of the list a paged graph pages through: the value it charts and the label under it.
 // A row without a point keeps its place on the axis empty.
@@ -62,7 +62,7 @@ private:
     PageRows rows_;
     int perPage_;
     QColor pointColour_;
-    std::vector<TChartSeries *> series_; // bar, ribbon, area
+    std::vector<ChartSeries *> series_; // bar, ribbon, area
     QScrollBar *ScrollBar1;
     QButtonGroup *RadioGroup1;
 };

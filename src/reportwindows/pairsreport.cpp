@@ -2,7 +2,7 @@
 
 namespace fenlo {
 
-TFrmOut2::TFrmOut2(QWidget *parent)
+PairsReportWindow::PairsReportWindow(QWidget *parent)
     : DisplayWindow(DisplayKind::Pairs, QStringLiteral("入力データ表示２"), QColor(255, 223, 223),
                     parent)
 {}

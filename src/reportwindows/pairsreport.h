@@ -7,14 +7,14 @@
 namespace fenlo {
 
 // Input data display 2: each fueling with what the next fueling measured of its fuel.
-class TFrmOut2 : public DisplayWindow
+class PairsReportWindow : public DisplayWindow
 {
     Q_OBJECT
 
 public:
-    explicit TFrmOut2(QWidget *parent = nullptr);
+    explicit PairsReportWindow(QWidget *parent = nullptr);
 };
 
-inline QPointer<TFrmOut2> FrmOut2;
+inline QPointer<PairsReportWindow> FrmOut2;
 
 } // namespace fenlo

@@ -134,9 +134,9 @@ QFrame *ReportWindow::raisedPanel(const char *name, int height)
     return panel;
 }
 
-StringGrid *ReportWindow::tableGrid(const std::vector<int> &widths, const QColor &evenRowColor)
+ListGrid *ReportWindow::tableGrid(const std::vector<int> &widths, const QColor &evenRowColor)
 {
-    auto *grid = new StringGrid(this);
+    auto *grid = new ListGrid(this);
     grid->setObjectName(QStringLiteral("SGrdNenpi"));
     grid->setFont(formFont(QStringLiteral("ＭＳ ゴシック"), 12));
     grid->setEvenRowColor(evenRowColor);
@@ -151,10 +151,10 @@ StringGrid *ReportWindow::tableGrid(const std::vector<int> &widths, const QColor
     return grid;
 }
 
-void ReportWindow::setGridColumns(StringGrid *grid, const std::vector<int> &widths,
+void ReportWindow::setGridColumns(ListGrid *grid, const std::vector<int> &widths,
                                   const std::vector<int> &rightAligned)
 {
-    std::vector<StringGrid::Column> columns;
+    std::vector<ListGrid::Column> columns;
     for (int c = 0; c < static_cast<int>(widths.size()); ++c) {
         const bool right =
             std::find(rightAligned.begin(), rightAligned.end(), c) != rightAligned.end();
@@ -164,7 +164,7 @@ void ReportWindow::setGridColumns(StringGrid *grid, const std::vector<int> &widt
     grid->setColumns(columns);
 }
 
-void ReportWindow::fillGrid(StringGrid *grid, const GridText &text, int rows)
+void ReportWindow::fillGrid(ListGrid *grid, const GridText &text, int rows)
 {
     for (int c = 0; c < text.columns() && c < grid->columnCount(); ++c)
         grid->horizontalHeaderItem(c)->setText(

@@ -14,7 +14,7 @@ namespace fenlo {
 
 class GridText;
 class Logbook;
-class StringGrid;
+class ListGrid;
 
 // What every report window shares: it is an MDI child that frees itself when closed, fills
 // itself when first shown (not again when it comes back from being minimised), keeps the size
@@ -60,14 +60,14 @@ protected:
 
     // The grid of a table report: the label column fixed and left-aligned, the figures right,
     // rows of 16 pixels in the smaller face, no horizontal scroll bar.
-    StringGrid *tableGrid(const std::vector<int> &widths, const QColor &evenRowColor);
+    ListGrid *tableGrid(const std::vector<int> &widths, const QColor &evenRowColor);
     // The grid's columns: these widths, the listed columns right-aligned and the others left.
-    static void setGridColumns(StringGrid *grid, const std::vector<int> &widths,
+    static void setGridColumns(ListGrid *grid, const std::vector<int> &widths,
                                const std::vector<int> &rightAligned);
     // Writes a report's text, titles and rows, into the grid, which gets `rows` data rows (the
     // report's rows and any blank ones the window keeps below them). The selected row keeps its
     // number; a new grid selects its first row.
-    static void fillGrid(StringGrid *grid, const GridText &text, int rows);
+    static void fillGrid(ListGrid *grid, const GridText &text, int rows);
 
 private:
     void applySizeLimits();

@@ -53,7 +53,7 @@ QString text(const std::string &path)
 
 void triggerAssociation()
 {
-    TFrmFenloMenu frame;
+    MainWindow frame;
     frame.action(QStringLiteral("D1"))->trigger();
 }
 

@@ -3,16 +3,16 @@
 #include <QProgressBar>
 #include <QTest>
 
-using fenlo::TStatusBarP;
+using fenlo::FrameStatusBar;
 
-class StatusBarTest : public QObject
+class FrameStatusBarTest : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void positionIsClampedAndShownWithProcessingText()
     {
-        TStatusBarP bar;
+        FrameStatusBar bar;
         bar.setPosition(150);
         QCOMPARE(bar.Position(), 100);
         QCOMPARE(bar.gauge()->value(), 100);
@@ -28,7 +28,7 @@ private Q_SLOTS:
 
     void withoutMsgdspTheMessagePanelKeepsItsText()
     {
-        TStatusBarP bar;
+        FrameStatusBar bar;
         bar.setMsgdsp(false);
         bar.setText(QStringLiteral("準備完了"));
         bar.setPosition(40);
@@ -38,5 +38,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(StatusBarTest)
+QTEST_MAIN(FrameStatusBarTest)
 #include "framestatusbar_test.moc"

@@ -62,23 +62,23 @@ protected:
 
 } // namespace
 
-class FrameTest : public QObject
+class MainWindowTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TFrmFenloMenu> start(QStringList args = {})
+    std::unique_ptr<MainWindow> start(QStringList args = {})
     {
-        auto frame = std::make_unique<TFrmFenloMenu>(args);
+        auto frame = std::make_unique<MainWindow>(args);
         frame->show();
         return frame;
     }
 
-    QString carLabel(TFrmFenloMenu &frame)
+    QString carLabel(MainWindow &frame)
     {
         return frame.findChild<QLabel *>(QStringLiteral("LblShamei"))->text();
     }
 
-    void trigger(TFrmFenloMenu &frame, const char *name)
+    void trigger(MainWindow &frame, const char *name)
     {
         frame.action(QString::fromUtf8(name))->trigger();
     }
@@ -471,5 +471,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(FrameTest)
+QTEST_MAIN(MainWindowTest)
 #include "mainwindow_test.moc"

@@ -111,7 +111,7 @@ private Q_SLOTS:
         qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(dir.path()));
         ScriptedPrompter prompter;
         {
-            TFrmFenloMenu first;
+            MainWindow first;
             first.show();
             QCOMPARE(first.frameGeometry(), QRect(0, 0, 780, 540)); // no fenlo.ini yet
             first.resize(900, 600);
@@ -125,7 +125,7 @@ private Q_SLOTS:
         }
 
         writeBytes(dir.file("fenlo.ini"), "[fenlo]\nwidth=700\nheight=500\ntop=-4000\nleft=9000\n");
-        TFrmFenloMenu second;
+        MainWindow second;
         second.show();
         QCOMPARE(second.frameGeometry().size(), QSize(700, 500));
         const QRect screen = second.screen()->availableGeometry();
@@ -143,7 +143,7 @@ private Q_SLOTS:
         ScriptedPrompter prompter;
         prompter.expect(Prompter::Answer::Ok);
         {
-            TFrmFenloMenu frame({QString::fromStdString(dir.file("broken.fnl"))});
+            MainWindow frame({QString::fromStdString(dir.file("broken.fnl"))});
             frame.show();
             QCOMPARE(prompter.shown.size(), 1);
             QCOMPARE(prompter.shown[0].kind, Prompter::Kind::Error);

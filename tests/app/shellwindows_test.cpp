@@ -52,11 +52,11 @@ private Q_SLOTS:
     void theHelpCommandOpensTheHelpAtItsContents()
     {
         ScriptedPrompter prompter;
-        TFrmFenloMenu frame;
+        MainWindow frame;
         QAction *help = frame.action(QStringLiteral("Contents1"));
         QVERIFY(help->isEnabled());
         help->trigger();
-        auto *window = frame.findChild<THelpWindow *>();
+        auto *window = frame.findChild<HelpWindow *>();
         QVERIFY(window && window->isVisible());
         QCOMPARE(window->browser()->source(), QUrl(QStringLiteral("qrc:/help/Fenlo.html")));
         QVERIFY(window->windowTitle().startsWith(QStringLiteral("燃費管理「ふぇんろ」ヘルプ")));
@@ -64,7 +64,7 @@ private Q_SLOTS:
         // A second request reuses the window and goes back to the contents.
         window->browser()->setSource(QUrl(QStringLiteral("qrc:/help/csv.html")));
         help->trigger();
-        QCOMPARE(frame.findChildren<THelpWindow *>().size(), 1);
+        QCOMPARE(frame.findChildren<HelpWindow *>().size(), 1);
         QCOMPARE(window->browser()->source(), helpContentsUrl());
         QVERIFY(prompter.shown.isEmpty());
     }
@@ -106,7 +106,7 @@ private Q_SLOTS:
 
     void theVersionDialogShowsTitleAndVersionAndClosesOnOk()
     {
-        TFrmAbort dialog;
+        AboutDialog dialog;
         QCOMPARE(dialog.windowTitle(), QStringLiteral("バージョン情報"));
         QCOMPARE(dialog.size(), QSize(307, 196));
         auto *title = dialog.findChild<QLabel *>(QStringLiteral("LblTitle"));
@@ -130,10 +130,10 @@ private Q_SLOTS:
     void theVersionCommandShowsTheDialogModally()
     {
         ScriptedPrompter prompter;
-        TFrmFenloMenu frame;
+        MainWindow frame;
         bool seen = false;
         onNextModal([&seen](QWidget *modal) {
-            auto *about = qobject_cast<TFrmAbort *>(modal);
+            auto *about = qobject_cast<AboutDialog *>(modal);
             seen = about != nullptr;
             if (about)
                 about->Button1->click();
@@ -142,7 +142,7 @@ private Q_SLOTS:
         });
         frame.action(QStringLiteral("About1"))->trigger();
         QVERIFY(seen);
-        QVERIFY(frame.findChildren<TFrmAbort *>().isEmpty()); // freed after use
+        QVERIFY(frame.findChildren<AboutDialog *>().isEmpty()); // freed after use
     }
 };
 

@@ -142,7 +142,7 @@ void ChartTest::lowestBarKeepsAHeight()
 void ChartTest::pieSlicesCoverTheCircle()
 {
     Chart chart;
-    TPieSeries *pie = setUpMakerPie(chart, 20, 45);
+    PieSeries *pie = setUpMakerPie(chart, 20, 45);
     pie->AddSlice(0, QStringLiteral("空"), Qt::black); // a maker without fuelings has no slice
     const ChartLayout layout = layoutChart(chart, area);
     QVERIFY(layout.pie.has_value());
@@ -165,7 +165,7 @@ void ChartTest::pieSlicesCoverTheCircle()
     QCOMPARE(one.pie->slices[0].spanAngle, 360.0);
 
     Chart nothing;
-    TPieSeries *zero = setUpMakerPie(nothing, 0, 0);
+    PieSeries *zero = setUpMakerPie(nothing, 0, 0);
     zero->AddSlice(0, QStringLiteral("空"), Qt::red);
     QVERIFY(layoutChart(nothing, area).pie->slices.empty());
 }
@@ -174,7 +174,7 @@ void ChartTest::rotationIsKeptModulo360()
 {
     Chart a, b;
     setUpMakerPie(a, 5, 0);
-    TPieSeries *turned = setUpMakerPie(b, 5, 360);
+    PieSeries *turned = setUpMakerPie(b, 5, 360);
     QCOMPARE(turned->RotationAngle(), 0);
     const ChartLayout la = layoutChart(a, area), lb = layoutChart(b, area);
     QCOMPARE(renderChartImage(a, area.size().toSize()), renderChartImage(b, area.size().toSize()));
@@ -210,7 +210,7 @@ void ChartTest::switchingASeriesKeepsItsPointsAndLegendFollows()
     Chart chart;
     setUpMakerBars(chart, 3);
     QCOMPARE(legendEntries(chart).size(), std::size_t(3));
-    TChartSeries &lowest = *chart.series()[1];
+    ChartSeries &lowest = *chart.series()[1];
     lowest.setActive(false);
     auto entries = legendEntries(chart);
     QCOMPARE(entries.size(), std::size_t(2));
@@ -221,7 +221,7 @@ void ChartTest::switchingASeriesKeepsItsPointsAndLegendFollows()
     QCOMPARE(layoutChart(chart, area).bars.size(), std::size_t(9));
 
     // The automatic style lists the points while fewer than two series are shown.
-    chart.Legend.LegendStyle = TLegendStyle::Auto;
+    chart.Legend.legendStyle = LegendStyle::Auto;
     QCOMPARE(legendEntries(chart).size(), std::size_t(3));
     chart.series()[0]->setActive(false);
     chart.series()[2]->setActive(false);
@@ -234,7 +234,7 @@ void ChartTest::pointColourWinsOverSeriesColour()
 {
     Chart chart;
     setUpPagedChart(chart, PagedKind::Bar, 12, {});
-    TChartSeries &bars = *chart.series()[0];
+    ChartSeries &bars = *chart.series()[0];
     bars.AddPoint(1, 14, QStringLiteral("1"), QColor(0, 0, 255));
     bars.AddPoint(2, 15, QStringLiteral("2"));
     const ChartLayout layout = layoutChart(chart, area);
@@ -252,24 +252,24 @@ void ChartTest::marksFormatTheirValues()
 {
     Chart chart;
     setUpPagedChart(chart, PagedKind::Bar, 12, {15, 12.34, 1234.5, 0.05});
-    const TChartSeries &bars = *chart.series()[0];
+    const ChartSeries &bars = *chart.series()[0];
     QStringList texts;
-    for (const TChartPoint &p : bars.points())
+    for (const ChartPoint &p : bars.points())
         texts << bars.markText(p);
     QCOMPARE(texts, (QStringList{u"15"_qs, u"12.3"_qs, u"1,234.5"_qs, u"0.1"_qs}));
 
     // Without a format of its own a series shows up to three decimals.
-    const TChartSeries &line = *chart.series()[1];
-    const_cast<TChartSeries &>(line).ValueFormat = "#,##0.###";
+    const ChartSeries &line = *chart.series()[1];
+    const_cast<ChartSeries &>(line).ValueFormat = "#,##0.###";
     QCOMPARE(line.markText(line.points()[1]), u"12.34"_qs);
 
     // A horizontal bar shows its length; a slice its label and value.
     Chart bars2;
     setUpMakerBars(bars2, 1);
-    const TChartSeries &average = *bars2.series()[0];
+    const ChartSeries &average = *bars2.series()[0];
     QCOMPARE(average.markText(average.points()[0]), u"12.5"_qs);
     Chart pie;
-    const TPieSeries *slices = setUpMakerPie(pie, 2, 0);
+    const PieSeries *slices = setUpMakerPie(pie, 2, 0);
     QCOMPARE(slices->markText(slices->points()[1]), u"出光 10"_qs);
 }
 
@@ -308,18 +308,18 @@ void ChartTest::gradientRunsFromEndToStartColour()
 void ChartTest::pointsKeepTheirOrder()
 {
     Chart chart;
-    auto *bars = chart.addSeries<TBarSeries>();
+    auto *bars = chart.addSeries<BarSeries>();
     bars->AddPoint(3, 1, u"c"_qs);
     bars->AddPoint(1, 1, u"a"_qs);
     bars->AddPoint(3, 2, u"d"_qs);
     bars->AddPoint(2, 1, u"b"_qs);
     QStringList labels;
-    for (const TChartPoint &p : bars->points())
+    for (const ChartPoint &p : bars->points())
         labels << p.label;
     QCOMPARE(labels, (QStringList{u"a"_qs, u"b"_qs, u"c"_qs, u"d"_qs}));
 
     Chart pieChart;
-    auto *pie = pieChart.addSeries<TPieSeries>();
+    auto *pie = pieChart.addSeries<PieSeries>();
     pie->AddSlice(5, u"x"_qs);
     pie->AddSlice(1, u"y"_qs);
     QCOMPARE(pie->points()[0].label, u"x"_qs);
@@ -327,7 +327,7 @@ void ChartTest::pointsKeepTheirOrder()
 
 void ChartTest::rightDragPansOnlyWhereAllowed()
 {
-    TChart chart;
+    ChartView chart;
     setUpMakerBars(chart, 3);
     chart.resize(420, 300);
     chart.show();
@@ -340,7 +340,7 @@ void ChartTest::rightDragPansOnlyWhereAllowed()
     QTest::mouseRelease(&chart, Qt::RightButton, {}, QPoint(150, 150));
     QVERIFY(chart.panHorizontal() > 0);
 
-    TChart fixed;
+    ChartView fixed;
     setUpPagedChart(fixed, PagedKind::Bar, 20, sampleEconomy(5));
     fixed.resize(420, 300);
     fixed.show();

@@ -36,7 +36,7 @@ void setUpPagedChart(ChartModel &chart, PagedKind kind, int perPage,
                      const std::vector<double> &values)
 {
     chart.AllowZoom = false;
-    chart.AllowPanning = TPanningMode::None;
+    chart.AllowPanning = PanningMode::None;
     chart.Gradient.Visible = true;
     chart.Gradient.StartColor = QColor(128, 255, 128);
     chart.Gradient.EndColor = Qt::white;
@@ -49,28 +49,28 @@ void setUpPagedChart(ChartModel &chart, PagedKind kind, int perPage,
     chart.MaxPointsPerPage = perPage;
     chart.ScaleLastPage = false;
 
-    auto *bars = chart.addSeries<TBarSeries>();
+    auto *bars = chart.addSeries<BarSeries>();
     bars->SeriesColor = Qt::red;
     bars->BarWidthPercent = 60;
     bars->MultiBar = false;
     bars->UseYOrigin = false;
     bars->Marks.ArrowLength = 20;
     bars->YValues.Name = QStringLiteral("縦棒");
-    auto *line = chart.addSeries<TLineSeries>();
+    auto *line = chart.addSeries<LineSeries>();
     line->SeriesColor = Qt::green;
-    auto *area = chart.addSeries<TAreaSeries>();
+    auto *area = chart.addSeries<AreaSeries>();
     area->SeriesColor = Qt::yellow;
-    for (TChartSeries *s : {static_cast<TChartSeries *>(bars), static_cast<TChartSeries *>(line),
-                            static_cast<TChartSeries *>(area)}) {
+    for (ChartSeries *s : {static_cast<ChartSeries *>(bars), static_cast<ChartSeries *>(line),
+                            static_cast<ChartSeries *>(area)}) {
         s->Marks.Visible = true;
         s->ValueFormat = "#,##0.#";
         s->setActive(false);
         for (std::size_t k = 0; k < values.size(); ++k)
             s->AddPoint(double(k + 1), values[k], QString::number(k + 1), QColor(0, 0, 255));
     }
-    (kind == PagedKind::Bar ? static_cast<TChartSeries *>(bars)
-     : kind == PagedKind::Ribbon ? static_cast<TChartSeries *>(line)
-                                 : static_cast<TChartSeries *>(area))
+    (kind == PagedKind::Bar ? static_cast<ChartSeries *>(bars)
+     : kind == PagedKind::Ribbon ? static_cast<ChartSeries *>(line)
+                                 : static_cast<ChartSeries *>(area))
         ->setActive(true);
 }
 
@@ -80,10 +80,10 @@ void setUpMakerBars(ChartModel &chart, int makers)
     chart.Gradient.Visible = true;
     chart.Gradient.StartColor = Qt::white;
     chart.Gradient.EndColor = QColor(255, 172, 132);
-    chart.Gradient.Direction = TGradientDirection::LeftRight;
+    chart.Gradient.Direction = GradientDirection::LeftRight;
     chart.BackWall.Brush.Style = Qt::NoBrush;
     chart.Title.Text = QStringList{QStringLiteral(" ")};
-    chart.Legend.LegendStyle = TLegendStyle::Series;
+    chart.Legend.legendStyle = LegendStyle::Series;
 
     struct MakerSeries
     {
@@ -94,9 +94,9 @@ void setUpMakerBars(ChartModel &chart, int makers)
     const MakerSeries looks[] = {{u"平均", QColor(0, 128, 0), 0},
                           {u"最低", QColor(255, 0, 0), -2.1},
                           {u"最高", QColor(0, 0, 255), 2.4}};
-    std::vector<THorizBarSeries *> series;
+    std::vector<HorizontalBarSeries *> series;
     for (const MakerSeries &look : looks) {
-        auto *s = chart.addSeries<THorizBarSeries>();
+        auto *s = chart.addSeries<HorizontalBarSeries>();
         s->Title = QString::fromUtf16(look.title);
         s->SeriesColor = look.colour;
         s->Marks.Visible = true;
@@ -113,10 +113,10 @@ void setUpMakerBars(ChartModel &chart, int makers)
     }
 }
 
-TPieSeries *setUpMakerPie(ChartModel &chart, int makers, int rotation)
+PieSeries *setUpMakerPie(ChartModel &chart, int makers, int rotation)
 {
     chart.AllowZoom = false;
-    chart.AllowPanning = TPanningMode::None;
+    chart.AllowPanning = PanningMode::None;
     chart.Gradient.Visible = true;
     chart.Gradient.StartColor = Qt::white;
     chart.Gradient.EndColor = QColor(255, 157, 111);
@@ -126,10 +126,10 @@ TPieSeries *setUpMakerPie(ChartModel &chart, int makers, int rotation)
     chart.AxisVisible = false;
     chart.Frame.Visible = false;
     chart.ClipPoints = false;
-    chart.View3DOptions = TView3DOptions{315, 360, 0, false};
+    chart.view3DOptions = View3DOptions{315, 360, 0, false};
     chart.View3DWalls = false;
 
-    auto *pie = chart.addSeries<TPieSeries>();
+    auto *pie = chart.addSeries<PieSeries>();
     pie->Marks.Visible = true;
     pie->Marks.ArrowLength = 8;
     pie->PieValues.Name = QStringLiteral("円");

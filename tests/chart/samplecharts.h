@@ -17,7 +17,7 @@ void setUpPagedChart(ChartModel &chart, PagedKind kind, int perPage,
 void setUpMakerBars(ChartModel &chart, int makers);
 
 // Fueling counts per maker as the turning pie.
-TPieSeries *setUpMakerPie(ChartModel &chart, int makers, int rotation);
+PieSeries *setUpMakerPie(ChartModel &chart, int makers, int rotation);
 
 // Economy figures that look like a real logbook's.
 std::vector<double> sampleEconomy(int count);

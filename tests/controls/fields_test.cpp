@@ -27,19 +27,19 @@ class FieldsTest : public QObject
 
     std::unique_ptr<ScriptedPrompter> prompter;
     std::unique_ptr<Form> form;
-    TEditYYMMDD *year = nullptr;
-    TEditYYMMDD *month = nullptr;
-    TEditYYMMDD *day = nullptr;
-    TComboBoxRR *maker = nullptr;
-    TCheckBoxR *title = nullptr;
-    TEditRR *name = nullptr;
+    DatePartField *year = nullptr;
+    DatePartField *month = nullptr;
+    DatePartField *day = nullptr;
+    ComboField *maker = nullptr;
+    CheckField *title = nullptr;
+    TextField *name = nullptr;
 
     const QColor lightBlue{206, 231, 255};
 
     static void enter(QWidget *field) { field->setFocus(Qt::TabFocusReason); }
 
     // Types into a date part and tries to leave it with Tab.
-    void leaveWith(TEditYYMMDD *field, const QString &typed)
+    void leaveWith(DatePartField *field, const QString &typed)
     {
         field->setText(QString());
         enter(field);
@@ -47,7 +47,7 @@ class FieldsTest : public QObject
         press(Qt::Key_Tab);
     }
 
-    void expectRefusal(TEditYYMMDD *field, const QString &typed, const QString &message)
+    void expectRefusal(DatePartField *field, const QString &typed, const QString &message)
     {
         prompter->shown.clear();
         prompter->expect(Prompter::Answer::Yes);
@@ -61,7 +61,7 @@ class FieldsTest : public QObject
         QCOMPARE(focused(), field);
     }
 
-    void expectAccepted(TEditYYMMDD *field, const QString &typed, const QString &kept)
+    void expectAccepted(DatePartField *field, const QString &typed, const QString &kept)
     {
         prompter->shown.clear();
         leaveWith(field, typed);
@@ -75,18 +75,18 @@ private Q_SLOTS:
     {
         prompter = std::make_unique<ScriptedPrompter>();
         form = std::make_unique<Form>();
-        year = form->add(new TEditYYMMDD);
-        year->setYMDsw(TEditYMDsw::swYY);
+        year = form->add(new DatePartField);
+        year->setYMDsw(DatePart::Year);
         year->setMaxLength(4);
-        month = form->add(new TEditYYMMDD);
-        day = form->add(new TEditYYMMDD);
-        day->setYMDsw(TEditYMDsw::swDD);
+        month = form->add(new DatePartField);
+        day = form->add(new DatePartField);
+        day->setYMDsw(DatePart::Day);
         day->setYMDmm(month);
-        maker = form->add(new TComboBoxRR);
+        maker = form->add(new ComboField);
         maker->addItems({u" 1|ENEOS"_s, u" 2|出光"_s, u" 3|コスモ"_s});
         maker->setCurrentIndex(1);
-        title = form->add(new TCheckBoxR(u"表題を出力する"_s));
-        name = form->add(new TEditRR);
+        title = form->add(new CheckField(u"表題を出力する"_s));
+        name = form->add(new TextField);
         name->setMaxLength(5);
         QVERIFY(form->activate());
     }
@@ -100,7 +100,7 @@ private Q_SLOTS:
 
     void aWrongMonthIsRefusedAndTheFocusStays()
     {
-        QSignalSpy exits(month, &TEditYYMMDD::exited);
+        QSignalSpy exits(month, &DatePartField::exited);
         const QString wrongMonth = u"月の指定が違います。"_s;
         expectRefusal(month, u"13"_s, wrongMonth);
         QCOMPARE(month->palette().color(QPalette::Base), lightBlue);
@@ -122,9 +122,9 @@ private Q_SLOTS:
     void aRealMessageBoxLeavesTheFocusInTheRefusedField()
     {
         prompter.reset();
-        QSignalSpy dayEntries(day, &TEditYYMMDD::entered);
-        QSignalSpy dayExits(day, &TEditYYMMDD::exited);
-        QSignalSpy monthExits(month, &TEditYYMMDD::exited);
+        QSignalSpy dayEntries(day, &DatePartField::entered);
+        QSignalSpy dayExits(day, &DatePartField::exited);
+        QSignalSpy monthExits(month, &DatePartField::exited);
         QString boxText;
         QTimer closer;
         connect(&closer, &QTimer::timeout, this, [&] {
@@ -153,7 +153,7 @@ private Q_SLOTS:
     // with its leaving steps, before the new field's begins; the next visit starts afresh.
     void movingTheFocusOfAnInactiveFormEndsTheOldVisit()
     {
-        QSignalSpy nameExits(name, &TEditRR::exited);
+        QSignalSpy nameExits(name, &TextField::exited);
         enter(name);
         type(u"abc"_s);
         QWidget other;
@@ -221,7 +221,7 @@ private Q_SLOTS:
 
     void aClosedComboMovesBetweenFieldsWithTheArrows()
     {
-        QSignalSpy entries(maker, &TComboBoxRR::entered);
+        QSignalSpy entries(maker, &ComboField::entered);
         enter(maker);
         QCOMPARE(entries.count(), 1);
         QVERIFY(drawnIn(maker, lightBlue));
@@ -251,9 +251,9 @@ private Q_SLOTS:
         maker->setRetNext(false);
         title->setRetNext(false);
         name->setRetNext(false);
-        QSignalSpy makerEnter(maker, &TComboBoxRR::pressEnter);
-        QSignalSpy titleEnter(title, &TCheckBoxR::pressEnter);
-        QSignalSpy nameEnter(name, &TEditRR::pressEnter);
+        QSignalSpy makerEnter(maker, &ComboField::pressEnter);
+        QSignalSpy titleEnter(title, &CheckField::pressEnter);
+        QSignalSpy nameEnter(name, &TextField::pressEnter);
         for (QWidget *field : {static_cast<QWidget *>(maker), static_cast<QWidget *>(title),
                                static_cast<QWidget *>(name)}) {
             enter(field);
@@ -314,7 +314,7 @@ private Q_SLOTS:
 
     void theStatusBarShowsItsTextInItsOnlyPanel()
     {
-        TStatusBarT bar;
+        StatusLine bar;
         bar.setText(u"5件"_s);
         QCOMPARE(bar.Text(), u"5件"_s);
         const QList<QLabel *> panels = bar.findChildren<QLabel *>();

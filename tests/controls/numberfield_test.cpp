@@ -8,19 +8,19 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
-using fenlo::TEditNN;
-using fenlo::TEditRR;
+using fenlo::NumberField;
+using fenlo::TextField;
 using namespace fenlo::test;
 
-class EditNNTest : public QObject
+class NumberFieldTest : public QObject
 {
     Q_OBJECT
 
     std::unique_ptr<Form> form;
-    TEditNN *litres = nullptr; // decimal, 4 before and 1 after the point
-    TEditNN *amount = nullptr; // integer, MaxLength 5
-    TEditNN *signedField = nullptr;
-    TEditRR *comment = nullptr;
+    NumberField *litres = nullptr; // decimal, 4 before and 1 after the point
+    NumberField *amount = nullptr; // integer, MaxLength 5
+    NumberField *signedField = nullptr;
+    TextField *comment = nullptr;
 
     static void enter(QWidget *field) { field->setFocus(Qt::TabFocusReason); }
     static void paste(const QString &text)
@@ -33,16 +33,16 @@ private Q_SLOTS:
     void init()
     {
         form = std::make_unique<Form>();
-        litres = form->add(new TEditNN);
+        litres = form->add(new NumberField);
         litres->setDecimal(true);
         litres->setMaxSeisu(4);
         litres->setMaxShousu(1);
         litres->setMaxLength(6);
-        amount = form->add(new TEditNN);
+        amount = form->add(new NumberField);
         amount->setMaxLength(5);
-        signedField = form->add(new TEditNN);
+        signedField = form->add(new NumberField);
         signedField->setMinus(true);
-        comment = form->add(new TEditRR);
+        comment = form->add(new TextField);
         QVERIFY(form->activate());
         enter(litres);
     }
@@ -95,7 +95,7 @@ private Q_SLOTS:
     void contentBreakingARuleEmptiesTheField()
     {
         QStringList seen;
-        connect(litres, &TEditNN::changed, this, [&] { seen << litres->text(); });
+        connect(litres, &NumberField::changed, this, [&] { seen << litres->text(); });
         litres->setText(u"12.3"_s);
         litres->end(false);
         type(u"."_s);
@@ -212,7 +212,7 @@ private Q_SLOTS:
     void theFormHearsOfAnExitAfterTheFieldIsDone()
     {
         QString seenOnExit;
-        connect(amount, &TEditNN::exited, this, [&] { seenOnExit = amount->Text(); });
+        connect(amount, &NumberField::exited, this, [&] { seenOnExit = amount->Text(); });
         enter(amount);
         type(u"0098"_s);
         press(Qt::Key_Tab);
@@ -276,7 +276,7 @@ private Q_SLOTS:
 
     void enterWithoutRetNextIsTheFormsToHandle()
     {
-        QSignalSpy pressed(amount, &TEditNN::pressEnter);
+        QSignalSpy pressed(amount, &NumberField::pressEnter);
         amount->setRetNext(false);
         enter(amount);
         type(u"12"_s);
@@ -289,7 +289,7 @@ private Q_SLOTS:
     void theFormCanTakeAKeyBeforeTheField()
     {
         QList<int> offered;
-        connect(litres, &TEditNN::keyDown, this, [&](fenlo::KeyDown *key) {
+        connect(litres, &NumberField::keyDown, this, [&](fenlo::KeyDown *key) {
             offered << key->event->key();
             key->consumed = key->event->key() == Qt::Key_Left;
         });
@@ -340,10 +340,10 @@ private Q_SLOTS:
 
     void theFieldIsNotLeftWhenOnlyTheWindowChanges()
     {
-        QSignalSpy exits(litres, &TEditNN::exited);
-        QSignalSpy entries(litres, &TEditNN::entered);
+        QSignalSpy exits(litres, &NumberField::exited);
+        QSignalSpy entries(litres, &NumberField::entered);
         Form other;
-        other.add(new TEditRR);
+        other.add(new TextField);
         QVERIFY(other.activate());
         QVERIFY(form->activate());
         QCOMPARE(focused(), litres);
@@ -361,5 +361,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(EditNNTest)
+QTEST_MAIN(NumberFieldTest)
 #include "numberfield_test.moc"

@@ -46,9 +46,9 @@ std::string emptyLogbookBytes()
     return expected;
 }
 
-Tnenpi3 fueling(double date, double trip, double litres, int gas, int kubun, const char *comment)
+Fueling fueling(double date, double trip, double litres, int gas, int kubun, const char *comment)
 {
-    Tnenpi3 r;
+    Fueling r;
     r.nichiji = date;
     r.kyori2 = Currency::fromDouble(trip);
     r.ryou = Currency::fromDouble(litres);
@@ -164,7 +164,7 @@ TEST(FnlRoundTrip, RandomLogbooksAreWrittenAgainByteIdentically)
         int records = pick(0, 1000);
         double base = 30000 + pick(0, 20000);
         for (int i = 1; i <= records; ++i) {
-            Tnenpi3 &r = book.NenpiTable[i];
+            Fueling &r = book.NenpiTable[i];
             r.nichiji = base + pick(0, 400) + pick(0, 23) / 24.0; // equal dates happen
             r.kyori1 = Currency::fromRaw(extremes[static_cast<size_t>(pick(0, 7))]);
             r.kyori2 = Currency::fromRaw(pick(0, 99999) * 1000);

@@ -9,9 +9,9 @@ using namespace fenlo;
 
 namespace {
 
-Tnenpi3 fueling(double date, const char *comment)
+Fueling fueling(double date, const char *comment)
 {
-    Tnenpi3 r;
+    Fueling r;
     r.nichiji = date;
     r.comment = comment;
     return r;
@@ -77,7 +77,7 @@ TEST(Logbook, FreeSlotsSortLastSoUsedSlotsStayOneRun)
     // Deleting slot 3 of 5 and re-sorting closes the gap.
     for (int i = 1; i <= 5; ++i)
         book.NenpiTable[i] = fueling(100 + i, "");
-    book.NenpiTable[3] = Tnenpi3{};
+    book.NenpiTable[3] = Fueling{};
     book.SortNenpi();
     EXPECT_EQ(book.NenpiTable.usedCount(), 4);
     EXPECT_EQ(book.NenpiTable[3].nichiji, 104);
@@ -101,7 +101,7 @@ TEST(Logbook, MakerLookupTreatsCode999AsFree)
 TEST(Logbook, SortingOnKeysLeavesExactlyTheOrderOfTheRecordByRecordExchangeSort)
 {
     // The straightforward procedure, exchanging whole records.
-    auto reference = [](SlotTable<Tnenpi3, Logbook::NenpiSlots> &table) {
+    auto reference = [](SlotTable<Fueling, Logbook::NenpiSlots> &table) {
         for (int i = 1; i < Logbook::NenpiSlots; ++i)
             for (int j = i + 1; j <= Logbook::NenpiSlots; ++j)
                 if (table[i].nichiji > table[j].nichiji)

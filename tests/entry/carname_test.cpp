@@ -9,7 +9,7 @@
 using namespace fenlo;
 using namespace fenlo::test;
 
-class ShameiTest : public QObject
+class CarNameTest : public QObject
 {
     Q_OBJECT
 
@@ -91,12 +91,12 @@ private Q_SLOTS:
         QWidget *label = f.frame->findChild<QLabel *>(QStringLiteral("LblShamei"));
         QTest::mouseDClick(label, Qt::LeftButton);
         QVERIFY(FrmShameiT);
-        QPointer<TFrmShameiT> first = FrmShameiT;
+        QPointer<CarNameWindow> first = FrmShameiT;
         f.run("MIShameiIN");
         QCOMPARE(f.childCount(), 1);
         QCOMPARE(FrmShameiT, first);
     }
 };
 
-QTEST_MAIN(ShameiTest)
+QTEST_MAIN(CarNameTest)
 #include "carname_test.moc"

@@ -25,7 +25,7 @@ const QString NoMore = QStringLiteral("これ以上登録できません");
 struct EntryFixture
 {
     ScriptedPrompter prompter;
-    std::unique_ptr<TFrmFenloMenu> frame = std::make_unique<TFrmFenloMenu>();
+    std::unique_ptr<MainWindow> frame = std::make_unique<MainWindow>();
 
     EntryFixture()
     {
@@ -66,7 +66,7 @@ inline void typeInto(QWidget *field, const QString &text)
 }
 
 // The texts of grid rows 1 to `rows` in one column.
-inline QStringList column(const StringGrid *grid, int col, int rows)
+inline QStringList column(const ListGrid *grid, int col, int rows)
 {
     QStringList texts;
     for (int r = 1; r <= rows; ++r)

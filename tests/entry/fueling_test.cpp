@@ -18,7 +18,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-TDateTime at(int y, int m, int d, int h = 0)
+DateTime at(int y, int m, int d, int h = 0)
 {
     return *encodeDateTime(y, m, d, h);
 }
@@ -28,9 +28,9 @@ Currency cur(double value)
     return Currency::fromDouble(value);
 }
 
-struct Fueling
+struct TypedFueling
 {
-    TDateTime when;
+    DateTime when;
     double kyori2 = 0;
     double ryou = 0;
     double kingaku = 0;
@@ -39,9 +39,9 @@ struct Fueling
     const char *comment = "";
 };
 
-Tnenpi3 record(const Fueling &f)
+Fueling record(const TypedFueling &f)
 {
-    Tnenpi3 r;
+    Fueling r;
     r.nichiji = f.when;
     r.kyori1 = cur(f.kyori1);
     r.kyori2 = cur(f.kyori2);
@@ -61,11 +61,11 @@ const QString SameMoment = u"既に同じ年月日時で入力されています
 
 } // namespace
 
-class NenpiDataTest : public QObject
+class FuelingTest : public QObject
 {
     Q_OBJECT
 
-    StringGrid *grid() { return FrmNenpiDataIN->grid(); }
+    ListGrid *grid() { return FrmNenpiDataIN->grid(); }
 
     QString label(const char *name)
     {
@@ -73,17 +73,17 @@ class NenpiDataTest : public QObject
         return l ? l->text() : u"<missing>"_s;
     }
 
-    QString status() { return FrmNenpiDataIN->findChild<TStatusBarT *>()->Text(); }
+    QString status() { return FrmNenpiDataIN->findChild<StatusLine *>()->Text(); }
 
     // Two makers (codes 1 and 5) and these fuelings in date order, then the list window.
-    void openWith(EntryFixture &f, std::initializer_list<Fueling> fuelings, bool makers = true)
+    void openWith(EntryFixture &f, std::initializer_list<TypedFueling> fuelings, bool makers = true)
     {
         if (makers) {
             f.book().MgasTable[1] = {1, "ENEOS"};
             f.book().MgasTable[2] = {5, "Shell"};
         }
         int slot = 1;
-        for (const Fueling &fueling : fuelings)
+        for (const TypedFueling &fueling : fuelings)
             f.book().NenpiTable[slot++] = record(fueling);
         f.run("MIdataIN");
         QVERIFY(FrmNenpiDataIN);
@@ -91,10 +91,10 @@ class NenpiDataTest : public QObject
 
     // Runs one use of the dialog that `open` brings up; false when none opened.
     static bool withDialogOf(const std::function<void()> &open,
-                             const std::function<void(TFrmNenpiDataINT *)> &steps)
+                             const std::function<void(FuelingDialog *)> &steps)
     {
         ModalStep step([&](QDialog *dialog) {
-            auto *entry = qobject_cast<TFrmNenpiDataINT *>(dialog);
+            auto *entry = qobject_cast<FuelingDialog *>(dialog);
             QVERIFY(entry);
             steps(entry);
         });
@@ -102,12 +102,12 @@ class NenpiDataTest : public QObject
         return step.ran();
     }
 
-    static bool withDialog(const char *button, const std::function<void(TFrmNenpiDataINT *)> &steps)
+    static bool withDialog(const char *button, const std::function<void(FuelingDialog *)> &steps)
     {
         return withDialogOf([button] { click(FrmNenpiDataIN, button); }, steps);
     }
 
-    bool withDialogByKey(Qt::Key key, const std::function<void(TFrmNenpiDataINT *)> &steps)
+    bool withDialogByKey(Qt::Key key, const std::function<void(FuelingDialog *)> &steps)
     {
         return withDialogOf(
             [this, key] {
@@ -118,7 +118,7 @@ class NenpiDataTest : public QObject
     }
 
     // Types a whole fueling; empty texts leave their field empty.
-    static void fill(TFrmNenpiDataINT *d, const QString &y, const QString &m, const QString &day,
+    static void fill(FuelingDialog *d, const QString &y, const QString &m, const QString &day,
                      const QString &hour, const QString &trip, const QString &litres)
     {
         typeInto(d->Edtyy, y);
@@ -147,8 +147,8 @@ private Q_SLOTS:
                               u"ENEOS"_s, u"ﾚｷﾞｭﾗｰ"_s, u"3000"_s, u"12.0"_s, u"first"_s}));
         QCOMPARE(grid()->columnAlignment(3), Qt::Alignment(Qt::AlignRight));
         QCOMPARE(grid()->columnAlignment(5), Qt::Alignment(Qt::AlignLeft));
-        QCOMPARE(grid()->rowColor(1), StringGrid::OddRowColor);
-        QCOMPARE(grid()->rowColor(2), StringGrid::LightBlue);
+        QCOMPARE(grid()->rowColor(1), ListGrid::OddRowColor);
+        QCOMPARE(grid()->rowColor(2), ListGrid::LightBlue);
 
         const QStringList summary = {
             label("LblGkyori"), label("LblGryou"), label("LblGkingaku"), label("LblGnenpi"),
@@ -178,7 +178,7 @@ private Q_SLOTS:
     {
         EntryFixture f;
         openWith(f, {{at(2003, 5, 18), 300, 25, 0, 12}});
-        QPointer<TFrmNenpiDataIN> first = FrmNenpiDataIN.data();
+        QPointer<FuelingListWindow> first = FrmNenpiDataIN.data();
         FrmNenpiDataIN->outerWindow()->showMinimized();
         click(f.frame.get(), "SpeedButton1");
         QCOMPARE(f.childCount(), 1);
@@ -190,7 +190,7 @@ private Q_SLOTS:
                 const QRect cell = grid()->visualItemRect(grid()->item(0, 1));
                 QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, cell.center());
             },
-            [](TFrmNenpiDataINT *d) { QCOMPARE(d->windowTitle(), u"変更"_s); }));
+            [](FuelingDialog *d) { QCOMPARE(d->windowTitle(), u"変更"_s); }));
 
         click(FrmNenpiDataIN, "SBtnEnd");
         QTRY_COMPARE(f.childCount(), 0);
@@ -206,10 +206,10 @@ private Q_SLOTS:
         QCOMPARE(label("LblGnenpi"), u"0"_s);
         QCOMPARE(label("LblTkyori"), u"0"_s);
         QCOMPARE(label("Lblkensuu"), u"0"_s);
-        QVERIFY(!withDialog("SBtnHenkou", [](TFrmNenpiDataINT *) {}));
+        QVERIFY(!withDialog("SBtnHenkou", [](FuelingDialog *) {}));
         click(FrmNenpiDataIN, "SBtnDel");
         QVERIFY(f.prompter.shown.isEmpty());
-        QVERIFY(!withDialog("SBtnTuika", [](TFrmNenpiDataINT *) {}));
+        QVERIFY(!withDialog("SBtnTuika", [](FuelingDialog *) {}));
         QCOMPARE(f.prompter.texts(), QStringList{u"始めに燃料メーカー登録をしてください"_s});
     }
 
@@ -227,7 +227,7 @@ private Q_SLOTS:
         EntryFixture f;
         openWith(f, {{at(2003, 5, 18), 300, 25, 0, 12}, {at(2003, 6, 1), 400, 35, 0, 11.4}});
         grid()->setCurrentDataRow(1);
-        QVERIFY(withDialog("SBtnTuika", [](TFrmNenpiDataINT *d) {
+        QVERIFY(withDialog("SBtnTuika", [](FuelingDialog *d) {
             QCOMPARE(d->windowTitle(), u"追加"_s);
             QCOMPARE(d->DataNo, 2);
             QCOMPARE(d->CmBxgas->currentText(), u" 1|ENEOS"_s);
@@ -247,7 +247,7 @@ private Q_SLOTS:
         QCOMPARE(column(grid(), 1, 3),
                  (QStringList{u"2003/01/15(08)"_s, u"2003/05/18(00)"_s, u"2003/06/01(00)"_s}));
         QCOMPARE(grid()->currentDataRow(), 3);
-        const Tnenpi3 &stored = f.book().NenpiTable[1];
+        const Fueling &stored = f.book().NenpiTable[1];
         QCOMPARE(stored.gas, 5);
         QCOMPARE(stored.kubun, 3);
         QCOMPARE(stored.nenpi, cur(11.7));
@@ -265,14 +265,14 @@ private Q_SLOTS:
             f.book().NenpiTable[slot] = record({at(2000, 1, 1) + slot, 100, 10});
         f.run("MIdataIN");
         QVERIFY(FrmNenpiDataIN);
-        QVERIFY(withDialog("SBtnTuika", [](TFrmNenpiDataINT *d) {
+        QVERIFY(withDialog("SBtnTuika", [](FuelingDialog *d) {
             fill(d, u"2010"_s, u"1"_s, u"1"_s, QString(), u"100"_s, u"10"_s);
             d->BtnTouroku->click();
         }));
         QVERIFY(f.book().NenpiTable[999].used());
         QCOMPARE(grid()->lastDataRow(), 999);
 
-        QVERIFY(!withDialogByKey(Qt::Key_Insert, [](TFrmNenpiDataINT *) {}));
+        QVERIFY(!withDialogByKey(Qt::Key_Insert, [](FuelingDialog *) {}));
         QCOMPARE(f.prompter.texts(), QStringList{NoMore});
         QVERIFY(!f.book().NenpiTable[1000].used());
     }
@@ -323,7 +323,7 @@ private Q_SLOTS:
     {
         EntryFixture f;
         openWith(f, {});
-        QVERIFY(withDialog("SBtnTuika", [](TFrmNenpiDataINT *d) {
+        QVERIFY(withDialog("SBtnTuika", [](FuelingDialog *d) {
             const QList<std::pair<QString, QString>> cases = {{u"98"_s, u"1998"_s},
                                                               {u"5"_s, u"2005"_s},
                                                               {u"0"_s, u"2000"_s},
@@ -345,7 +345,7 @@ private Q_SLOTS:
     {
         EntryFixture f;
         openWith(f, {{at(2003, 5, 18), 300, 25, 0, 12, 4880}});
-        QVERIFY(withDialog("SBtnTuika", [](TFrmNenpiDataINT *d) {
+        QVERIFY(withDialog("SBtnTuika", [](FuelingDialog *d) {
             typeInto(d->Edtkyori1, u"5230.0"_s);
             QTest::keyClick(d->Edtkyori1, Qt::Key_Tab);
             QCOMPARE(d->Edtkyori1->text(), u"5230"_s);
@@ -373,7 +373,7 @@ private Q_SLOTS:
     {
         EntryFixture f;
         openWith(f, {});
-        QVERIFY(withDialog("SBtnTuika", [](TFrmNenpiDataINT *d) {
+        QVERIFY(withDialog("SBtnTuika", [](FuelingDialog *d) {
             fill(d, u"2003"_s, u"4"_s, u"1"_s, QString(), u"350"_s, u"30"_s);
             typeInto(d->Edtryou, u"25"_s); // still focused when registering
             d->BtnTouroku->click();
@@ -386,7 +386,7 @@ private Q_SLOTS:
     {
         EntryFixture f;
         openWith(f, {{at(2003, 5, 18, 9), 300, 25, 0, 12}});
-        QVERIFY(withDialog("SBtnTuika", [&](TFrmNenpiDataINT *d) {
+        QVERIFY(withDialog("SBtnTuika", [&](FuelingDialog *d) {
             // The day field itself refuses a day the month does not have.
             typeInto(d->Edtmm, u"2"_s);
             typeInto(d->Edtdd, u"30"_s);
@@ -424,7 +424,7 @@ private Q_SLOTS:
         QCOMPARE(f.book().NenpiTable[2].nichiji, at(2003, 5, 18, 10));
 
         // A leap day is a date.
-        QVERIFY(withDialog("SBtnTuika", [](TFrmNenpiDataINT *d) {
+        QVERIFY(withDialog("SBtnTuika", [](FuelingDialog *d) {
             fill(d, u"2024"_s, u"2"_s, u"29"_s, QString(), u"1"_s, u"1"_s);
             d->BtnTouroku->click();
             QVERIFY(!d->isVisible());
@@ -438,7 +438,7 @@ private Q_SLOTS:
         openWith(f, {{at(2003, 5, 8, 9), 350, 30, 4200, 12.0, 4880, "x"},
                      {at(2003, 6, 1, 9), 400, 35, 0, 11.4}});
         grid()->setCurrentDataRow(1);
-        QVERIFY(withDialog("SBtnHenkou", [](TFrmNenpiDataINT *d) {
+        QVERIFY(withDialog("SBtnHenkou", [](FuelingDialog *d) {
             QCOMPARE(d->windowTitle(), u"変更"_s);
             const QStringList shown = {d->Edtyy->text(),     d->Edtmm->text(),
                                        d->Edtdd->text(),     d->EdtJi->text(),
@@ -465,7 +465,7 @@ private Q_SLOTS:
         EntryFixture f;
         openWith(f, {{at(2003, 5, 8), 300, 25, 0, 12, 4880}, {at(2003, 6, 1), 400, 35, 0, 11.4}});
         grid()->setCurrentDataRow(2);
-        QVERIFY(withDialogByKey(Qt::Key_Return, [](TFrmNenpiDataINT *d) {
+        QVERIFY(withDialogByKey(Qt::Key_Return, [](FuelingDialog *d) {
             QCOMPARE(d->DataNo, 2);
             d->Edtkyori2->clear();
             typeInto(d->Edtkyori1, u"5230"_s);
@@ -478,15 +478,15 @@ private Q_SLOTS:
     {
         EntryFixture f;
         openWith(f, {{at(2003, 5, 8, 9), 350, 30, 0, 12.0, 0, "old"}});
-        const Tnenpi3 before = f.book().NenpiTable[1];
+        const Fueling before = f.book().NenpiTable[1];
 
         // Registering untouched values stores them again and leaves the flag alone.
-        QVERIFY(withDialog("SBtnHenkou", [](TFrmNenpiDataINT *d) { d->BtnTouroku->click(); }));
+        QVERIFY(withDialog("SBtnHenkou", [](FuelingDialog *d) { d->BtnTouroku->click(); }));
         QVERIFY(!f.book().DataChanged);
         QVERIFY(f.book().NenpiTable[1] == before);
 
         // Tabbing through "05" drops the zero: that is an edit, so cancelling asks.
-        QVERIFY(withDialog("SBtnHenkou", [&](TFrmNenpiDataINT *d) {
+        QVERIFY(withDialog("SBtnHenkou", [&](FuelingDialog *d) {
             d->Edtmm->setFocus(Qt::TabFocusReason);
             QTest::keyClick(d->Edtmm, Qt::Key_Tab);
             QCOMPARE(d->Edtmm->text(), u"5"_s);
@@ -501,7 +501,7 @@ private Q_SLOTS:
 
         // Only the comment changed: stored, and the logbook counts as changed.
         f.book().DataChanged = false;
-        QVERIFY(withDialog("SBtnHenkou", [](TFrmNenpiDataINT *d) {
+        QVERIFY(withDialog("SBtnHenkou", [](FuelingDialog *d) {
             typeInto(d->Edtcomment, u"new"_s);
             d->BtnTouroku->click();
         }));
@@ -511,7 +511,7 @@ private Q_SLOTS:
         QCOMPARE(status(), u"コメント：new"_s);
 
         // Escape with nothing changed closes at once.
-        QVERIFY(withDialog("SBtnHenkou", [](TFrmNenpiDataINT *d) {
+        QVERIFY(withDialog("SBtnHenkou", [](FuelingDialog *d) {
             QTest::keyClick(d->Edtyy, Qt::Key_Escape);
             QVERIFY(!d->isVisible());
         }));
@@ -522,8 +522,8 @@ private Q_SLOTS:
     {
         EntryFixture f;
         openWith(f, {{at(2003, 5, 8, 9), 350, 30, 0, 11.7, 0, "keep"}});
-        const Tnenpi3 before = f.book().NenpiTable[1];
-        QVERIFY(withDialog("SBtnHenkou", [&](TFrmNenpiDataINT *d) {
+        const Fueling before = f.book().NenpiTable[1];
+        QVERIFY(withDialog("SBtnHenkou", [&](FuelingDialog *d) {
             typeInto(d->Edtcomment, u"changed"_s);
             typeInto(d->Edtkyori2, u"."_s);
             QTest::keyClick(d->Edtkyori2, Qt::Key_Tab);
@@ -546,7 +546,7 @@ private Q_SLOTS:
         openWith(f, {});
         const QPoint expected =
             f.frame->pos() + FrmNenpiDataIN->outerWindow()->pos() + QPoint(120, 120);
-        QVERIFY(withDialog("SBtnTuika", [&](TFrmNenpiDataINT *d) {
+        QVERIFY(withDialog("SBtnTuika", [&](FuelingDialog *d) {
             QCOMPARE(d->pos(), expected);
             QCOMPARE(QApplication::focusWidget(), d->Edtyy);
             QCOMPARE(d->Edtyy->toolTip(), u"年を西暦４桁で入力してください。"_s);
@@ -555,5 +555,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(NenpiDataTest)
+QTEST_MAIN(FuelingTest)
 #include "fueling_test.moc"

@@ -20,9 +20,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-Tnenpi3 fueling(int y, int m, int d, int h, double kyori1, double kyori2, double ryou)
+Fueling fueling(int y, int m, int d, int h, double kyori1, double kyori2, double ryou)
 {
-    Tnenpi3 r;
+    Fueling r;
     r.nichiji = *encodeDateTime(y, m, d, h);
     r.kyori1 = Currency::fromDouble(kyori1);
     r.kyori2 = Currency::fromDouble(kyori2);
@@ -32,14 +32,14 @@ Tnenpi3 fueling(int y, int m, int d, int h, double kyori1, double kyori2, double
     return r;
 }
 
-bool withDialog(const char *button, const std::function<void(TFrmNenpiDataINT *)> &steps)
+bool withDialog(const char *button, const std::function<void(FuelingDialog *)> &steps)
 {
-    ModalStep step([&](QDialog *dialog) { steps(qobject_cast<TFrmNenpiDataINT *>(dialog)); });
+    ModalStep step([&](QDialog *dialog) { steps(qobject_cast<FuelingDialog *>(dialog)); });
     click(FrmNenpiDataIN, button);
     return step.ran();
 }
 
-void typeDate(TFrmNenpiDataINT *d, const QString &y, const QString &m, const QString &day,
+void typeDate(FuelingDialog *d, const QString &y, const QString &m, const QString &day,
               const QString &hour)
 {
     typeInto(d->Edtyy, y);
@@ -50,7 +50,7 @@ void typeDate(TFrmNenpiDataINT *d, const QString &y, const QString &m, const QSt
 
 } // namespace
 
-class NenpiRulesTest : public QObject
+class FuelingRulesTest : public QObject
 {
     Q_OBJECT
 
@@ -69,7 +69,7 @@ private Q_SLOTS:
         f.frame->DataLoad(QString::fromStdString(path));
         QVERIFY(f.book().NenpiTable[1].nichiji != *encodeDateTime(2003, 1, 15, 8));
         f.run("MIdataIN");
-        QVERIFY(withDialog("SBtnTuika", [&](TFrmNenpiDataINT *d) {
+        QVERIFY(withDialog("SBtnTuika", [&](FuelingDialog *d) {
             typeDate(d, u"2003"_s, u"1"_s, u"15"_s, u"8"_s);
             typeInto(d->Edtkyori2, u"300"_s);
             typeInto(d->Edtryou, u"25"_s);
@@ -89,7 +89,7 @@ private Q_SLOTS:
         f.book().MgasTable[1] = {1, "ENEOS"};
         f.book().NenpiTable[1] = fueling(2003, 1, 1, 0, 4880, 300, 25);
         f.run("MIdataIN");
-        QVERIFY(withDialog("SBtnTuika", [&](TFrmNenpiDataINT *d) {
+        QVERIFY(withDialog("SBtnTuika", [&](FuelingDialog *d) {
             typeDate(d, u"2003"_s, u"1"_s, u"20"_s, QString());
             // Litres first, with a trip the user then thinks better of.
             typeInto(d->Edtkyori2, u"100"_s);
@@ -103,7 +103,7 @@ private Q_SLOTS:
             d->BtnTouroku->click();
         }));
         QVERIFY(f.prompter.shown.isEmpty());
-        const Tnenpi3 &stored = f.book().NenpiTable[2];
+        const Fueling &stored = f.book().NenpiTable[2];
         QCOMPARE(stored.kyori2, Currency::fromUnits(350));
         QCOMPARE(stored.nenpi, Currency::fromDouble(11.7));
         QCOMPARE(FrmNenpiDataIN->grid()->cell(2, 8), u"11.7"_s);
@@ -115,9 +115,9 @@ private Q_SLOTS:
         f.book().MgasTable[1] = {1, "ENEOS"};
         f.book().NenpiTable[1] = fueling(2003, 1, 1, 0, 0, 300, 25);
         f.book().NenpiTable[1].gas = 9; // not registered
-        const Tnenpi3 before = f.book().NenpiTable[1];
+        const Fueling before = f.book().NenpiTable[1];
         f.run("MIdataIN");
-        QVERIFY(withDialog("SBtnHenkou", [&](TFrmNenpiDataINT *d) {
+        QVERIFY(withDialog("SBtnHenkou", [&](FuelingDialog *d) {
             QCOMPARE(d->CmBxgas->currentIndex(), -1);
             d->BtnTouroku->click();
             QVERIFY(d->isVisible());
@@ -132,5 +132,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(NenpiRulesTest)
+QTEST_MAIN(FuelingRulesTest)
 #include "fuelingrules_test.moc"

@@ -27,7 +27,7 @@ class JourneyTest : public QObject
     static void addMaker(const QString &code, const QString &name)
     {
         ModalStep step([&](QDialog *dialog) {
-            auto *gas = qobject_cast<TFrmGasInT *>(dialog);
+            auto *gas = qobject_cast<MakerDialog *>(dialog);
             typeInto(gas->EdtCD, code);
             typeInto(gas->EdtName, name);
             gas->BtnTouroku->click();
@@ -39,7 +39,7 @@ class JourneyTest : public QObject
     static void addMemo(const QString &y, const QString &m, const QString &d, const QString &text)
     {
         ModalStep step([&](QDialog *dialog) {
-            auto *memo = qobject_cast<TFrmMemoT *>(dialog);
+            auto *memo = qobject_cast<MemoDialog *>(dialog);
             typeInto(memo->Edtyy, y);
             typeInto(memo->Edtmm, m);
             typeInto(memo->Edtdd, d);
@@ -57,7 +57,7 @@ class JourneyTest : public QObject
                            int makerIndex)
     {
         ModalStep step([&](QDialog *dialog) {
-            auto *entry = qobject_cast<TFrmNenpiDataINT *>(dialog);
+            auto *entry = qobject_cast<FuelingDialog *>(dialog);
             QVERIFY(entry);
             typeInto(entry->Edtyy, y);
             typeInto(entry->Edtmm, m);
@@ -119,7 +119,7 @@ private Q_SLOTS:
         f.run("MIFOpen");
         QVERIFY(f.book().sameData(entered));
         QCOMPARE(f.frame->findChild<QLabel *>(u"LblShamei"_s)->text(), QStringLiteral("フィット"));
-        QCOMPARE(f.book().MgasTable[2], (Tmgas{2, *fromQ(QStringLiteral("出光"))}));
+        QCOMPARE(f.book().MgasTable[2], (Maker{2, *fromQ(QStringLiteral("出光"))}));
         QCOMPARE(toQ(f.book().MemoTable[2].text), QStringLiteral("オイル交換"));
         QCOMPARE(f.book().NenpiTable[1].gas, 1);
         QCOMPARE(f.book().NenpiTable[2].gas, 2);

@@ -20,25 +20,25 @@ const QString NoCode = QStringLiteral("コードが入力されていません")
 const QString NoName = QStringLiteral("名称が入力されていません");
 const QString InUse = QStringLiteral("この燃料メーカーは使われています。削除できません。");
 
-TFrmGasInT *gasDialog(QDialog *dialog)
+MakerDialog *gasDialog(QDialog *dialog)
 {
-    auto *gas = qobject_cast<TFrmGasInT *>(dialog);
+    auto *gas = qobject_cast<MakerDialog *>(dialog);
     return gas;
 }
 
 } // namespace
 
-class GasTest : public QObject
+class MakerTest : public QObject
 {
     Q_OBJECT
 
-    StringGrid *grid() { return FrmGasIn->grid(); }
+    ListGrid *grid() { return FrmGasIn->grid(); }
 
     // Opens the dialog with a button of the list, types the code and name and registers.
     void enter(const char *button, const QString &code, const QString &name)
     {
         ModalStep step([&](QDialog *dialog) {
-            TFrmGasInT *gas = gasDialog(dialog);
+            MakerDialog *gas = gasDialog(dialog);
             QVERIFY(gas);
             if (gas->EdtCD->isEnabled())
                 typeInto(gas->EdtCD, code);
@@ -71,7 +71,7 @@ private Q_SLOTS:
         QCOMPARE(grid()->rowTexts(2), (QStringList{QString(), u"12"_s, u"maker12"_s}));
         QCOMPARE(grid()->rowTexts(3), (QStringList{QString(), QString(), QString()}));
         QCOMPARE(grid()->columnAlignment(1), Qt::AlignRight);
-        QCOMPARE(grid()->rowColor(2), StringGrid::LightBlue);
+        QCOMPARE(grid()->rowColor(2), ListGrid::LightBlue);
 
         // The command brings the open list forward rather than opening a second one.
         f.run("MIgasIN");
@@ -92,14 +92,14 @@ private Q_SLOTS:
         // Leading zeros are not part of the code; Insert in the grid adds as well.
         grid()->setFocus();
         ModalStep step([&](QDialog *dialog) {
-            TFrmGasInT *gas = gasDialog(dialog);
+            MakerDialog *gas = gasDialog(dialog);
             typeInto(gas->EdtCD, u"05"_s);
             typeInto(gas->EdtName, u"five"_s);
             gas->BtnTouroku->click();
         });
         QTest::keyClick(grid(), Qt::Key_Insert);
         QVERIFY(step.ran());
-        QCOMPARE(f.book().MgasTable[1], (Tmgas{5, "five"}));
+        QCOMPARE(f.book().MgasTable[1], (Maker{5, "five"}));
         QCOMPARE(f.book().MgasTable.usedCount(), 3);
     }
 
@@ -110,7 +110,7 @@ private Q_SLOTS:
         f.run("MIgasIN");
         const Logbook before = f.book();
         ModalStep step([&](QDialog *dialog) {
-            TFrmGasInT *gas = gasDialog(dialog);
+            MakerDialog *gas = gasDialog(dialog);
             QVERIFY(gas->EdtCD->isEnabled());
             auto attempt = [&](const QString &code, const QString &name) {
                 typeInto(gas->EdtCD, code);
@@ -152,7 +152,7 @@ private Q_SLOTS:
         f.run("MIgasIN");
         grid()->setCurrentDataRow(1);
         ModalStep step([&](QDialog *dialog) {
-            TFrmGasInT *gas = gasDialog(dialog);
+            MakerDialog *gas = gasDialog(dialog);
             QCOMPARE(gas->windowTitle(), QStringLiteral("変更"));
             QVERIFY(!gas->EdtCD->isEnabled());
             QVERIFY(!gas->LblCD->isEnabled());
@@ -178,7 +178,7 @@ private Q_SLOTS:
         });
         click(FrmGasIn, "SBtnHenkou");
         QVERIFY(untouched.ran());
-        QCOMPARE(f.book().MgasTable[2], (Tmgas{9, "maker9"}));
+        QCOMPARE(f.book().MgasTable[2], (Maker{9, "maker9"}));
         QVERIFY(!f.book().DataChanged);
     }
 
@@ -199,7 +199,7 @@ private Q_SLOTS:
         seed(f.book(), {7});
         f.run("MIgasIN");
         ModalStep step([&](QDialog *dialog) {
-            TFrmGasInT *gas = gasDialog(dialog);
+            MakerDialog *gas = gasDialog(dialog);
             typeInto(gas->EdtName, u"new"_s);
             f.prompter.expect(Answer::No);
             QTest::keyClick(gas->EdtName, Qt::Key_Escape);
@@ -255,7 +255,7 @@ private Q_SLOTS:
         QTest::keyClick(grid(), Qt::Key_Delete, Qt::ControlModifier);
         QCOMPARE(f.prompter.texts(), QStringList{QStringLiteral("10:「maker10」を削除しますか？")});
         QCOMPARE(column(grid(), 1, 3), (QStringList{u"20"_s, u"30"_s, QString()}));
-        QCOMPARE(f.book().MgasTable[3], Tmgas{});
+        QCOMPARE(f.book().MgasTable[3], Maker{});
         QCOMPARE(grid()->currentDataRow(), 1);
         QVERIFY(f.book().DataChanged);
         QVERIFY(f.prompter.unexpected.isEmpty());
@@ -288,5 +288,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(GasTest)
+QTEST_MAIN(MakerTest)
 #include "maker_test.moc"

@@ -15,9 +15,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-TDateTime day(int y, int m, int d) { return *encodeDateTime(y, m, d); }
+DateTime day(int y, int m, int d) { return *encodeDateTime(y, m, d); }
 
-TFrmMemoT *memoDialog(QDialog *dialog) { return qobject_cast<TFrmMemoT *>(dialog); }
+MemoDialog *memoDialog(QDialog *dialog) { return qobject_cast<MemoDialog *>(dialog); }
 
 } // namespace
 
@@ -25,10 +25,10 @@ class MemoTest : public QObject
 {
     Q_OBJECT
 
-    StringGrid *grid() { return FrmMemo->grid(); }
+    ListGrid *grid() { return FrmMemo->grid(); }
 
     // Opens the memo list over these memos (in date order).
-    void openWith(EntryFixture &f, std::initializer_list<std::pair<TDateTime, const char *>> memos)
+    void openWith(EntryFixture &f, std::initializer_list<std::pair<DateTime, const char *>> memos)
     {
         int slot = 1;
         for (const auto &[date, text] : memos)
@@ -38,10 +38,10 @@ class MemoTest : public QObject
     }
 
     // Runs one use of the dialog opened by a button of the list.
-    bool withDialog(const char *button, const std::function<void(TFrmMemoT *)> &steps)
+    bool withDialog(const char *button, const std::function<void(MemoDialog *)> &steps)
     {
         ModalStep step([&](QDialog *dialog) {
-            TFrmMemoT *memo = memoDialog(dialog);
+            MemoDialog *memo = memoDialog(dialog);
             QVERIFY(memo);
             steps(memo);
         });
@@ -49,7 +49,7 @@ class MemoTest : public QObject
         return step.ran();
     }
 
-    static void fill(TFrmMemoT *memo, const QString &y, const QString &m, const QString &d,
+    static void fill(MemoDialog *memo, const QString &y, const QString &m, const QString &d,
                      const QString &text)
     {
         typeInto(memo->Edtyy, y);
@@ -79,7 +79,7 @@ private Q_SLOTS:
         EntryFixture f;
         openWith(f, {{day(2003, 5, 1), "oil"}, {day(2003, 6, 2), "tyres"}});
         grid()->setCurrentDataRow(2);
-        QVERIFY(withDialog("SBtnTuika", [](TFrmMemoT *memo) {
+        QVERIFY(withDialog("SBtnTuika", [](MemoDialog *memo) {
             QCOMPARE(memo->windowTitle(), QStringLiteral("追加"));
             QCOMPARE(memo->Edtyy->text(), QString());
             fill(memo, u"2003"_s, u"1"_s, u"15"_s, QStringLiteral("車検"));
@@ -99,7 +99,7 @@ private Q_SLOTS:
     {
         EntryFixture f;
         openWith(f, {});
-        QVERIFY(withDialog("SBtnTuika", [](TFrmMemoT *memo) {
+        QVERIFY(withDialog("SBtnTuika", [](MemoDialog *memo) {
             QCOMPARE(QApplication::focusWidget(), memo->Edtyy);
             QTest::keyClick(memo->Edtyy, '3');
             QTest::keyClick(memo->Edtyy, Qt::Key_Right); // caret at the end: to the month
@@ -113,7 +113,7 @@ private Q_SLOTS:
         }));
 
         // A short year is completed as well when registering while its field has the focus.
-        QVERIFY(withDialog("SBtnTuika", [](TFrmMemoT *memo) {
+        QVERIFY(withDialog("SBtnTuika", [](MemoDialog *memo) {
             fill(memo, QString(), u"3"_s, u"4"_s, u"m"_s);
             typeInto(memo->Edtyy, u"15"_s);
             memo->BtnTouroku->click();
@@ -125,7 +125,7 @@ private Q_SLOTS:
     {
         EntryFixture f;
         openWith(f, {});
-        QVERIFY(withDialog("SBtnTuika", [&](TFrmMemoT *memo) {
+        QVERIFY(withDialog("SBtnTuika", [&](MemoDialog *memo) {
             auto attempt = [&](const QString &y, const QString &m, const QString &d,
                                const QString &text) {
                 fill(memo, y, m, d, text);
@@ -155,7 +155,7 @@ private Q_SLOTS:
         EntryFixture f;
         openWith(f, {{day(2003, 5, 1), "a"}, {day(2003, 6, 2), "b"}, {day(2003, 7, 3), "c"}});
         grid()->setCurrentDataRow(1);
-        QVERIFY(withDialog("SBtnHenkou", [](TFrmMemoT *memo) {
+        QVERIFY(withDialog("SBtnHenkou", [](MemoDialog *memo) {
             QCOMPARE(memo->windowTitle(), QStringLiteral("変更"));
             QCOMPARE(memo->Edtyy->text(), u"2003"_s);
             QCOMPARE(memo->Edtmm->text(), u"05"_s);
@@ -171,7 +171,7 @@ private Q_SLOTS:
         // Untouched, registering stores the same memo and leaves the flag alone.
         f.book().DataChanged = false;
         const auto before = f.book().MemoTable;
-        QVERIFY(withDialog("SBtnHenkou", [](TFrmMemoT *memo) { memo->BtnTouroku->click(); }));
+        QVERIFY(withDialog("SBtnHenkou", [](MemoDialog *memo) { memo->BtnTouroku->click(); }));
         QVERIFY(f.book().MemoTable == before);
         QVERIFY(!f.book().DataChanged);
     }
@@ -180,13 +180,13 @@ private Q_SLOTS:
     {
         EntryFixture f;
         openWith(f, {{day(2003, 5, 1), "a"}});
-        QVERIFY(withDialog("SBtnHenkou", [](TFrmMemoT *memo) {
+        QVERIFY(withDialog("SBtnHenkou", [](MemoDialog *memo) {
             memo->BtnCancel->click();
             QVERIFY(!memo->isVisible());
         }));
         QVERIFY(f.prompter.shown.isEmpty());
 
-        QVERIFY(withDialog("SBtnHenkou", [&](TFrmMemoT *memo) {
+        QVERIFY(withDialog("SBtnHenkou", [&](MemoDialog *memo) {
             typeInto(memo->Memo1, u"edited"_s);
             f.prompter.expect(Answer::No);
             QTest::keyClick(memo->Memo1, Qt::Key_Escape);
@@ -227,7 +227,7 @@ private Q_SLOTS:
         click(FrmMemo, "SBtnDel");
         QCOMPARE(grid()->lastDataRow(), 1);
         QCOMPARE(grid()->rowTexts(1), (QStringList{QString(), QString(), QString()}));
-        QCOMPARE(f.book().MemoTable[1], TNmemo{});
+        QCOMPARE(f.book().MemoTable[1], Memo{});
 
         // Nothing is left to change or delete.
         ModalStep noDialog([](QDialog *) { QFAIL("an empty list has nothing to change"); });
@@ -253,7 +253,7 @@ private Q_SLOTS:
         openWith(f, {});
         const QPoint expected = f.frame->pos() + FrmMemo->outerWindow()->pos() + QPoint(10, 10);
         QPoint seen;
-        QVERIFY(withDialog("SBtnTuika", [&](TFrmMemoT *memo) { seen = memo->pos(); }));
+        QVERIFY(withDialog("SBtnTuika", [&](MemoDialog *memo) { seen = memo->pos(); }));
         QCOMPARE(seen, expected);
     }
 };

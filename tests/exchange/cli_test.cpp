@@ -47,7 +47,7 @@ TEST_F(CliExchange, CsvWritesTheBytesOfTheExportWithOrWithoutTitle)
 {
     auto book = emptyBook();
     book->Shamei = sjis("カローラ");
-    book->MgasTable[1] = Tmgas{1, sjis("エネオス")};
+    book->MgasTable[1] = Maker{1, sjis("エネオス")};
     book->NenpiTable[1].nichiji = encodeDateTime(2003, 1, 15, 8).value();
     book->NenpiTable[1].kyori2 = Currency::fromDouble(412.3);
     book->NenpiTable[1].gas = 1;
@@ -111,8 +111,8 @@ TEST_F(CliExchange, ConvertWritesRecordsOutOfOrderInTheProgramsSortOrder)
 {
     // A file written by hand: fuelings and memos not in date order, makers not in code order.
     auto book = emptyBook();
-    book->MgasTable[1] = Tmgas{9, "nine"};
-    book->MgasTable[2] = Tmgas{2, "two"};
+    book->MgasTable[1] = Maker{9, "nine"};
+    book->MgasTable[2] = Maker{2, "two"};
     for (int i = 1; i <= 3; ++i) {
         book->NenpiTable[i].nichiji = 40010 - i;
         book->NenpiTable[i].comment = std::to_string(i);

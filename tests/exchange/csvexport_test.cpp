@@ -16,9 +16,9 @@ namespace {
 const char *TitleLine = "\"日付\",\"時\",\"距離(トータル)(Km)\",\"距離(今回)(Km)\",\"給油量(L)\","
                         "\"メーカー\",\"区分\",\"金額\",\"燃費(Km/L)\",\"コメント\"\r\n";
 
-Tnenpi3 fueling(int y, int m, int d, int hour, double trip, double litres, int gas, int kubun)
+Fueling fueling(int y, int m, int d, int hour, double trip, double litres, int gas, int kubun)
 {
-    Tnenpi3 r;
+    Fueling r;
     r.nichiji = encodeDateTime(y, m, d, hour).value();
     r.kyori2 = Currency::fromDouble(trip);
     r.ryou = Currency::fromDouble(litres);
@@ -30,8 +30,8 @@ Tnenpi3 fueling(int y, int m, int d, int hour, double trip, double litres, int g
 std::unique_ptr<Logbook> twoMakerBook()
 {
     auto book = emptyBook();
-    book->MgasTable[1] = Tmgas{1, sjis("エネオス")};
-    book->MgasTable[2] = Tmgas{5, "Shell"};
+    book->MgasTable[1] = Maker{1, sjis("エネオス")};
+    book->MgasTable[2] = Maker{5, "Shell"};
     return book;
 }
 
@@ -50,7 +50,7 @@ TEST(CsvWrite, RecordsAreWrittenInSlotOrderWithTheFileNumberForms)
     // 8 o'clock on 2003/01/15, without odometer and amount.
     book->NenpiTable[1] = fueling(2003, 1, 15, 8, 412.3, 35.62, 1, KubunRegular);
     book->NenpiTable[1].nenpi = Currency::fromDouble(11.5751);
-    Tnenpi3 second = fueling(2003, 2, 1, 17, 380, 30, 5, KubunDiesel);
+    Fueling second = fueling(2003, 2, 1, 17, 380, 30, 5, KubunDiesel);
     second.kyori1 = Currency::fromUnits(52340);
     second.kingaku = Currency::fromUnits(4560);
     second.nenpi = Currency::fromDouble(12.6667);
@@ -66,7 +66,7 @@ TEST(CsvWrite, RecordsAreWrittenInSlotOrderWithTheFileNumberForms)
 TEST(CsvWrite, QuotesInsideTextsAreDoubled)
 {
     auto book = emptyBook();
-    book->MgasTable[1] = Tmgas{1, sjis("\"出光\"")};
+    book->MgasTable[1] = Maker{1, sjis("\"出光\"")};
     book->NenpiTable[1] = fueling(2004, 5, 6, 10, 300, 25, 1, KubunPremium);
     book->NenpiTable[1].comment = sjis("満タン \"セルフ\"");
     EXPECT_EQ(CsvWrite(*book, false),

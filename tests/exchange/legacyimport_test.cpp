@@ -30,9 +30,9 @@ std::unique_ptr<Logbook> openBook()
 {
     auto book = emptyBook();
     book->Shamei = "Civic";
-    book->MgasTable[1] = Tmgas{3, "Esso"};
+    book->MgasTable[1] = Maker{3, "Esso"};
     book->NenpiTable[1].nichiji = encodeDateTime(2010, 4, 1).value();
-    book->MemoTable[1] = TNmemo{encodeDateTime(2010, 4, 2).value(), "memo"};
+    book->MemoTable[1] = Memo{encodeDateTime(2010, 4, 2).value(), "memo"};
     book->DataFileName = "/home/user/civic.fnl";
     return book;
 }
@@ -82,11 +82,11 @@ TEST_F(LegacyFolder, AFolderBecomesAnUntitledChangedLogbookInDateOrder)
     auto book = import();
 
     EXPECT_EQ(book->Shamei, sjis("カローラ"));
-    EXPECT_EQ(book->MgasTable[1], (Tmgas{1, sjis("エネオス")}));
-    EXPECT_EQ(book->MgasTable[2], (Tmgas{2, "Shell"}));
+    EXPECT_EQ(book->MgasTable[1], (Maker{1, sjis("エネオス")}));
+    EXPECT_EQ(book->MgasTable[2], (Maker{2, "Shell"}));
     EXPECT_FALSE(book->MgasTable[3].used());
     ASSERT_EQ(book->NenpiTable.usedCount(), 2); // the empty line ends the records
-    const Tnenpi3 &first = book->NenpiTable[1];
+    const Fueling &first = book->NenpiTable[1];
     EXPECT_EQ(first.nichiji, encodeDateTime(2001, 2, 5).value());
     EXPECT_EQ(first.kyori1, Currency());
     EXPECT_EQ(first.kyori2, Currency::fromRaw(4123000));
@@ -112,7 +112,7 @@ TEST_F(LegacyFolder, AtMostTenMakersAreReadAndAnEmptyLineEndsThem)
     write("gas.dat", twelve);
     auto book = import();
     EXPECT_EQ(book->MgasTable.usedCount(), 10);
-    EXPECT_EQ(book->MgasTable[10], (Tmgas{10, "maker10"}));
+    EXPECT_EQ(book->MgasTable[10], (Maker{10, "maker10"}));
 
     write("gas.dat", "one\r\ntwo\r\n\r\nfour\r\n");
     book = import();
@@ -156,14 +156,14 @@ TEST_F(LegacyFolder, FilesCopiedInCapitalsAreFoundWhateverTheCaseOfThePath)
         auto book = openBook();
         ASSERT_EQ(importLegacy(*book, dir.file(typed)), ImportResult::Imported) << typed;
         EXPECT_EQ(book->Shamei, "Civic");
-        EXPECT_EQ(book->MgasTable[1], (Tmgas{1, "Shell"}));
+        EXPECT_EQ(book->MgasTable[1], (Maker{1, "Shell"}));
         EXPECT_EQ(book->NenpiTable.usedCount(), 1);
     }
     // The exact name wins over another spelling of it.
     write("gas.dat", "Esso\r\n");
     auto book = openBook();
     ASSERT_EQ(importLegacy(*book, dir.file("nenpi.dat")), ImportResult::Imported);
-    EXPECT_EQ(book->MgasTable[1], (Tmgas{1, "Esso"}));
+    EXPECT_EQ(book->MgasTable[1], (Maker{1, "Esso"}));
 }
 
 TEST_F(LegacyFolder, NumbersFollowTheOldProgramsTypes)
@@ -173,14 +173,14 @@ TEST_F(LegacyFolder, NumbersFollowTheOldProgramsTypes)
     write("nenpi.dat", record("2001", "1", "5", "1.5e2\n0.00005\n70000\n-65535\n-12\n0.00015\n") +
                            record("2001", "1", "6", "7.25\n"));
     auto book = import();
-    const Tnenpi3 &r = book->NenpiTable[1];
+    const Fueling &r = book->NenpiTable[1];
     EXPECT_EQ(r.kyori2, Currency::fromUnits(150));
     EXPECT_EQ(r.ryou, Currency::fromRaw(0));
     EXPECT_EQ(r.gas, 4464);
     EXPECT_EQ(r.kubun, 1);
     EXPECT_EQ(r.kingaku, Currency::fromUnits(-12));
     EXPECT_EQ(r.nenpi, Currency::fromRaw(2));
-    const Tnenpi3 &cut = book->NenpiTable[2];
+    const Fueling &cut = book->NenpiTable[2];
     EXPECT_EQ(cut.kyori2, Currency::fromRaw(72500));
     EXPECT_EQ(cut.ryou, Currency());
     EXPECT_EQ(cut.gas, 0);

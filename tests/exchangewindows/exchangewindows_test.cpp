@@ -66,33 +66,33 @@ class ExchangeWindowsTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TFrmFenloMenu> start(const QString &file = QStringLiteral(FENLO_SAMPLE))
+    std::unique_ptr<MainWindow> start(const QString &file = QStringLiteral(FENLO_SAMPLE))
     {
-        auto frame = std::make_unique<TFrmFenloMenu>(QStringList{file});
+        auto frame = std::make_unique<MainWindow>(QStringList{file});
         frame->show();
         return frame;
     }
 
-    TFrmTextOut *openTextOut(TFrmFenloMenu &frame)
+    CsvExportWindow *openTextOut(MainWindow &frame)
     {
         frame.action(QStringLiteral("MITextOut"))->trigger();
         return FrmTextOut;
     }
 
-    QString carLabel(TFrmFenloMenu &frame)
+    QString carLabel(MainWindow &frame)
     {
         return frame.findChild<QLabel *>(QStringLiteral("LblShamei"))->text();
     }
 
     // Runs "旧データの読み込み" and, on its dialog, `step` with the dialog still open.
-    bool runImport(TFrmFenloMenu &frame, const std::function<void(TFrmHenkan *)> &step)
+    bool runImport(MainWindow &frame, const std::function<void(LegacyImportDialog *)> &step)
     {
-        ModalStep modal([&](QDialog *dialog) { step(qobject_cast<TFrmHenkan *>(dialog)); });
+        ModalStep modal([&](QDialog *dialog) { step(qobject_cast<LegacyImportDialog *>(dialog)); });
         frame.action(QStringLiteral("N7"))->trigger();
         return modal.ran();
     }
 
-    static void startImport(TFrmHenkan *dialog, const std::string &path)
+    static void startImport(LegacyImportDialog *dialog, const std::string &path)
     {
         dialog->Edit1->setText(q(path));
         dialog->Button1->click();
@@ -105,7 +105,7 @@ private Q_SLOTS:
         ScriptedPrompter prompter;
         ScriptedFileChooser chooser;
         auto frame = start();
-        TFrmTextOut *window = openTextOut(*frame);
+        CsvExportWindow *window = openTextOut(*frame);
         QVERIFY(window);
         QCOMPARE(openTextOut(*frame), window);
         QCOMPARE(frame->mdiArea()->subWindowList().size(), 1);
@@ -148,7 +148,7 @@ private Q_SLOTS:
         ScriptedPrompter prompter;
         ScriptedFileChooser chooser;
         auto frame = start();
-        TFrmTextOut *window = openTextOut(*frame);
+        CsvExportWindow *window = openTextOut(*frame);
         const std::string path = dir.file("old.csv");
         writeBytes(path, "keep me\r\n");
         const QString question =
@@ -177,7 +177,7 @@ private Q_SLOTS:
         ScriptedPrompter prompter;
         ScriptedFileChooser chooser;
         auto frame = start();
-        TFrmTextOut *window = openTextOut(*frame);
+        CsvExportWindow *window = openTextOut(*frame);
         chooser.answers.enqueue(q(dir.file("no-such-folder/out.csv")));
         window->SpeedButton1->click();
         QCOMPARE(prompter.shown.size(), 1);
@@ -198,7 +198,7 @@ private Q_SLOTS:
         prompter.expect(Answer::Ok);
         bool childrenClosed = false;
         QPoint offCentre;
-        QVERIFY(runImport(*frame, [&](TFrmHenkan *dialog) {
+        QVERIFY(runImport(*frame, [&](LegacyImportDialog *dialog) {
             QVERIFY(dialog);
             childrenClosed = frame->mdiArea()->subWindowList().isEmpty();
             offCentre =
@@ -235,7 +235,7 @@ private Q_SLOTS:
         const QString caption = frame->windowTitle();
         bool stayedOpen = false;
         bool fieldFocused = false;
-        QVERIFY(runImport(*frame, [&](TFrmHenkan *dialog) {
+        QVERIFY(runImport(*frame, [&](LegacyImportDialog *dialog) {
             startImport(dialog, dir.file("nenpi.dat"));
             stayedOpen = dialog->isVisible();
             fieldFocused = dialog->focusWidget() == dialog->Edit1;
@@ -260,7 +260,7 @@ private Q_SLOTS:
         prompter.expect(Answer::Yes);
         prompter.expect(Answer::Ok);
         bool stayedOpen = false;
-        QVERIFY(runImport(*frame, [&](TFrmHenkan *dialog) {
+        QVERIFY(runImport(*frame, [&](LegacyImportDialog *dialog) {
             startImport(dialog, dir.file("nenpi.dat"));
             stayedOpen = dialog->isVisible();
         }));
@@ -283,7 +283,7 @@ private Q_SLOTS:
         const std::string before = serializeLogbook(frame->book());
         prompter.expect(Answer::No);
         bool stayedOpen = false;
-        QVERIFY(runImport(*frame, [&](TFrmHenkan *dialog) {
+        QVERIFY(runImport(*frame, [&](LegacyImportDialog *dialog) {
             startImport(dialog, dir.file("nenpi.dat"));
             stayedOpen = dialog->isVisible();
         }));
@@ -304,7 +304,7 @@ private Q_SLOTS:
         // Yes on an untitled logbook, then cancelling the save dialog, stops the command.
         prompter.expect(Answer::Yes);
         chooser.answers.enqueue(std::nullopt);
-        QVERIFY(!runImport(*frame, [](TFrmHenkan *) {}));
+        QVERIFY(!runImport(*frame, [](LegacyImportDialog *) {}));
         QCOMPARE(prompter.texts(), QStringList({SaveQuestion}));
         QCOMPARE(frame->book().Shamei, std::string("edited"));
 
@@ -312,7 +312,7 @@ private Q_SLOTS:
         const std::string saved = dir.file("saved.fnl");
         prompter.expect(Answer::Yes);
         chooser.answers.enqueue(q(saved));
-        QVERIFY(runImport(*frame, [](TFrmHenkan *) {}));
+        QVERIFY(runImport(*frame, [](LegacyImportDialog *) {}));
         Logbook reread;
         QCOMPARE(DataLoad(reread, saved), LoadResult::Loaded);
         QCOMPARE(reread.Shamei, std::string("edited"));
@@ -327,7 +327,7 @@ private Q_SLOTS:
         const QString longPath =
             QStringLiteral("/") + QString(240, QLatin1Char('d')) + QStringLiteral("/nenpi.dat");
         QString afterPick, afterCancel;
-        QVERIFY(runImport(*frame, [&](TFrmHenkan *dialog) {
+        QVERIFY(runImport(*frame, [&](LegacyImportDialog *dialog) {
             QTest::keyClicks(dialog->Edit1, QString(250, QLatin1Char('x')));
             QCOMPARE(dialog->Edit1->text().size(), 200); // typing stops at 200 characters
             chooser.answers.enqueue(longPath);

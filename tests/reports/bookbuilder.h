@@ -20,7 +20,7 @@ public:
         return *this;
     }
 
-    struct Fueling
+    struct FuelingFigures
     {
         int year = 2003, month = 1, day = 1, hour = 0;
         double kyori2 = 0, ryou = 0, nenpi = 0;
@@ -30,9 +30,9 @@ public:
         std::string comment = {};
     };
 
-    BookBuilder &fueling(const Fueling &f)
+    BookBuilder &fueling(const FuelingFigures &f)
     {
-        Tnenpi3 &r = book_.NenpiTable[++fuelings_];
+        Fueling &r = book_.NenpiTable[++fuelings_];
         r.nichiji = *encodeDateTime(f.year, f.month, f.day, f.hour);
         r.kyori1 = Currency::fromDouble(f.kyori1);
         r.kyori2 = Currency::fromDouble(f.kyori2);

@@ -36,18 +36,18 @@ std::vector<Measurement> displayRowsOf(int count, std::initializer_list<int> wit
     return rows;
 }
 
-QStringList labelsOf(const TChartSeries &series)
+QStringList labelsOf(const ChartSeries &series)
 {
     QStringList labels;
-    for (const TChartPoint &p : series.points())
+    for (const ChartPoint &p : series.points())
         labels << p.label;
     return labels;
 }
 
-QList<double> xsOf(const TChartSeries &series)
+QList<double> xsOf(const ChartSeries &series)
 {
     QList<double> xs;
-    for (const TChartPoint &p : series.points())
+    for (const ChartPoint &p : series.points())
         xs << p.x;
     return xs;
 }
@@ -65,7 +65,7 @@ QScrollBar *scrollBarOf(QWidget *window)
     return window->findChild<QScrollBar *>(QStringLiteral("ScrollBar1"));
 }
 
-bool isActive(const TChart *chart, std::size_t series)
+bool isActive(const ChartView *chart, std::size_t series)
 {
     return chart->series()[series]->Active();
 }
@@ -121,7 +121,7 @@ void GraphsTest::displayOpensOnLastPage()
     QFETCH(int, rows);
     QFETCH(int, maximum);
     QFETCH(QStringList, labels);
-    TFrmOut1G window(nullptr, displayRowsOf(rows));
+    FuelingsGraph window(nullptr, displayRowsOf(rows));
     window.show();
     QScrollBar *bar = scrollBarOf(&window);
     QCOMPARE(bar->minimum(), 1);
@@ -141,11 +141,11 @@ void GraphsTest::displayOpensOnLastPage()
 
 void GraphsTest::displayScrollsAndKeepsGraphType()
 {
-    TFrmOut1G window(nullptr, displayRowsOf(45));
+    FuelingsGraph window(nullptr, displayRowsOf(45));
     window.show();
     window.findChildren<QRadioButton *>().at(2)->click(); // 面
     scrollBarOf(&window)->setValue(1);
-    const TChart *chart = window.chart();
+    const ChartView *chart = window.chart();
     QVERIFY(!isActive(chart, 0) && !isActive(chart, 1) && isActive(chart, 2));
     QCOMPARE(labelsOf(*chart->series()[2]), numbers(1, 20));
     QCOMPARE(chart->series()[2]->points().front().y, 10.1);
@@ -155,9 +155,9 @@ void GraphsTest::displayScrollsAndKeepsGraphType()
 
 void GraphsTest::displayLeavesRowsWithoutEconomyEmpty()
 {
-    TFrmOut1G window(nullptr, displayRowsOf(8, {3}));
+    FuelingsGraph window(nullptr, displayRowsOf(8, {3}));
     window.show();
-    const TChartSeries &bars = *window.chart()->series()[0];
+    const ChartSeries &bars = *window.chart()->series()[0];
     QCOMPARE(xsOf(bars), (QList<double>{1, 2, 4, 5, 6, 7, 8}));
     QCOMPARE(bars.points()[2].label, QStringLiteral("4"));
     QCOMPARE(bars.points()[0].color, QColor(0, 0, 255));
@@ -165,12 +165,12 @@ void GraphsTest::displayLeavesRowsWithoutEconomyEmpty()
 
 void GraphsTest::display2DrawsInRed()
 {
-    TFrmOut2G window(nullptr, displayRowsOf(21));
+    PairsGraph window(nullptr, displayRowsOf(21));
     window.show();
     QCOMPARE(scrollBarOf(&window)->value(), 2);
-    const TChartSeries &bars = *window.chart()->series()[0];
+    const ChartSeries &bars = *window.chart()->series()[0];
     QCOMPARE(labelsOf(bars), numbers(2, 21));
-    for (const TChartPoint &p : bars.points())
+    for (const ChartPoint &p : bars.points())
         QCOMPARE(p.color, QColor(255, 0, 0));
     QCOMPARE(window.chart()->BottomWall.Color, QColor(0, 0, 128));
     QCOMPARE(window.windowTitle(), QStringLiteral("入力データ表示2グラフ"));
@@ -182,7 +182,7 @@ void GraphsTest::monthlyPagesTwelveMonths()
     for (int m = 1; m <= 30; ++m)
         report.TukiData.push_back(
             {"月" + std::to_string(m), 1, Currency::fromUnits(m), {}, {}, {}});
-    TFrmTukibetuGN window(nullptr, report);
+    MonthlyGraph window(nullptr, report);
     window.show();
     QCOMPARE(window.size(), QSize(550, 313));
     QScrollBar *bar = scrollBarOf(&window);
@@ -208,20 +208,20 @@ void GraphsTest::placedOverTheCaller()
 {
     QWidget caller;
     caller.move(30, 40);
-    TFrmKbnirGK window(&caller, bycategory::Report{});
+    CategoryCountGraph window(&caller, bycategory::Report{});
     window.show();
     QCOMPARE(window.pos(), QPoint(150, 160));
     QCOMPARE(window.size(), QSize(465, 295));
     QCOMPARE(window.minimumSize(), QSize(400, 230));
     QVERIFY(window.isModal());
     QVERIFY(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-    QVERIFY(!TFrmMbnirGK(&caller, {}).windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!MakerCountGraph(&caller, {}).windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(window.chart()->series()[0]->points().empty());
 
     // Beside a caller near the screen's bottom-right corner the rule would leave the screen.
     const QRect area = window.screen()->availableGeometry();
     caller.move(area.right() - 200, area.bottom() - 100);
-    TFrmKbnirGK cornered(&caller, bycategory::Report{});
+    CategoryCountGraph cornered(&caller, bycategory::Report{});
     cornered.show();
     QVERIFY2(area.contains(cornered.frameGeometry()), "moved onto the screen");
     QCOMPARE(cornered.size(), QSize(465, 295));
@@ -243,9 +243,9 @@ void GraphsTest::makerBarsFollowTheListOrder()
 {
     QFETCH(int, order);
     QFETCH(QList<bool>, active);
-    TFrmMbnirGN window(nullptr, makersReport(3), bymaker::MakerOrder(order));
+    MakerEconomyGraph window(nullptr, makersReport(3), bymaker::MakerOrder(order));
     window.show();
-    const TChart *chart = window.chart();
+    const ChartView *chart = window.chart();
     // Chart order: 平均, 最低, 最高.
     QCOMPARE((QList<bool>{isActive(chart, 2), isActive(chart, 1), isActive(chart, 0)}), active);
     const char *boxes[] = {"Cbxsaikou", "CbxSaitei", "CbxHeikin"};
@@ -264,15 +264,15 @@ void GraphsTest::makerBarsFollowTheListOrder()
 
 void GraphsTest::makerBarsStandInListOrderFromTheTop()
 {
-    TFrmMbnirGN window(nullptr, makersReport(3), bymaker::MakerOrder::Average);
+    MakerEconomyGraph window(nullptr, makersReport(3), bymaker::MakerOrder::Average);
     window.show();
     const auto &series = window.chart()->series();
     QCOMPARE(series[0]->Title, QStringLiteral("平均"));
     QCOMPARE(series[2]->Title, QStringLiteral("最高"));
     // The first list row stands highest.
-    const TChartSeries &average = *series[0];
+    const ChartSeries &average = *series[0];
     QCOMPARE(average.points().size(), std::size_t(3));
-    for (const TChartPoint &p : average.points()) {
+    for (const ChartPoint &p : average.points()) {
         const int row = 4 - int(p.y);
         QCOMPARE(p.label, QStringLiteral("メーカー%1").arg(row));
         QCOMPARE(p.x, 12.0 + row);
@@ -289,16 +289,16 @@ void GraphsTest::categoryBarsAlwaysOpenOnAverage()
     bycategory::Report report;
     report.KubunData[0] = {1, "レギュラー", 4, 16.0, 10.0, 13.0};
     report.KubunData[1] = {2, "ハイオク", 0, 0, 0, 0};
-    TFrmKbnirGN window(nullptr, report);
+    CategoryEconomyGraph window(nullptr, report);
     window.show();
-    const TChart *chart = window.chart();
+    const ChartView *chart = window.chart();
     QVERIFY(isActive(chart, 0) && !isActive(chart, 1) && !isActive(chart, 2));
     QCOMPARE(labelsOf(*chart->series()[0]), QStringList{QStringLiteral("レギュラー")});
     QCOMPARE(chart->series()[0]->points().front().y, 1.0);
     QCOMPARE(chart->Gradient.EndColor, QColor(255, 255, 128));
 
     report.KubunData[1] = {2, "ハイオク", 2, 14.0, 11.0, 12.5};
-    TFrmKbnirGN both(nullptr, report);
+    CategoryEconomyGraph both(nullptr, report);
     both.show();
     QCOMPARE(labelsOf(*both.chart()->series()[0]),
              (QStringList{QStringLiteral("ハイオク"), QStringLiteral("レギュラー")}));
@@ -306,9 +306,9 @@ void GraphsTest::categoryBarsAlwaysOpenOnAverage()
 
 void GraphsTest::makerPieTakesRowPlaceColours()
 {
-    TFrmMbnirGK window(nullptr, makersReport(20));
+    MakerCountGraph window(nullptr, makersReport(20));
     window.show();
-    const TChartSeries &pie = *window.chart()->series()[0];
+    const ChartSeries &pie = *window.chart()->series()[0];
     QCOMPARE(pie.points().size(), std::size_t(20));
     const QColor expected[] = {
         {255, 0, 0},     {0, 0, 255},     {0, 255, 0},   {0, 255, 255},   {0, 128, 0},
@@ -328,9 +328,9 @@ void GraphsTest::categoryPieHasRegularRedAndPremiumBlue()
     bycategory::Report report;
     report.KubunData[0] = {1, "レギュラー", 0, 0, 0, 0};
     report.KubunData[1] = {2, "ハイオク", 7, 14.0, 11.0, 12.5};
-    TFrmKbnirGK premiumOnly(nullptr, report);
+    CategoryCountGraph premiumOnly(nullptr, report);
     premiumOnly.show();
-    const TChartSeries &pie = *premiumOnly.chart()->series()[0];
+    const ChartSeries &pie = *premiumOnly.chart()->series()[0];
     QCOMPARE(labelsOf(pie), QStringList{QStringLiteral("ハイオク")});
     QCOMPARE(pie.points().front().color, QColor(0, 0, 255));
     QCOMPARE(pie.Marks.Arrow.Color, QColor(0, 0, 0));
@@ -339,7 +339,7 @@ void GraphsTest::categoryPieHasRegularRedAndPremiumBlue()
     QCOMPARE(premiumOnly.chart()->Gradient.EndColor, QColor(Qt::white));
 
     report.KubunData[0].kensu = 3;
-    TFrmKbnirGK both(nullptr, report);
+    CategoryCountGraph both(nullptr, report);
     both.show();
     QCOMPARE(both.chart()->series()[0]->points().front().color, QColor(255, 0, 0));
     QCOMPARE(both.chart()->series()[0]->points().front().y, 3.0);
@@ -347,7 +347,7 @@ void GraphsTest::categoryPieHasRegularRedAndPremiumBlue()
 
 void GraphsTest::pieTurnsAtTheChosenSpeed()
 {
-    TFrmMbnirGK window(nullptr, makersReport(3));
+    MakerCountGraph window(nullptr, makersReport(3));
     window.show();
     auto *turn = window.findChild<QCheckBox *>(QStringLiteral("CheckBox1"));
     auto *speed = window.findChild<QSlider *>(QStringLiteral("TrackBar1"));
@@ -370,9 +370,9 @@ void GraphsTest::pieTurnsAtTheChosenSpeed()
 
 void GraphsTest::pieAngleRunsToThreeSixtyThenZero()
 {
-    TFrmMbnirGK window(nullptr, makersReport(2));
+    MakerCountGraph window(nullptr, makersReport(2));
     window.show();
-    const auto &pie = static_cast<const TPieSeries &>(*window.chart()->series()[0]);
+    const auto &pie = static_cast<const PieSeries &>(*window.chart()->series()[0]);
     QList<int> angles;
     for (int tick = 0; tick < 74; ++tick) {
         window.Timer1Timer();
@@ -389,7 +389,7 @@ void GraphsTest::pieAngleRunsToThreeSixtyThenZero()
 void GraphsTest::closingStopsTheTurningPie()
 {
     for (const char *how : {"button", "escape"}) {
-        auto window = std::make_unique<TFrmMbnirGK>(nullptr, makersReport(2));
+        auto window = std::make_unique<MakerCountGraph>(nullptr, makersReport(2));
         window->show();
         auto *timer = window->findChild<QTimer *>(QStringLiteral("Timer1"));
         window->findChild<QCheckBox *>(QStringLiteral("CheckBox1"))->click();
@@ -413,15 +413,15 @@ void GraphsTest::rendersEveryGraphOfTheSampleLogbook()
     const auto makers = bymaker::report(book, {});
     const auto categories = bycategory::report(book);
     std::vector<std::pair<const char *, std::unique_ptr<GraphWindow>>> windows;
-    windows.emplace_back("out1g", std::make_unique<TFrmOut1G>(nullptr, display1));
-    windows.emplace_back("out2g", std::make_unique<TFrmOut2G>(nullptr, display2));
+    windows.emplace_back("out1g", std::make_unique<FuelingsGraph>(nullptr, display1));
+    windows.emplace_back("out2g", std::make_unique<PairsGraph>(nullptr, display2));
     windows.emplace_back("tukibetugn",
-                         std::make_unique<TFrmTukibetuGN>(nullptr, monthly::Shukei(book)));
+                         std::make_unique<MonthlyGraph>(nullptr, monthly::Shukei(book)));
     windows.emplace_back(
-        "mbnirgn", std::make_unique<TFrmMbnirGN>(nullptr, makers, bymaker::MakerOrder::Average));
-    windows.emplace_back("mbnirgk", std::make_unique<TFrmMbnirGK>(nullptr, makers));
-    windows.emplace_back("kbnirgn", std::make_unique<TFrmKbnirGN>(nullptr, categories));
-    windows.emplace_back("kbnirgk", std::make_unique<TFrmKbnirGK>(nullptr, categories));
+        "mbnirgn", std::make_unique<MakerEconomyGraph>(nullptr, makers, bymaker::MakerOrder::Average));
+    windows.emplace_back("mbnirgk", std::make_unique<MakerCountGraph>(nullptr, makers));
+    windows.emplace_back("kbnirgn", std::make_unique<CategoryEconomyGraph>(nullptr, categories));
+    windows.emplace_back("kbnirgk", std::make_unique<CategoryCountGraph>(nullptr, categories));
     for (auto &[name, window] : windows) {
         window->show();
         QVERIFY2(!window->chart()->series().front()->points().empty(), name);

@@ -47,7 +47,7 @@ QString runCli(const QStringList &args)
 
 // The grid as tab-separated lines: the title row and every data row up to the last one that
 // holds any text (the blank rows a window keeps below its figures are left out).
-QStringList gridLines(const StringGrid *grid)
+QStringList gridLines(const ListGrid *grid)
 {
     int last = grid->lastDataRow();
     while (last > 0 && grid->rowTexts(last).join(QString()).isEmpty())
@@ -74,7 +74,7 @@ QStringList panelLines(const SummaryPanel *panel)
 
 QStringList windowLines(QWidget *window)
 {
-    auto *grid = window->findChild<StringGrid *>(QStringLiteral("SGrdNenpi"));
+    auto *grid = window->findChild<ListGrid *>(QStringLiteral("SGrdNenpi"));
     QStringList lines = gridLines(grid);
     if (auto *panel = window->findChild<SummaryPanel *>()) {
         lines << QString();
@@ -291,12 +291,12 @@ private Q_SLOTS:
     void displayTwoJoinsEachFuelingWithTheNextMeasurement()
     {
         fx->book() = smallBook().book();
-        auto *one = qobject_cast<TFrmOut1 *>(open("MIOut1", "FrmOut1"));
-        auto *two = qobject_cast<TFrmOut2 *>(open("MIOut2", "FrmOut2"));
+        auto *one = qobject_cast<FuelingsReportWindow *>(open("MIOut1", "FrmOut1"));
+        auto *two = qobject_cast<PairsReportWindow *>(open("MIOut2", "FrmOut2"));
         QVERIFY(one && two);
         QCOMPARE(FrmOut2.data(), two);
         QCOMPARE(two->rows().size(), std::size_t(2));
-        const StringGrid *grid = two->grid();
+        const ListGrid *grid = two->grid();
         QCOMPARE(grid->rowTexts(1), (QStringList{"1", "2003/01/01(08)", "1300.0", "300.0", "20.0",
                                                  "X", "ﾊｲｵｸ", "3000", "15.0", "A"}));
         QCOMPARE(grid->lastDataRow(), 3); // two pairs and the blank row below them
@@ -315,7 +315,7 @@ private Q_SLOTS:
 
     void emptyLogbookShowsZerosAndOneBlankRow()
     {
-        auto *one = qobject_cast<TFrmOut1 *>(open("MIOut1", "FrmOut1"));
+        auto *one = qobject_cast<FuelingsReportWindow *>(open("MIOut1", "FrmOut1"));
         QVERIFY(one);
         QCOMPARE(one->grid()->lastDataRow(), 1);
         QCOMPARE(one->grid()->rowTexts(1).join(QString()), QString());
@@ -323,7 +323,7 @@ private Q_SLOTS:
             for (int c = 0; c < 4; ++c)
                 QCOMPARE(one->summaryPanel()->figure(line, c), QStringLiteral("0"));
         QCOMPARE(one->summaryPanel()->count(), QStringLiteral("0"));
-        auto *kbnir = qobject_cast<TFrmKbnir *>(open("MIout5", "FrmKBNIR"));
+        auto *kbnir = qobject_cast<CategoryReportWindow *>(open("MIout5", "FrmKBNIR"));
         QCOMPARE(gridLines(kbnir->grid()).mid(1),
                  (QStringList{"レギュラー\t\t\t\t", "ハイオク\t\t\t\t", "*** 全 体 ***\t\t\t\t"}));
     }
@@ -332,12 +332,12 @@ private Q_SLOTS:
     void windowsRefreshOnlyWhenAsked()
     {
         fx->book() = smallBook().book();
-        auto *one = qobject_cast<TFrmOut1 *>(open("MIOut1", "FrmOut1"));
-        auto *monthly = qobject_cast<TFrmTukibetu *>(open("MIOut3", "FrmTukibetu"));
-        auto *makers = qobject_cast<TFrmMBNIR *>(open("MIOut4", "FrmMBNIR"));
+        auto *one = qobject_cast<FuelingsReportWindow *>(open("MIOut1", "FrmOut1"));
+        auto *monthly = qobject_cast<MonthlyReportWindow *>(open("MIOut3", "FrmTukibetu"));
+        auto *makers = qobject_cast<MakerReportWindow *>(open("MIOut4", "FrmMBNIR"));
         QVERIFY(one && monthly && makers);
         const QStringList before = windowLines(monthly);
-        fx->book().NenpiTable[3] = Tnenpi3{};
+        fx->book().NenpiTable[3] = Fueling{};
         fx->book().NenpiTable[3].nichiji = EmptyDate;
         QCOMPARE(windowLines(monthly), before);
         QCOMPARE(one->summaryPanel()->count(), QStringLiteral("3"));
@@ -360,17 +360,17 @@ private Q_SLOTS:
     void aReportGridAlwaysHasASelectedRow()
     {
         fx->book() = smallBook().book();
-        auto *one = qobject_cast<TFrmOut1 *>(open("MIOut1", "FrmOut1"));
-        auto *monthly = qobject_cast<TFrmTukibetu *>(open("MIOut3", "FrmTukibetu"));
-        auto *makers = qobject_cast<TFrmMBNIR *>(open("MIOut4", "FrmMBNIR"));
-        auto *categories = qobject_cast<TFrmKbnir *>(open("MIout5", "FrmKBNIR"));
+        auto *one = qobject_cast<FuelingsReportWindow *>(open("MIOut1", "FrmOut1"));
+        auto *monthly = qobject_cast<MonthlyReportWindow *>(open("MIOut3", "FrmTukibetu"));
+        auto *makers = qobject_cast<MakerReportWindow *>(open("MIOut4", "FrmMBNIR"));
+        auto *categories = qobject_cast<CategoryReportWindow *>(open("MIout5", "FrmKBNIR"));
         QVERIFY(one && monthly && makers && categories);
-        for (StringGrid *grid :
+        for (ListGrid *grid :
              {one->grid(), monthly->grid(), makers->grid(), categories->grid()}) {
             QCOMPARE(grid->currentDataRow(), 1);
             QVERIFY(grid->selectionModel()->isRowSelected(0, {}));
         }
-        auto *status = child<TStatusBarT>(one, "StatusBarT1");
+        auto *status = child<StatusLine>(one, "StatusBarT1");
         QCOMPARE(status->Text(), QStringLiteral("コメント：") + one->grid()->cell(1, 9));
         QVERIFY(!one->grid()->cell(1, 9).isEmpty());
 
@@ -382,7 +382,7 @@ private Q_SLOTS:
 
         one->grid()->setCurrentDataRow(one->grid()->lastDataRow());
         const int before = one->grid()->lastDataRow();
-        fx->book().NenpiTable[3] = Tnenpi3{};
+        fx->book().NenpiTable[3] = Fueling{};
         fx->book().NenpiTable[3].nichiji = EmptyDate;
         click(one, "SBtmKoushin");
         QCOMPARE(one->grid()->lastDataRow(), before - 1);
@@ -394,7 +394,7 @@ private Q_SLOTS:
     void altKInTheMakerListOpensTheCountGraph()
     {
         loadSample();
-        auto *makers = qobject_cast<TFrmMBNIR *>(open("MIOut4", "FrmMBNIR"));
+        auto *makers = qobject_cast<MakerReportWindow *>(open("MIOut4", "FrmMBNIR"));
         QVERIFY(makers);
         QApplication::setActiveWindow(fx->frame.get());
         QVERIFY(QTest::qWaitForWindowActive(fx->frame.get()));
@@ -408,9 +408,9 @@ private Q_SLOTS:
     void periodChecksAndCompletion()
     {
         fx->book() = smallBook().book();
-        auto *one = qobject_cast<TFrmOut1 *>(open("MIOut1", "FrmOut1"));
+        auto *one = qobject_cast<FuelingsReportWindow *>(open("MIOut1", "FrmOut1"));
         QVERIFY(one);
-        auto *yys = child<TEditYYMMDD>(one, "Edtyys");
+        auto *yys = child<DatePartField>(one, "Edtyys");
         // Only the year: the month is asked for and nothing is recomputed.
         yys->setText(QStringLiteral("2003"));
         fx->prompter.expect(Answer::Ok);
@@ -456,7 +456,7 @@ private Q_SLOTS:
         QVERIFY(one && monthly);
         QCOMPARE(one->parentWidget()->minimumSize(), QSize(780, 401));
         QCOMPARE(one->parentWidget()->width(), 780);
-        QCOMPARE(one->findChild<StringGrid *>()->columnWidth(9), 140);
+        QCOMPARE(one->findChild<ListGrid *>()->columnWidth(9), 140);
         QCOMPARE(monthly->parentWidget()->minimumWidth(), 423);
         QCOMPARE(monthly->parentWidget()->maximumWidth(), 423);
         if (const char *dir = std::getenv("FENLO_SHOTS")) {
@@ -469,7 +469,7 @@ private Q_SLOTS:
             for (QMdiSubWindow *sub : fx->frame->mdiArea()->subWindowList()) {
                 if (auto *d = qobject_cast<DisplayWindow *>(sub->widget()))
                     d->SBtnAllClick();
-                if (auto *t = qobject_cast<TFrmTukibetu *>(sub->widget()))
+                if (auto *t = qobject_cast<MonthlyReportWindow *>(sub->widget()))
                     t->Button2Click();
                 sub->grab().save(QString::fromUtf8(dir) + QLatin1Char('/') +
                                  sub->widget()->objectName() + QStringLiteral(".png"));
