@@ -27,7 +27,7 @@ const std::string &fullFile()
     static const std::string path = [] {
         std::string p = benchFile("fenlo-bench-full.fnl");
         auto book = bench::fullLogbook();
-        DataSave(*book, p);
+        writeLogbookFile(*book, p);
         return p;
     }();
     return path;
@@ -37,8 +37,8 @@ void BM_Load(benchmark::State &state)
 {
     auto book = std::make_unique<Logbook>();
     for (auto _ : state) {
-        DataLoad(*book, fullFile());
-        benchmark::DoNotOptimize(book->NenpiTable[1000].nichiji);
+        readLogbookFile(*book, fullFile());
+        benchmark::DoNotOptimize(book->fuelings[1000].moment);
     }
 }
 BENCHMARK(BM_Load)->Unit(benchmark::kMicrosecond);
@@ -67,7 +67,7 @@ void BM_SaveNoSync(benchmark::State &state)
     auto book = bench::fullLogbook();
     std::string path = benchFile("fenlo-bench-save.fnl");
     for (auto _ : state)
-        DataSave(*book, path, {}, SafeFileWriter::Sync::None);
+        writeLogbookFile(*book, path, {}, SafeFileWriter::Sync::None);
 }
 BENCHMARK(BM_SaveNoSync)->Unit(benchmark::kMicrosecond);
 
@@ -92,7 +92,7 @@ void BM_SaveWithSync(benchmark::State &state)
     auto book = bench::fullLogbook();
     std::string path = benchFile("fenlo-bench-sync.fnl");
     for (auto _ : state)
-        DataSave(*book, path);
+        writeLogbookFile(*book, path);
 }
 BENCHMARK(BM_SaveWithSync)->Unit(benchmark::kMicrosecond)->Iterations(50);
 
@@ -101,9 +101,9 @@ void reversedSort(benchmark::State &state, Sort sort)
 {
     auto sorted = bench::fullLogbook();
     auto reversed = std::make_unique<Logbook>(*sorted);
-    std::reverse(reversed->MgasTable.begin(), reversed->MgasTable.end());
-    std::reverse(reversed->NenpiTable.begin(), reversed->NenpiTable.end());
-    std::reverse(reversed->MemoTable.begin(), reversed->MemoTable.end());
+    std::reverse(reversed->makers.begin(), reversed->makers.end());
+    std::reverse(reversed->fuelings.begin(), reversed->fuelings.end());
+    std::reverse(reversed->memos.begin(), reversed->memos.end());
     auto work = std::make_unique<Logbook>();
     for (auto _ : state) {
         state.PauseTiming();
@@ -115,19 +115,19 @@ void reversedSort(benchmark::State &state, Sort sort)
 
 void BM_SortNenpi(benchmark::State &state)
 {
-    reversedSort(state, [](Logbook &b) { b.SortNenpi(); });
+    reversedSort(state, [](Logbook &b) { b.sortFuelings(); });
 }
 BENCHMARK(BM_SortNenpi)->Unit(benchmark::kMicrosecond);
 
 void BM_SortMemo(benchmark::State &state)
 {
-    reversedSort(state, [](Logbook &b) { b.SortMemo(); });
+    reversedSort(state, [](Logbook &b) { b.sortMemos(); });
 }
 BENCHMARK(BM_SortMemo)->Unit(benchmark::kMicrosecond);
 
 void BM_SortGas(benchmark::State &state)
 {
-    reversedSort(state, [](Logbook &b) { b.SortGas(); });
+    reversedSort(state, [](Logbook &b) { b.sortMakers(); });
 }
 BENCHMARK(BM_SortGas)->Unit(benchmark::kMicrosecond);
 

@@ -57,7 +57,7 @@ void registerDisplays()
 void BM_Monthly(benchmark::State &state)
 {
     for (auto _ : state) {
-        monthly::Report report = monthly::Shukei(book());
+        monthly::Report report = monthly::tally(book());
         benchmark::DoNotOptimize(monthly::cells(report));
     }
 }

@@ -21,7 +21,7 @@ void MainWindow::N7Click()
     closeAllChildren();
     LegacyImportDialog dialog(this);
     dialog.exec();
-    if (book_->DataFileName.empty()) // an imported logbook is untitled: no file of ours is open
+    if (book_->fileName.empty()) // an imported logbook is untitled: no file of ours is open
         keepClaim(std::nullopt);
 }
 

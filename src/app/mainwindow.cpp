@@ -225,9 +225,9 @@ void MainWindow::FormShow()
 {
     if (ColorBits() < 16)
         Prompter::plain(QStringLiteral("このソフトは、なるべくHighColor以上で使用してください。"));
-    DataClear();
+    newLogbook();
     if (!arguments_.isEmpty() && !arguments_.constFirst().isEmpty())
-        DataLoad(arguments_.constFirst());
+        openLogbook(arguments_.constFirst());
 }
 
 void MainWindow::IniLoad() { restorePlacement(*this); }
@@ -242,14 +242,14 @@ int MainWindow::ColorBits() const
 
 void MainWindow::updateCaption()
 {
-    if (book_->DataFileName.empty())
+    if (book_->fileName.empty())
         setWindowTitle(applicationTitle() + QStringLiteral(" [新規データ]"));
     else
         setWindowTitle(applicationTitle() + QStringLiteral(" [") +
-                       QString::fromStdString(book_->DataFileName) + QLatin1Char(']'));
+                       QString::fromStdString(book_->fileName) + QLatin1Char(']'));
 }
 
-void MainWindow::showShamei() { LblShamei->setText(toQ(book_->Shamei)); }
+void MainWindow::showShamei() { LblShamei->setText(toQ(book_->carName)); }
 
 FileHooks MainWindow::fileHooks()
 {
@@ -259,15 +259,15 @@ FileHooks MainWindow::fileHooks()
     return hooks;
 }
 
-void MainWindow::DataClear()
+void MainWindow::newLogbook()
 {
     lock_.reset();
-    book_->DataClear();
+    book_->clear();
     updateCaption();
     showShamei();
 }
 
-void MainWindow::DataLoad(const QString &path)
+void MainWindow::openLogbook(const QString &path)
 {
     struct GaugeReset // a failed load must not leave the gauge standing
     {
@@ -282,7 +282,7 @@ void MainWindow::DataLoad(const QString &path)
     std::optional<LogbookLock> claim;
     if (fileExists(file) && !mayUse(file, OpenInUseQuestion, claim))
         return;
-    LoadResult result = fenlo::DataLoad(*book_, file, fileHooks());
+    LoadResult result = fenlo::readLogbookFile(*book_, file, fileHooks());
     if (result == LoadResult::NotLogbook) {
         Prompter::warning(QString::fromUtf8(msg::NotLogbookV3));
         return;
@@ -294,7 +294,7 @@ void MainWindow::DataLoad(const QString &path)
     }
 }
 
-bool MainWindow::DataSave(const QString &path)
+bool MainWindow::saveLogbook(const QString &path)
 {
     struct GaugeReset
     {
@@ -315,7 +315,7 @@ bool MainWindow::DataSave(const QString &path)
     hooks.backupFailed = [&](const std::string &message) {
         backupProblem = QString::fromStdString(message);
     };
-    if (!fenlo::DataSave(*book_, file, hooks))
+    if (!fenlo::writeLogbookFile(*book_, file, hooks))
         return false;
     keepClaim(std::move(claim));
     updateCaption();
@@ -337,7 +337,7 @@ void MainWindow::keepClaim(std::optional<LogbookLock> claim)
 {
     if (claim)
         lock_ = std::move(claim);
-    else if (lock_ && !lock_->covers(book_->DataFileName))
+    else if (lock_ && !lock_->covers(book_->fileName))
         lock_.reset();
 }
 
@@ -348,15 +348,15 @@ std::optional<QString> MainWindow::chooseSavePath()
 
 bool MainWindow::savePrompt()
 {
-    if (!book_->DataChanged)
+    if (!book_->modified)
         return true;
     if (!Prompter::warningYesNo(
             QStringLiteral("現在変更中のデータは保存されていません。保存しますか？")))
         return true;
-    if (!book_->DataFileName.empty())
-        return DataSave(QString::fromStdString(book_->DataFileName));
+    if (!book_->fileName.empty())
+        return saveLogbook(QString::fromStdString(book_->fileName));
     std::optional<QString> path = chooseSavePath();
-    return path && DataSave(*path);
+    return path && saveLogbook(*path);
 }
 
 void MainWindow::closeAllChildren()
@@ -439,23 +439,23 @@ void MainWindow::MIFOpenClick()
     repaint();
     QApplication::processEvents();
     closeAllChildren();
-    DataLoad(*path);
+    openLogbook(*path);
 }
 
 void MainWindow::MIFSaveClick()
 {
-    if (!book_->DataFileName.empty()) {
-        DataSave(QString::fromStdString(book_->DataFileName));
+    if (!book_->fileName.empty()) {
+        saveLogbook(QString::fromStdString(book_->fileName));
         return;
     }
     if (std::optional<QString> path = chooseSavePath())
-        DataSave(*path);
+        saveLogbook(*path);
 }
 
 void MainWindow::MIFNameSaveClick()
 {
     if (std::optional<QString> path = chooseSavePath())
-        DataSave(*path);
+        saveLogbook(*path);
 }
 
 void MainWindow::MIFNewClick()
@@ -463,7 +463,7 @@ void MainWindow::MIFNewClick()
     if (!savePrompt())
         return;
     closeAllChildren();
-    DataClear();
+    newLogbook();
 }
 
 void MainWindow::MIFEndClick() { close(); }

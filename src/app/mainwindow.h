@@ -36,12 +36,12 @@ public:
     QMdiArea *mdiArea() const { return mdiArea_; }
 
     // Logbook operations that also keep the caption, the car-name label and the gauge in step.
-    void DataClear();
-    void DataLoad(const QString &path);
-    bool DataSave(const QString &path);
-    void SortGas() { book_->SortGas(); }
-    void SortNenpi() { book_->SortNenpi(); }
-    void SortMemo() { book_->SortMemo(); }
+    void newLogbook();
+    void openLogbook(const QString &path);
+    bool saveLogbook(const QString &path);
+    void sortMakers() { book_->sortMakers(); }
+    void sortFuelings() { book_->sortFuelings(); }
+    void sortMemos() { book_->sortMemos(); }
     // Shows the car name of the logbook in the label beside the tool bar.
     void showShamei();
     // The caption for the open logbook: untitled or its path.

@@ -23,9 +23,9 @@ int csvCommand(const std::vector<std::string> &args)
     if (paths.size() != 2)
         throw std::invalid_argument("usage: fenlo-cli csv FILE.fnl [--no-title] OUT.csv\n");
     auto book = std::make_unique<Logbook>();
-    book->DataClear();
+    book->clear();
     loadLogbook(*book, paths[0]);
-    CsvSave(*book, withTitle, paths[1]);
+    saveCsv(*book, withTitle, paths[1]);
     return 0;
 }
 
@@ -34,7 +34,7 @@ int importLegacyCommand(const std::vector<std::string> &args)
     if (args.size() != 2)
         throw std::invalid_argument("usage: fenlo-cli import-legacy PATH/nenpi.dat OUT.fnl\n");
     auto book = std::make_unique<Logbook>();
-    book->DataClear();
+    book->clear();
     if (importLegacy(*book, args[0]) == ImportResult::WrongPath)
         throw FenloError(msg::LegacyWrongPath);
     saveLogbook(*book, args[1]);

@@ -14,7 +14,7 @@ void loadLogbook(Logbook &book, const std::string &path)
 {
     FileHooks hooks;
     hooks.olderFormat = [] { std::cerr << msg::OlderFormat << '\n'; };
-    switch (DataLoad(book, path, hooks)) {
+    switch (readLogbookFile(book, path, hooks)) {
     case LoadResult::Loaded:
         return;
     case LoadResult::NoSuchFile:
@@ -33,7 +33,7 @@ void saveLogbook(Logbook &book, const std::string &path)
     FileHooks hooks;
     hooks.backups = &backups;
     hooks.backupFailed = [](const std::string &message) { std::cerr << message << '\n'; };
-    DataSave(book, path, hooks);
+    writeLogbookFile(book, path, hooks);
 }
 
 } // namespace fenlo::cli

@@ -30,16 +30,16 @@ int info(const std::vector<std::string> &args)
     if (args.size() != 1)
         throw std::invalid_argument(Usage);
     Logbook book;
-    book.DataClear();
+    book.clear();
     cli::loadLogbook(book, args[0]);
-    int fuelings = book.NenpiTable.usedCount();
-    std::cout << "車名: " << cp932ToUtf8(book.Shamei) << '\n'
-              << "燃料メーカー: " << book.MgasTable.usedCount() << '\n'
+    int fuelings = book.fuelings.usedCount();
+    std::cout << "車名: " << cp932ToUtf8(book.carName) << '\n'
+              << "燃料メーカー: " << book.makers.usedCount() << '\n'
               << "給油データ: " << fuelings << '\n'
-              << "メモ: " << book.MemoTable.usedCount() << '\n';
+              << "メモ: " << book.memos.usedCount() << '\n';
     if (fuelings > 0) {
-        std::cout << "最初の給油: " << formatDate(book.NenpiTable[1].nichiji) << '\n'
-                  << "最後の給油: " << formatDate(book.NenpiTable[fuelings].nichiji) << '\n';
+        std::cout << "最初の給油: " << formatDate(book.fuelings[1].moment) << '\n'
+                  << "最後の給油: " << formatDate(book.fuelings[fuelings].moment) << '\n';
     }
     return 0;
 }
@@ -49,7 +49,7 @@ int convert(const std::vector<std::string> &args)
     if (args.size() != 2)
         throw std::invalid_argument(Usage);
     Logbook book;
-    book.DataClear();
+    book.clear();
     cli::loadLogbook(book, args[0]);
     cli::saveLogbook(book, args[1]);
     return 0;

@@ -24,7 +24,7 @@ struct Choices
     std::string file;
     PeriodFields period{};
     std::optional<std::int32_t> maker;
-    std::optional<std::int32_t> kubun;
+    std::optional<std::int32_t> category;
     std::optional<std::string> order;
     std::optional<bool> descending;
 };
@@ -79,7 +79,7 @@ Choices parse(const std::vector<std::string> &args)
         else if (option == "--maker")
             c.maker = integerArgument(option, value);
         else if (option == "--kubun")
-            c.kubun = integerArgument(option, value);
+            c.category = integerArgument(option, value);
         else if (option == "--order")
             c.order = value;
         else
@@ -112,16 +112,16 @@ DisplayOptions displayOptions(const Logbook &book, const Choices &c)
 {
     DisplayOptions o;
     PeriodFields fields = c.period;
-    PeriodCheck check = KikanCheck(fields);
+    PeriodCheck check = checkPeriod(fields);
     if (!check.ok)
         throw FenloError(std::string(check.message));
     o.period = check.period;
-    if (c.maker && !book.gasName(*c.maker))
+    if (c.maker && !book.makerName(*c.maker))
         usageError("no fuel maker has the code " + std::to_string(*c.maker));
     o.maker = c.maker;
-    if (c.kubun && (*c.kubun < KubunRegular || *c.kubun > KubunDiesel))
+    if (c.category && (*c.category < CategoryRegular || *c.category > CategoryDiesel))
         usageError("--kubun is 1, 2 or 3");
-    o.kubun = c.kubun;
+    o.category = c.category;
     if (c.order) {
         o.order = keyOf<DisplayOrder>({{"date", DisplayOrder::Date},
                                        {"distance", DisplayOrder::Distance},
@@ -162,13 +162,13 @@ void printMakers(const Logbook &book, const Choices &c)
 // Monthly and category lists have no choices; options given to them are a mistake.
 void refuseChoices(const Choices &c)
 {
-    if (c.period != PeriodFields{} || c.maker || c.kubun || c.order || c.descending)
+    if (c.period != PeriodFields{} || c.maker || c.category || c.order || c.descending)
         usageError("the " + c.kind + " report takes no options");
 }
 
 void refuseFilters(const Choices &c)
 {
-    if (c.period != PeriodFields{} || c.maker || c.kubun)
+    if (c.period != PeriodFields{} || c.maker || c.category)
         usageError("the makers report takes only --order and --asc/--desc");
 }
 
@@ -186,14 +186,14 @@ int report(const std::vector<std::string> &args)
         refuseFilters(c);
 
     Logbook book;
-    book.DataClear();
+    book.clear();
     loadLogbook(book, c.file);
     if (c.kind == "list")
         printDisplay(book, DisplayKind::Fuelings, c);
     else if (c.kind == "pairs")
         printDisplay(book, DisplayKind::Pairs, c);
     else if (c.kind == "monthly")
-        print(monthly::cells(monthly::Shukei(book)));
+        print(monthly::cells(monthly::tally(book)));
     else if (c.kind == "makers")
         printMakers(book, c);
     else

@@ -10,23 +10,23 @@ namespace {
 class Converter
 {
 public:
-    Converter(const char *to, const char *from) : cd_(iconv_open(to, from)) {}
+    Converter(const char *to, const char *from) : code_(iconv_open(to, from)) {}
     ~Converter()
     {
-        if (cd_ != reinterpret_cast<iconv_t>(-1))
-            iconv_close(cd_);
+        if (code_ != reinterpret_cast<iconv_t>(-1))
+            iconv_close(code_);
     }
     Converter(const Converter &) = delete;
     Converter &operator=(const Converter &) = delete;
 
-    bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    bool valid() const { return code_ != reinterpret_cast<iconv_t>(-1); }
 
     // Converts as much as possible; on an unconvertible sequence calls onBad, which either
     // returns the replacement to emit (and the input skips one byte) or nullopt to give up.
     template<typename OnBad>
     std::optional<std::string> run(std::string_view in, OnBad onBad)
     {
-        iconv(cd_, nullptr, nullptr, nullptr, nullptr); // a kept converter starts afresh
+        iconv(code_, nullptr, nullptr, nullptr, nullptr); // a kept converter starts afresh
         std::string out;
         char *src = const_cast<char *>(in.data());
         size_t srcLeft = in.size();
@@ -34,7 +34,7 @@ public:
         while (srcLeft > 0) {
             char *dst = buffer;
             size_t dstLeft = sizeof buffer;
-            size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
+            size_t rc = iconv(code_, &src, &srcLeft, &dst, &dstLeft);
             out.append(buffer, static_cast<size_t>(dst - buffer));
             if (rc != static_cast<size_t>(-1))
                 continue;
@@ -46,13 +46,13 @@ public:
             out += *replacement;
             ++src;
             --srcLeft;
-            iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+            iconv(code_, nullptr, nullptr, nullptr, nullptr);
         }
         return out;
     }
 
 private:
-    iconv_t cd_;
+    iconv_t code_;
 };
 
 } // namespace

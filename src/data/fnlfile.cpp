@@ -58,8 +58,8 @@ private:
 
 void readGasTable(Reader &in, Logbook &book)
 {
-    for (Maker &g : book.MgasTable) {
-        g.cd = in.integer();
+    for (Maker &g : book.makers) {
+        g.code = in.integer();
         g.name = in.text();
     }
 }
@@ -68,15 +68,15 @@ void readNenpiTable(Reader &in, Logbook &book, bool withComments, const FileHook
 {
     report(hooks, 0);
     StepGauge gauge(hooks, 10, 0);
-    for (Fueling &r : book.NenpiTable) {
-        r.nichiji = in.real();
-        r.kyori1 = in.currency();
-        r.kyori2 = in.currency();
-        r.ryou = in.currency();
-        r.gas = in.integer();
-        r.kubun = in.integer();
-        r.kingaku = in.currency();
-        r.nenpi = in.currency();
+    for (Fueling &r : book.fuelings) {
+        r.moment = in.real();
+        r.odometer = in.currency();
+        r.trip = in.currency();
+        r.litres = in.currency();
+        r.makerCode = in.integer();
+        r.category = in.integer();
+        r.amount = in.currency();
+        r.economy = in.currency();
         r.comment = withComments ? in.text() : std::string();
         gauge.record();
     }
@@ -84,7 +84,7 @@ void readNenpiTable(Reader &in, Logbook &book, bool withComments, const FileHook
 
 void readMemoTable(Reader &in, Logbook &book)
 {
-    for (Memo &m : book.MemoTable) {
+    for (Memo &m : book.memos) {
         m.date = in.real();
         m.text = in.text();
     }
@@ -116,7 +116,7 @@ LoadResult parseLogbook(Logbook &book, ByteSource &source, const FileHooks &hook
     // A logbook is large enough (about 100 kB) to live on the heap while it is read.
     auto fresh = std::make_unique<Logbook>();
     try {
-        fresh->Shamei = in.text();
+        fresh->carName = in.text();
         readGasTable(in, *fresh);
         readNenpiTable(in, *fresh, current, hooks);
         if (current)
@@ -124,26 +124,26 @@ LoadResult parseLogbook(Logbook &book, ByteSource &source, const FileHooks &hook
     } catch (const LineReader::LineTooLong &) {
         throw FenloError(msg::NotLogbookV3);
     }
-    fresh->SortGas();
-    fresh->SortNenpi();
-    fresh->SortMemo();
+    fresh->sortMakers();
+    fresh->sortFuelings();
+    fresh->sortMemos();
     report(hooks, 100);
     report(hooks, 0);
 
-    fresh->DataChanged = false;
-    fresh->DataFileName = book.DataFileName;
+    fresh->modified = false;
+    fresh->fileName = book.fileName;
     book = std::move(*fresh);
     return LoadResult::Loaded;
 }
 
-LoadResult DataLoad(Logbook &book, const std::string &path, const FileHooks &hooks)
+LoadResult readLogbookFile(Logbook &book, const std::string &path, const FileHooks &hooks)
 {
     if (!fileExists(path))
         return LoadResult::NoSuchFile;
     FileSource source(path);
     LoadResult result = parseLogbook(book, source, hooks);
     if (result == LoadResult::Loaded)
-        book.DataFileName = path;
+        book.fileName = path;
     return result;
 }
 
@@ -152,27 +152,27 @@ std::string serializeLogbook(const Logbook &book, const FileHooks &hooks)
     std::string out;
     out.reserve(256 * 1024);
     putLine(out, HeaderV3);
-    putLine(out, book.Shamei);
-    for (const Maker &g : book.MgasTable) {
-        putLine(out, std::to_string(g.cd));
+    putLine(out, book.carName);
+    for (const Maker &g : book.makers) {
+        putLine(out, std::to_string(g.code));
         putLine(out, g.name);
     }
     report(hooks, 0);
     StepGauge gauge(hooks, 5, 0);
-    for (const Fueling &r : book.NenpiTable) {
-        putLine(out, formatGeneral(r.nichiji));
-        putLine(out, formatGeneral(r.kyori1));
-        putLine(out, formatGeneral(r.kyori2));
-        putLine(out, formatGeneral(r.ryou));
-        putLine(out, std::to_string(r.gas));
-        putLine(out, std::to_string(r.kubun));
-        putLine(out, formatGeneral(r.kingaku));
-        putLine(out, formatGeneral(r.nenpi));
+    for (const Fueling &r : book.fuelings) {
+        putLine(out, formatGeneral(r.moment));
+        putLine(out, formatGeneral(r.odometer));
+        putLine(out, formatGeneral(r.trip));
+        putLine(out, formatGeneral(r.litres));
+        putLine(out, std::to_string(r.makerCode));
+        putLine(out, std::to_string(r.category));
+        putLine(out, formatGeneral(r.amount));
+        putLine(out, formatGeneral(r.economy));
         putLine(out, r.comment);
         gauge.record();
     }
     StepGauge memoGauge(hooks, 5, 50);
-    for (const Memo &m : book.MemoTable) {
+    for (const Memo &m : book.memos) {
         putLine(out, formatGeneral(m.date));
         putLine(out, m.text);
         memoGauge.record();
@@ -180,7 +180,7 @@ std::string serializeLogbook(const Logbook &book, const FileHooks &hooks)
     return out;
 }
 
-bool DataSave(Logbook &book, const std::string &path, const FileHooks &hooks,
+bool writeLogbookFile(Logbook &book, const std::string &path, const FileHooks &hooks,
               SafeFileWriter::Sync sync)
 {
     if (path.empty())
@@ -201,8 +201,8 @@ bool DataSave(Logbook &book, const std::string &path, const FileHooks &hooks,
     file.commit(sync);
     report(hooks, 100);
     report(hooks, 0);
-    book.DataChanged = false;
-    book.DataFileName = path;
+    book.modified = false;
+    book.fileName = path;
     return true;
 }
 

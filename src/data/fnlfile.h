@@ -34,22 +34,22 @@ enum class LoadResult {
 
 // Reads a logbook file. The file is read into a fresh logbook, and `book` is replaced only
 // once the whole file was read: after a failure (FenloError) or NotLogbook it is exactly as it
-// was. On success the tables are sorted, DataFileName is the path and DataChanged is false.
+// was. On success the tables are sorted, fileName is the path and modified is false.
 // An older-format file brings no memos, so the loaded logbook has none.
-LoadResult DataLoad(Logbook &book, const std::string &path, const FileHooks &hooks = {});
+LoadResult readLogbookFile(Logbook &book, const std::string &path, const FileHooks &hooks = {});
 
-// The same from bytes already in memory (DataFileName is left to the caller).
+// The same from bytes already in memory (fileName is left to the caller).
 LoadResult parseLogbook(Logbook &book, ByteSource &source, const FileHooks &hooks = {});
 
 // Writes the logbook in the current format. false for an empty path; otherwise true, with
-// DataFileName the path and DataChanged false. On a failure (FenloError) the previous file is
+// fileName the path and modified false. On a failure (FenloError) the previous file is
 // byte-for-byte intact and `book` unchanged. With `hooks.backups` the previous file is copied
 // there first, and once that copy is safe a folder that takes no new files is no obstacle: the
 // file is then written in place (a failure part-way leaves the copy as the previous file).
-bool DataSave(Logbook &book, const std::string &path, const FileHooks &hooks = {},
+bool writeLogbookFile(Logbook &book, const std::string &path, const FileHooks &hooks = {},
               SafeFileWriter::Sync sync = SafeFileWriter::Sync::Full);
 
-// The exact bytes DataSave writes.
+// The exact bytes writeLogbookFile writes.
 std::string serializeLogbook(const Logbook &book, const FileHooks &hooks = {});
 
 } // namespace fenlo

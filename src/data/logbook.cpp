@@ -7,49 +7,49 @@
 
 namespace fenlo {
 
-void Logbook::DataClear()
+void Logbook::clear()
 {
-    DataChanged = false;
-    DataFileName.clear();
-    Shamei.clear();
-    std::fill(MgasTable.begin(), MgasTable.end(), Maker{});
-    std::fill(NenpiTable.begin(), NenpiTable.end(), Fueling{});
-    std::fill(MemoTable.begin(), MemoTable.end(), Memo{});
+    modified = false;
+    fileName.clear();
+    carName.clear();
+    std::fill(makers.begin(), makers.end(), Maker{});
+    std::fill(fuelings.begin(), fuelings.end(), Fueling{});
+    std::fill(memos.begin(), memos.end(), Memo{});
 }
 
-void Logbook::SortGas()
+void Logbook::sortMakers()
 {
-    exchangeSortByKey(MgasTable.slots(), [](const Maker &g) { return g.cd; });
+    exchangeSortByKey(makers.slots(), [](const Maker &g) { return g.code; });
 }
 
-void Logbook::SortNenpi()
+void Logbook::sortFuelings()
 {
-    exchangeSortByKey(NenpiTable.slots(), [](const Fueling &r) { return r.nichiji; });
+    exchangeSortByKey(fuelings.slots(), [](const Fueling &r) { return r.moment; });
 }
 
-void Logbook::SortMemo()
+void Logbook::sortMemos()
 {
-    exchangeSortByKey(MemoTable.slots(), [](const Memo &m) { return m.date; });
+    exchangeSortByKey(memos.slots(), [](const Memo &m) { return m.date; });
 }
 
-const std::string *Logbook::gasName(std::int32_t code) const
+const std::string *Logbook::makerName(std::int32_t code) const
 {
-    for (const Maker &g : MgasTable) {
-        if (g.cd == code)
+    for (const Maker &g : makers) {
+        if (g.code == code)
             return &g.name;
     }
     return nullptr;
 }
 
-bool Logbook::hasGas() const
+bool Logbook::hasMakers() const
 {
-    return std::any_of(MgasTable.begin(), MgasTable.end(), [](const Maker &g) { return g.used(); });
+    return std::any_of(makers.begin(), makers.end(), [](const Maker &g) { return g.used(); });
 }
 
 bool Logbook::sameData(const Logbook &o) const
 {
-    return Shamei == o.Shamei && MgasTable == o.MgasTable && NenpiTable == o.NenpiTable &&
-           MemoTable == o.MemoTable;
+    return carName == o.carName && makers == o.makers && fuelings == o.fuelings &&
+           memos == o.memos;
 }
 
 } // namespace fenlo

@@ -11,37 +11,37 @@
 
 namespace fenlo {
 
-inline constexpr std::int32_t EmptyGasCode = 999;
+inline constexpr std::int32_t EmptyMakerCode = 999;
 
-// Fuel categories as stored in Fueling::kubun.
-inline constexpr std::int32_t KubunRegular = 1;
-inline constexpr std::int32_t KubunPremium = 2;
-inline constexpr std::int32_t KubunDiesel = 3;
+// Fuel categories as stored in Fueling::category.
+inline constexpr std::int32_t CategoryRegular = 1;
+inline constexpr std::int32_t CategoryPremium = 2;
+inline constexpr std::int32_t CategoryDiesel = 3;
 
 // One fuel maker (brand of filling station). Registered makers have codes 1..99.
 struct Maker
 {
-    std::int32_t cd = EmptyGasCode;
+    std::int32_t code = EmptyMakerCode;
     std::string name; // CP932
 
-    bool used() const { return cd != EmptyGasCode; }
+    bool used() const { return code != EmptyMakerCode; }
     bool operator==(const Maker &) const = default;
 };
 
 // One fueling.
 struct Fueling
 {
-    DateTime nichiji = EmptyDate; // date plus hour ÷ 24
-    Currency kyori1;               // odometer total, km; 0 when not entered
-    Currency kyori2;               // trip distance since the previous fueling, km
-    Currency ryou;                 // litres
-    std::int32_t gas = 0;          // maker code
-    std::int32_t kubun = 0;        // fuel category 1..3
-    Currency kingaku;              // amount paid, yen; 0 when not entered
-    Currency nenpi;                // economy in km/L as shown when it was entered
+    DateTime moment = EmptyDate; // date plus hour ÷ 24
+    Currency odometer;               // odometer total, km; 0 when not entered
+    Currency trip;               // trip distance since the previous fueling, km
+    Currency litres;                 // litres
+    std::int32_t makerCode = 0;          // maker code
+    std::int32_t category = 0;        // fuel category 1..3
+    Currency amount;              // amount paid, yen; 0 when not entered
+    Currency economy;                // economy in km/L as shown when it was entered
     std::string comment;           // CP932
 
-    bool used() const { return nichiji != EmptyDate; }
+    bool used() const { return moment != EmptyDate; }
     bool operator==(const Fueling &) const = default;
 };
 
@@ -92,31 +92,31 @@ private:
 class Logbook
 {
 public:
-    static constexpr int GasSlots = 20;
-    static constexpr int NenpiSlots = 1000;
+    static constexpr int MakerSlots = 20;
+    static constexpr int FuelingSlots = 1000;
     static constexpr int MemoSlots = 1000;
 
-    std::string Shamei; // car name, CP932
-    SlotTable<Maker, GasSlots> MgasTable;
-    SlotTable<Fueling, NenpiSlots> NenpiTable;
-    SlotTable<Memo, MemoSlots> MemoTable;
+    std::string carName; // car name, CP932
+    SlotTable<Maker, MakerSlots> makers;
+    SlotTable<Fueling, FuelingSlots> fuelings;
+    SlotTable<Memo, MemoSlots> memos;
 
-    bool DataChanged = false;
-    std::string DataFileName; // empty for an untitled logbook
+    bool modified = false;
+    std::string fileName; // empty for an untitled logbook
 
     // Resets to a new, untitled logbook.
-    void DataClear();
+    void clear();
 
     // The exchange sort the lists and reports rely on for the order of equal keys: for each
     // slot i, every later slot j with a strictly smaller key is exchanged with i.
-    void SortGas();
-    void SortNenpi();
-    void SortMemo();
+    void sortMakers();
+    void sortFuelings();
+    void sortMemos();
 
     // Name of the maker with this code, or nullptr when none is registered (first match).
-    const std::string *gasName(std::int32_t code) const;
+    const std::string *makerName(std::int32_t code) const;
     // Whether any maker is registered (a fueling can only be entered then).
-    bool hasGas() const;
+    bool hasMakers() const;
 
     // The tables and the car name, without the two flags.
     bool sameData(const Logbook &other) const;

@@ -50,7 +50,7 @@ void CarNameWindow::showEvent(QShowEvent *event)
     if (shown_)
         return;
     shown_ = true;
-    EdtShamei->setText(toQ(FrmFenloMenu->book().Shamei));
+    EdtShamei->setText(toQ(FrmFenloMenu->book().carName));
     EdtShamei->setFocus();
     EdtShamei->selectAll(); // typing replaces the name
     InputChanged = false;
@@ -59,10 +59,10 @@ void CarNameWindow::showEvent(QShowEvent *event)
 void CarNameWindow::SBtnTourokuClick()
 {
     Logbook &book = FrmFenloMenu->book();
-    book.Shamei = storedText(EdtShamei->text());
+    book.carName = storedText(EdtShamei->text());
     FrmFenloMenu->showShamei();
     if (InputChanged)
-        book.DataChanged = true;
+        book.modified = true;
     InputChanged = false;
     SBtnCancelClick();
 }

@@ -183,7 +183,7 @@ void FuelingDialog::FormShow()
     if (isAddMode())
         clearFields();
     else
-        fillFrom(book().NenpiTable[DataNo]);
+        fillFrom(book().fuelings[DataNo]);
     Edtyy->setFocus(Qt::OtherFocusReason);
 }
 
@@ -197,20 +197,20 @@ bool FuelingDialog::GasListSet()
 
 void FuelingDialog::fillFrom(const Fueling &record)
 {
-    dates_->show(record.nichiji);
-    EdtJi->setText(QString::fromStdString(formatHour(record.nichiji)));
-    Edtkyori1->setText(general(record.kyori1));
-    Edtkyori2->setText(general(record.kyori2));
-    Edtryou->setText(general(record.ryou));
-    Edtkingaku->setText(general(record.kingaku));
-    showEconomy(general(record.nenpi));
+    dates_->show(record.moment);
+    EdtJi->setText(QString::fromStdString(formatHour(record.moment)));
+    Edtkyori1->setText(general(record.odometer));
+    Edtkyori2->setText(general(record.trip));
+    Edtryou->setText(general(record.litres));
+    Edtkingaku->setText(general(record.amount));
+    showEconomy(general(record.economy));
     Edtcomment->setText(toQ(record.comment));
     int selected = -1;
     for (int i = 0; i < CmBxgas->count(); ++i)
-        if (makerChoiceCode(CmBxgas->itemText(i).toStdString()) == record.gas)
+        if (makerChoiceCode(CmBxgas->itemText(i).toStdString()) == record.makerCode)
             selected = i; // with duplicate codes the last one wins
     CmBxgas->setCurrentIndex(selected);
-    CmBxkubun->setCurrentIndex(record.kubun - 1);
+    CmBxkubun->setCurrentIndex(record.category - 1);
 }
 
 void FuelingDialog::clearFields()
@@ -239,7 +239,7 @@ void FuelingDialog::Edtkyori1Exit()
     const int previous = isAddMode() ? DataNo : DataNo - 1;
     if (previous < 1)
         return;
-    const Currency previousKyori1 = book().NenpiTable[previous].kyori1;
+    const Currency previousKyori1 = book().fuelings[previous].odometer;
     if (previousKyori1.raw() == 0 || Edtkyori1->Text().isEmpty() || !Edtkyori2->Text().isEmpty())
         return;
     // A smaller odometer gives a negative trip, which the trip field does not accept and so
@@ -255,12 +255,12 @@ void FuelingDialog::Edtkyori2Exit(NumberField *sender)
 
 void FuelingDialog::NenpiCalc()
 {
-    const QString kyori = Edtkyori2->Text().trimmed();
-    const QString ryou = Edtryou->Text().trimmed();
-    if (kyori.isEmpty() || ryou.isEmpty())
+    const QString distance = Edtkyori2->Text().trimmed();
+    const QString litres = Edtryou->Text().trimmed();
+    if (distance.isEmpty() || litres.isEmpty())
         return;
     showEconomy(
-        QString::fromStdString(economyText(requiredCurrency(kyori), requiredCurrency(ryou))));
+        QString::fromStdString(economyText(requiredCurrency(distance), requiredCurrency(litres))));
 }
 
 void FuelingDialog::showEconomy(const QString &text)
@@ -295,12 +295,12 @@ bool FuelingDialog::DataCheck()
         return refuse(QStringLiteral("距離（今回）が入力されていません"), Edtkyori2);
     if (Edtryou->Text().isEmpty())
         return refuse(QStringLiteral("給油量が入力されていません"), Edtryou);
-    const std::optional<DateTime> nichiji = dates_->dateTime(hour());
-    if (!nichiji)
+    const std::optional<DateTime> moment = dates_->dateTime(hour());
+    if (!moment)
         return refuse(QStringLiteral("日付の指定が違います"), Edtyy);
     if (isAddMode()) {
-        for (const Fueling &r : book().NenpiTable)
-            if (r.used() && sameMoment(r.nichiji, *nichiji)) {
+        for (const Fueling &r : book().fuelings)
+            if (r.used() && sameMoment(r.moment, *moment)) {
                 Prompter::warning(QStringLiteral("既に同じ年月日時で入力されています"));
                 return false;
             }
@@ -316,14 +316,14 @@ bool FuelingDialog::DataCheck()
 Fueling FuelingDialog::enteredRecord() const
 {
     Fueling r;
-    r.nichiji = *dates_->dateTime(hour());
-    r.kyori1 = optionalCurrency(Edtkyori1);
-    r.kyori2 = requiredCurrency(Edtkyori2->Text());
-    r.ryou = requiredCurrency(Edtryou->Text());
-    r.kingaku = optionalCurrency(Edtkingaku);
-    r.nenpi = requiredCurrency(Lblnenpi->text());
-    r.gas = *makerChoiceCode(CmBxgas->currentText().toStdString());
-    r.kubun = CmBxkubun->currentIndex() + 1;
+    r.moment = *dates_->dateTime(hour());
+    r.odometer = optionalCurrency(Edtkyori1);
+    r.trip = requiredCurrency(Edtkyori2->Text());
+    r.litres = requiredCurrency(Edtryou->Text());
+    r.amount = optionalCurrency(Edtkingaku);
+    r.economy = requiredCurrency(Lblnenpi->text());
+    r.makerCode = *makerChoiceCode(CmBxgas->currentText().toStdString());
+    r.category = CmBxkubun->currentIndex() + 1;
     r.comment = storedText(Edtcomment->text());
     return r;
 }
@@ -340,9 +340,9 @@ void FuelingDialog::SBtnTourokuClick()
     if (economyBasis_ != std::pair{Edtkyori2->Text().trimmed(), Edtryou->Text().trimmed()})
         NenpiCalc();
     const Fueling record = enteredRecord();
-    book().NenpiTable[isAddMode() ? DataNo + 1 : DataNo] = record;
+    book().fuelings[isAddMode() ? DataNo + 1 : DataNo] = record;
     if (InputChanged)
-        book().DataChanged = true;
+        book().modified = true;
     finishRegistration();
 }
 

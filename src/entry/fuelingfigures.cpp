@@ -4,7 +4,7 @@
 
 namespace fenlo {
 
-Currency Shishagonyu(Currency value)
+Currency roundToWhole(Currency value)
 {
     const std::int64_t whole = value.raw() / Currency::Scale;
     const std::int64_t fraction = value.raw() % Currency::Scale;
@@ -16,15 +16,15 @@ Currency Shishagonyu(Currency value)
 std::string roundedToOneDecimal(std::string_view text)
 {
     const Currency value = Currency::fromDouble(parseFloat(text));
-    const Currency tenths = Shishagonyu(Currency::fromRaw(value.raw() * 10));
+    const Currency tenths = roundToWhole(Currency::fromRaw(value.raw() * 10));
     return formatGeneral(Currency::fromRaw(tenths.raw() / 10));
 }
 
-std::string economyText(Currency kyori, Currency ryou)
+std::string economyText(Currency distance, Currency litres)
 {
     Currency economy;
-    if (kyori.raw() != 0 && ryou.raw() != 0)
-        economy = Currency::fromDouble(kyori.toDouble() / ryou.toDouble());
+    if (distance.raw() != 0 && litres.raw() != 0)
+        economy = Currency::fromDouble(distance.toDouble() / litres.toDouble());
     return formatMask(economy, "###0.0");
 }
 

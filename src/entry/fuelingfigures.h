@@ -8,7 +8,7 @@
 namespace fenlo {
 
 // Rounds to a whole number with halves away from zero.
-Currency Shishagonyu(Currency value);
+Currency roundToWhole(Currency value);
 
 // A typed distance or quantity rounded to one decimal, halves away from zero, in the general
 // number form (12.0 gives "12", 45.25 gives "45.3"). Throws FenloError for text that is not a
@@ -17,6 +17,6 @@ std::string roundedToOneDecimal(std::string_view text);
 
 // The economy of a trip and the litres bought for it, as the dialog shows it ("###0.0"); 0.0
 // when either is 0.
-std::string economyText(Currency kyori, Currency ryou);
+std::string economyText(Currency distance, Currency litres);
 
 } // namespace fenlo

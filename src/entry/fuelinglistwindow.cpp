@@ -24,9 +24,9 @@ namespace {
 
 constexpr int CommentColumn = 9;
 
-QString dateCell(DateTime nichiji)
+QString dateCell(DateTime moment)
 {
-    return QString::fromStdString(formatDate(nichiji) + "(" + formatHour(nichiji) + ")");
+    return QString::fromStdString(formatDate(moment) + "(" + formatHour(moment) + ")");
 }
 
 QString masked(Currency value, const char *mask)
@@ -116,22 +116,22 @@ void FuelingListWindow::DataHyouji()
     const MakerNames makers(b);
     ListGrid *g = grid();
     // Rows are rebuilt from scratch, so the blank row of an empty table shows nothing stale.
-    g->resetRows(b.NenpiTable.usedCount());
+    g->resetRows(b.fuelings.usedCount());
     int n = 0;
-    for (int k = 1; k <= Logbook::NenpiSlots; ++k) {
-        const Fueling &r = b.NenpiTable[k];
+    for (int k = 1; k <= Logbook::FuelingSlots; ++k) {
+        const Fueling &r = b.fuelings[k];
         if (!r.used())
             continue;
         ++n;
         g->setCell(k, 0, QString::number(k));
-        g->setCell(k, 1, dateCell(r.nichiji));
-        g->setCell(k, 2, masked(r.kyori1, "######0.0"));
-        g->setCell(k, 3, masked(r.kyori2, "######0.0"));
-        g->setCell(k, 4, masked(r.ryou, "######0.0"));
-        g->setCell(k, 5, QString::fromStdString(makers.name(r.gas)));
-        g->setCell(k, 6, QString::fromStdString(std::string(kubunCellText(r.kubun))));
-        g->setCell(k, 7, masked(r.kingaku, "########0"));
-        g->setCell(k, 8, masked(r.nenpi, "######0.0"));
+        g->setCell(k, 1, dateCell(r.moment));
+        g->setCell(k, 2, masked(r.odometer, "######0.0"));
+        g->setCell(k, 3, masked(r.trip, "######0.0"));
+        g->setCell(k, 4, masked(r.litres, "######0.0"));
+        g->setCell(k, 5, QString::fromStdString(makers.name(r.makerCode)));
+        g->setCell(k, 6, QString::fromStdString(std::string(categoryCellText(r.category))));
+        g->setCell(k, 7, masked(r.amount, "########0"));
+        g->setCell(k, 8, masked(r.economy, "######0.0"));
         g->setCell(k, 9, toQ(r.comment));
     }
 }
@@ -144,7 +144,7 @@ void FuelingListWindow::GoukeiHyouji()
 void FuelingListWindow::refresh()
 {
     repaint();
-    FrmFenloMenu->SortNenpi();
+    FrmFenloMenu->sortFuelings();
     DataHyouji();
     GoukeiHyouji();
 }
@@ -153,7 +153,7 @@ void FuelingListWindow::showComment(int row)
 {
     const Logbook &b = book();
     const std::string *comment =
-        row >= 1 && row <= Logbook::NenpiSlots ? &b.NenpiTable[row].comment : nullptr;
+        row >= 1 && row <= Logbook::FuelingSlots ? &b.fuelings[row].comment : nullptr;
     StatusBarT1->setText(QStringLiteral("コメント：") + (comment ? toQ(*comment) : QString()));
 }
 
@@ -175,13 +175,13 @@ void FuelingListWindow::runDialog(const QString &caption, int dataNo)
 
 void FuelingListWindow::SBtnTuikaClick()
 {
-    const int n = book().NenpiTable.usedCount();
+    const int n = book().fuelings.usedCount();
     // Slot 1000 stays free for what a file may bring.
-    if (n >= Logbook::NenpiSlots - 1) {
+    if (n >= Logbook::FuelingSlots - 1) {
         Prompter::warning(QStringLiteral("これ以上登録できません"));
         return;
     }
-    if (!book().hasGas()) {
+    if (!book().hasMakers()) {
         Prompter::warning(QStringLiteral("始めに燃料メーカー登録をしてください"));
         return;
     }
@@ -193,7 +193,7 @@ void FuelingListWindow::SBtnTuikaClick()
 void FuelingListWindow::SBtnHenkouClick()
 {
     const int r = grid()->currentDataRow();
-    if (r < 1 || !book().NenpiTable[r].used())
+    if (r < 1 || !book().fuelings[r].used())
         return;
     runDialog(QStringLiteral("変更"), r);
     refresh();
@@ -202,18 +202,18 @@ void FuelingListWindow::SBtnHenkouClick()
 
 void FuelingListWindow::SBtnDelClick()
 {
-    if (book().NenpiTable.usedCount() == 0)
+    if (book().fuelings.usedCount() == 0)
         return;
     if (!Prompter::warningYesNo(QStringLiteral("カーソル行のデータを削除しますか？")))
         return;
     const int r = grid()->currentDataRow();
-    if (r < 1 || !book().NenpiTable[r].used())
+    if (r < 1 || !book().fuelings[r].used())
         return;
-    book().NenpiTable[r] = Fueling{};
-    FrmFenloMenu->SortNenpi();
+    book().fuelings[r] = Fueling{};
+    FrmFenloMenu->sortFuelings();
     DataHyouji();
     GoukeiHyouji();
-    book().DataChanged = true;
+    book().modified = true;
     moveCursor(r); // clamped to the last row when the last record went
 }
 

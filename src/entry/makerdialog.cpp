@@ -60,9 +60,9 @@ void MakerDialog::FormShow()
         EdtCD->setFocus();
         return;
     }
-    const Maker &gas = book().MgasTable[GasNo];
-    EdtCD->setText(QString::number(gas.cd));
-    EdtName->setText(toQ(gas.name));
+    const Maker &maker = book().makers[GasNo];
+    EdtCD->setText(QString::number(maker.code));
+    EdtName->setText(toQ(maker.name));
     EdtName->setFocus();
 }
 
@@ -83,10 +83,10 @@ bool MakerDialog::GasCheck()
     if (EdtName->text().isEmpty())
         return refuse(QStringLiteral("名称が入力されていません"), EdtName);
     if (isAddMode()) {
-        const auto &slots = book().MgasTable;
-        const int cd = code();
+        const auto &slots = book().makers;
+        const int newCode = code();
         if (std::any_of(slots.begin(), slots.end(),
-                        [cd](const Maker &gas) { return gas.cd == cd; }))
+                        [newCode](const Maker &maker) { return maker.code == newCode; }))
             return refuse(QStringLiteral("既に同じコードが使用されています"), EdtCD);
     }
     return true;
@@ -98,11 +98,11 @@ void MakerDialog::SBtnTourokuClick()
         return;
     Logbook &logbook = book();
     if (isAddMode())
-        logbook.MgasTable[GasNo + 1] = {code(), storedText(EdtName->text())};
+        logbook.makers[GasNo + 1] = {code(), storedText(EdtName->text())};
     else
-        logbook.MgasTable[GasNo].name = storedText(EdtName->text());
+        logbook.makers[GasNo].name = storedText(EdtName->text());
     if (InputChanged)
-        logbook.DataChanged = true;
+        logbook.modified = true;
     finishRegistration();
 }
 

@@ -21,7 +21,7 @@ MakerListWindow::MakerListWindow(QWidget *parent) : ListWindow(QStringLiteral("�
     SGrdGas->setColumns({{QString(), 10},
                          {QStringLiteral("ｺｰﾄﾞ"), 30, Qt::AlignRight},
                          {QStringLiteral("　　　名　　称"), 144}});
-    SGrdGas->resetRows(Logbook::GasSlots);
+    SGrdGas->resetRows(Logbook::MakerSlots);
     buildLayout(ButtonPlacement::Right, sidePanelTexts(QStringLiteral("追 加")));
     setFixedSize(292, 213);
 }
@@ -35,13 +35,13 @@ void MakerListWindow::FormShow()
 void MakerListWindow::GasHyouji()
 {
     ListGrid *SGrdGas = grid();
-    SGrdGas->resetRows(Logbook::GasSlots);
-    for (int k = 1; k <= Logbook::GasSlots; ++k) {
-        const Maker &gas = book().MgasTable[k];
-        if (!gas.used())
+    SGrdGas->resetRows(Logbook::MakerSlots);
+    for (int k = 1; k <= Logbook::MakerSlots; ++k) {
+        const Maker &maker = book().makers[k];
+        if (!maker.used())
             continue;
-        SGrdGas->setCell(k, 1, QString::number(gas.cd));
-        SGrdGas->setCell(k, 2, toQ(gas.name));
+        SGrdGas->setCell(k, 1, QString::number(maker.code));
+        SGrdGas->setCell(k, 2, toQ(maker.name));
     }
 }
 
@@ -56,15 +56,15 @@ void MakerListWindow::runDialog(const QString &mode, int gasNo)
 
 void MakerListWindow::SBtnTuikaClick()
 {
-    const auto &slots = book().MgasTable;
+    const auto &slots = book().makers;
     const int n = static_cast<int>(
-        std::count_if(slots.begin(), slots.end(), [](const Maker &gas) { return gas.used(); }));
-    if (n == Logbook::GasSlots) {
+        std::count_if(slots.begin(), slots.end(), [](const Maker &maker) { return maker.used(); }));
+    if (n == Logbook::MakerSlots) {
         Prompter::warning(QStringLiteral("これ以上登録できません"));
         return;
     }
     runDialog(QStringLiteral("追加"), n);
-    FrmFenloMenu->SortGas();
+    FrmFenloMenu->sortMakers();
     GasHyouji();
     grid()->setCurrentDataRow(n + 1);
 }
@@ -72,10 +72,10 @@ void MakerListWindow::SBtnTuikaClick()
 void MakerListWindow::SBtnHenkouClick()
 {
     const int r = grid()->currentDataRow();
-    if (r < 1 || !book().MgasTable[r].used())
+    if (r < 1 || !book().makers[r].used())
         return;
     runDialog(QStringLiteral("変更"), r);
-    FrmFenloMenu->SortGas();
+    FrmFenloMenu->sortMakers();
     GasHyouji();
     grid()->setCurrentDataRow(r);
 }
@@ -83,32 +83,32 @@ void MakerListWindow::SBtnHenkouClick()
 bool MakerListWindow::inUse(int code) const
 {
     const Logbook &logbook = book();
-    for (int slot = 1; slot <= Logbook::NenpiSlots && logbook.NenpiTable[slot].used(); ++slot)
-        if (logbook.NenpiTable[slot].gas == code)
+    for (int slot = 1; slot <= Logbook::FuelingSlots && logbook.fuelings[slot].used(); ++slot)
+        if (logbook.fuelings[slot].makerCode == code)
             return true;
     return false;
 }
 
 void MakerListWindow::SBtnDelClick()
 {
-    if (!book().hasGas())
+    if (!book().hasMakers())
         return;
     const int r = grid()->currentDataRow();
     // A free row has nothing to delete: asking about it would only offer a no-op.
-    if (r < 1 || !book().MgasTable[r].used())
+    if (r < 1 || !book().makers[r].used())
         return;
-    Maker &gas = book().MgasTable[r];
-    if (!Prompter::warningYesNo(QString::number(gas.cd) + QStringLiteral(":「") + toQ(gas.name) +
+    Maker &maker = book().makers[r];
+    if (!Prompter::warningYesNo(QString::number(maker.code) + QStringLiteral(":「") + toQ(maker.name) +
                                 QStringLiteral("」を削除しますか？")))
         return;
-    if (inUse(gas.cd)) {
+    if (inUse(maker.code)) {
         Prompter::warning(QStringLiteral("この燃料メーカーは使われています。削除できません。"));
         return;
     }
-    gas = Maker{};
-    FrmFenloMenu->SortGas();
+    maker = Maker{};
+    FrmFenloMenu->sortMakers();
     GasHyouji();
-    book().DataChanged = true;
+    book().modified = true;
     grid()->setCurrentDataRow(r);
 }
 

@@ -85,7 +85,7 @@ void MemoDialog::FormShow()
         Memo1->clear();
         return;
     }
-    const Memo &memo = book().MemoTable[DataNo];
+    const Memo &memo = book().memos[DataNo];
     date_->show(memo.date);
     Memo1->setText(toQ(memo.text));
 }
@@ -117,10 +117,10 @@ void MemoDialog::SBtnTourokuClick()
     date_->completeYear();
     if (!DataCheck())
         return;
-    Memo &memo = book().MemoTable[isAddMode() ? DataNo + 1 : DataNo];
+    Memo &memo = book().memos[isAddMode() ? DataNo + 1 : DataNo];
     memo = {*date_->dateTime(), storedText(Memo1->text())};
     if (InputChanged)
-        book().DataChanged = true;
+        book().modified = true;
     finishRegistration();
 }
 

@@ -62,7 +62,7 @@ void MemoListWindow::resizeEvent(QResizeEvent *event)
 void MemoListWindow::DataHyouji()
 {
     ListGrid *SGrdMemo = grid();
-    const auto &slots = book().MemoTable;
+    const auto &slots = book().memos;
     const int count = static_cast<int>(
         std::count_if(slots.begin(), slots.end(), [](const Memo &memo) { return memo.used(); }));
     const int current = SGrdMemo->currentDataRow();
@@ -90,7 +90,7 @@ void MemoListWindow::runDialog(const QString &mode, int dataNo)
 
 void MemoListWindow::SBtnTuikaClick()
 {
-    const auto &slots = book().MemoTable;
+    const auto &slots = book().memos;
     const int count = static_cast<int>(
         std::count_if(slots.begin(), slots.end(), [](const Memo &memo) { return memo.used(); }));
     if (count == Logbook::MemoSlots) {
@@ -98,35 +98,35 @@ void MemoListWindow::SBtnTuikaClick()
         return;
     }
     runDialog(QStringLiteral("追加"), count);
-    FrmFenloMenu->SortMemo();
+    FrmFenloMenu->sortMemos();
     DataHyouji();
 }
 
 void MemoListWindow::SBtnHenkouClick()
 {
     const int r = grid()->currentDataRow();
-    if (r < 1 || !book().MemoTable[r].used())
+    if (r < 1 || !book().memos[r].used())
         return;
     runDialog(QStringLiteral("変更"), r);
     repaint();
-    FrmFenloMenu->SortMemo();
+    FrmFenloMenu->sortMemos();
     DataHyouji();
     grid()->setCurrentDataRow(r);
 }
 
 void MemoListWindow::SBtnDelClick()
 {
-    if (book().MemoTable.usedCount() == 0)
+    if (book().memos.usedCount() == 0)
         return;
     if (!Prompter::warningYesNo(QStringLiteral("カーソル行のデータを削除しますか？")))
         return;
     const int r = grid()->currentDataRow();
-    if (r < 1 || !book().MemoTable[r].used())
+    if (r < 1 || !book().memos[r].used())
         return;
-    book().MemoTable[r] = Memo{};
-    FrmFenloMenu->SortMemo();
+    book().memos[r] = Memo{};
+    FrmFenloMenu->sortMemos();
     DataHyouji();
-    book().DataChanged = true;
+    book().modified = true;
     grid()->setCurrentDataRow(std::min(r, grid()->lastDataRow()));
 }
 

@@ -35,14 +35,14 @@ std::string quoted(const std::string &text)
     return out + '"';
 }
 
-std::string kubunWord(std::int32_t kubun)
+std::string categoryWord(std::int32_t category)
 {
-    switch (kubun) {
-    case KubunRegular:
+    switch (category) {
+    case CategoryRegular:
         return cp932("レギュラー");
-    case KubunPremium:
+    case CategoryPremium:
         return cp932("ハイオク");
-    case KubunDiesel:
+    case CategoryDiesel:
         return cp932("軽油");
     default:
         return {};
@@ -62,19 +62,19 @@ void putLine(std::string &out, const std::vector<std::string> &fields)
 std::vector<std::string> recordFields(const Logbook &book, const Fueling &r)
 {
     // A maker or category without a match keeps its column, so every line has all ten fields.
-    const std::string *maker = book.gasName(r.gas);
+    const std::string *maker = book.makerName(r.makerCode);
     return {
-        formatDate(r.nichiji),      formatHour(r.nichiji),
-        formatGeneral(r.kyori1),    formatGeneral(r.kyori2),
-        formatGeneral(r.ryou),      quoted(maker ? *maker : std::string()),
-        quoted(kubunWord(r.kubun)), formatGeneral(r.kingaku),
-        formatGeneral(r.nenpi),     quoted(r.comment),
+        formatDate(r.moment),      formatHour(r.moment),
+        formatGeneral(r.odometer),    formatGeneral(r.trip),
+        formatGeneral(r.litres),      quoted(maker ? *maker : std::string()),
+        quoted(categoryWord(r.category)), formatGeneral(r.amount),
+        formatGeneral(r.economy),     quoted(r.comment),
     };
 }
 
 } // namespace
 
-std::string CsvWrite(const Logbook &book, bool withTitle)
+std::string csvText(const Logbook &book, bool withTitle)
 {
     std::string out;
     if (withTitle) {
@@ -83,17 +83,17 @@ std::string CsvWrite(const Logbook &book, bool withTitle)
             fields.push_back(quoted(cp932(title)));
         putLine(out, fields);
     }
-    for (const Fueling &r : book.NenpiTable) {
+    for (const Fueling &r : book.fuelings) {
         if (r.used())
             putLine(out, recordFields(book, r));
     }
     return out;
 }
 
-void CsvSave(const Logbook &book, bool withTitle, const std::string &path)
+void saveCsv(const Logbook &book, bool withTitle, const std::string &path)
 {
     SafeFileWriter file(path);
-    file.write(CsvWrite(book, withTitle));
+    file.write(csvText(book, withTitle));
     file.commit();
 }
 

@@ -8,9 +8,9 @@ namespace fenlo {
 
 // The fueling records as CSV for a spreadsheet: CP932, CR LF line ends, one line per used slot
 // in date order, optionally after a title line. Texts are quoted, with a quote inside doubled.
-std::string CsvWrite(const Logbook &book, bool withTitle);
+std::string csvText(const Logbook &book, bool withTitle);
 
-// Writes CsvWrite's bytes to `path`. Throws FenloError; a file already there is then intact.
-void CsvSave(const Logbook &book, bool withTitle, const std::string &path);
+// Writes csvText's bytes to `path`. Throws FenloError; a file already there is then intact.
+void saveCsv(const Logbook &book, bool withTitle, const std::string &path);
 
 } // namespace fenlo

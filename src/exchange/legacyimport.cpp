@@ -112,12 +112,12 @@ int thisYear()
 
 } // namespace
 
-LegacyFiles LegacyFiles::beside(const std::string &nenpiPath)
+LegacyFiles LegacyFiles::beside(const std::string &fuelingsPath)
 {
     // A bare file name lies in the current folder (npos + 1 is 0).
-    const std::size_t slash = nenpiPath.rfind('/') + 1;
-    const std::string folder = nenpiPath.substr(0, slash);
-    return {folder + fileNameIgnoringCase(folder, nenpiPath.substr(slash)),
+    const std::size_t slash = fuelingsPath.rfind('/') + 1;
+    const std::string folder = fuelingsPath.substr(0, slash);
+    return {folder + fileNameIgnoringCase(folder, fuelingsPath.substr(slash)),
             folder + fileNameIgnoringCase(folder, "gas.dat"),
             folder + fileNameIgnoringCase(folder, "syamei.dat")};
 }
@@ -140,63 +140,63 @@ std::optional<DateTime> legacyDate(const std::string &year, const std::string &m
     return encodeDateTime(*y, *m, *d);
 }
 
-void GasDatRead(Logbook &book, const std::string &path)
+void readLegacyMakers(Logbook &book, const std::string &path)
 {
     if (!fileExists(path))
         return;
     readFile(path, [&](LineReader &in) {
-        for (int slot = 1; slot <= LegacyGasLimit; ++slot) {
+        for (int slot = 1; slot <= LegacyMakerLimit; ++slot) {
             std::string name = in.readLine();
             if (name.empty())
                 break;
-            book.MgasTable[slot] = Maker{slot, name};
+            book.makers[slot] = Maker{slot, name};
         }
     });
 }
 
-void NenpiDatRead(Logbook &book, const std::string &path)
+void readLegacyFuelings(Logbook &book, const std::string &path)
 {
     const int year = thisYear();
     readFile(path, [&](LineReader &in) {
-        for (int slot = 1; slot <= LegacyNenpiLimit; ++slot) {
+        for (int slot = 1; slot <= LegacyFuelingLimit; ++slot) {
             std::string y = in.readLine();
             if (y.empty())
                 break;
             std::string m = in.readLine();
             std::string d = in.readLine();
             Fueling r; // no odometer and no comment in the old records
-            r.nichiji = legacyDate(y, m, d, year).value_or(0.0);
-            r.kyori2 = realToken(in);
-            r.ryou = realToken(in);
-            r.gas = shortToken(in);
-            r.kubun = shortToken(in);
-            r.kingaku = Currency::fromUnits(integerToken(in));
-            r.nenpi = realToken(in);
-            book.NenpiTable[slot] = r;
+            r.moment = legacyDate(y, m, d, year).value_or(0.0);
+            r.trip = realToken(in);
+            r.litres = realToken(in);
+            r.makerCode = shortToken(in);
+            r.category = shortToken(in);
+            r.amount = Currency::fromUnits(integerToken(in));
+            r.economy = realToken(in);
+            book.fuelings[slot] = r;
         }
     });
 }
 
-void SyameiDatRead(Logbook &book, const std::string &path)
+void readLegacyCarName(Logbook &book, const std::string &path)
 {
     if (!fileExists(path))
         return;
-    readFile(path, [&](LineReader &in) { book.Shamei = in.readLine(); });
+    readFile(path, [&](LineReader &in) { book.carName = in.readLine(); });
 }
 
-ImportResult importLegacy(Logbook &book, const std::string &nenpiPath)
+ImportResult importLegacy(Logbook &book, const std::string &fuelingsPath)
 {
-    const LegacyFiles files = LegacyFiles::beside(nenpiPath);
-    if (!fileExists(files.nenpi))
+    const LegacyFiles files = LegacyFiles::beside(fuelingsPath);
+    if (!fileExists(files.fuelings))
         return ImportResult::WrongPath;
     auto fresh = std::make_unique<Logbook>();
-    fresh->DataClear();
-    GasDatRead(*fresh, files.gas);
-    NenpiDatRead(*fresh, files.nenpi);
-    SyameiDatRead(*fresh, files.syamei);
-    fresh->SortGas();
-    fresh->SortNenpi();
-    fresh->DataChanged = true;
+    fresh->clear();
+    readLegacyMakers(*fresh, files.makers);
+    readLegacyFuelings(*fresh, files.fuelings);
+    readLegacyCarName(*fresh, files.carName);
+    fresh->sortMakers();
+    fresh->sortFuelings();
+    fresh->modified = true;
     book = std::move(*fresh);
     return ImportResult::Imported;
 }

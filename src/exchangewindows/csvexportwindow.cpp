@@ -89,7 +89,7 @@ void CsvExportWindow::SpeedButton1Click()
         }
     }
     repaint();
-    CsvSave(FrmFenloMenu->book(), CbxHyoudai->isChecked(), localPath(*path));
+    saveCsv(FrmFenloMenu->book(), CbxHyoudai->isChecked(), localPath(*path));
 }
 
 void CsvExportWindow::SpeedButton2Click()

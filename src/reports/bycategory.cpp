@@ -2,24 +2,24 @@
 
 namespace fenlo::bycategory {
 
-Report Shukei(std::span<const Measurement> keisoku)
+Report tally(std::span<const Measurement> pairs)
 {
     Report report;
-    report.KubunData = {CategoryRow{KubunRegular, "レギュラー"},
-                        CategoryRow{KubunPremium, "ハイオク"}};
-    for (CategoryRow &row : report.KubunData) {
+    report.categories = {CategoryRow{CategoryRegular, "レギュラー"},
+                        CategoryRow{CategoryPremium, "ハイオク"}};
+    for (CategoryRow &row : report.categories) {
         EconomyTally category;
-        for (const Measurement &m : keisoku) {
-            if (m.kubun != row.kubun)
+        for (const Measurement &m : pairs) {
+            if (m.category != row.category)
                 continue;
             category.add(m);
-            report.Zentai.add(m);
+            report.overall.add(m);
         }
-        if (category.kensu > 0) {
-            row.kensu = category.kensu;
-            row.saikou = category.saikou;
-            row.saitei = category.saitei;
-            row.heikin = category.heikin();
+        if (category.count > 0) {
+            row.count = category.count;
+            row.highest = category.highest;
+            row.lowest = category.lowest;
+            row.average = category.average();
         }
     }
     return report;
@@ -27,16 +27,16 @@ Report Shukei(std::span<const Measurement> keisoku)
 
 Report report(const Logbook &book)
 {
-    return Shukei(measurementPairs(book));
+    return tally(measurementPairs(book));
 }
 
 GridText cells(const Report &report)
 {
     GridText grid({"区分", "件数", "最高", "最低", "平均"});
-    for (const CategoryRow &c : report.KubunData)
-        addTallyCells(grid, c.name, c.kensu, c.saikou, c.saitei, c.heikin);
-    const EconomyTally &z = report.Zentai;
-    addTallyCells(grid, "*** 全 体 ***", z.kensu, z.saikou, z.saitei, z.heikin());
+    for (const CategoryRow &c : report.categories)
+        addTallyCells(grid, c.name, c.count, c.highest, c.lowest, c.average);
+    const EconomyTally &z = report.overall;
+    addTallyCells(grid, "*** 全 体 ***", z.count, z.highest, z.lowest, z.average());
     return grid;
 }
 

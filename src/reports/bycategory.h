@@ -15,24 +15,24 @@ namespace fenlo::bycategory {
 // fueling after each of its fuelings. Diesel has no row and is not counted at all.
 struct CategoryRow
 {
-    std::int32_t kubun = 0;
+    std::int32_t category = 0;
     std::string name; // UTF-8: "レギュラー", "ハイオク"
-    int kensu = 0;
-    double saikou = 0;
-    double saitei = 0;
-    double heikin = 0;
+    int count = 0;
+    double highest = 0;
+    double lowest = 0;
+    double average = 0;
 };
 
 struct Report
 {
-    std::array<CategoryRow, 2> KubunData;
-    EconomyTally Zentai; // the pairs of both rows
+    std::array<CategoryRow, 2> categories;
+    EconomyTally overall; // the pairs of both rows
 };
 
 // Counts every measurement pair by the category of its earlier fueling.
-Report Shukei(std::span<const Measurement> keisoku);
+Report tally(std::span<const Measurement> pairs);
 
-// The measurement pairs, then Shukei.
+// The measurement pairs, then tally.
 Report report(const Logbook &book);
 
 // The grid: "区分", "件数", "最高", "最低", "平均"; the two category rows and "*** 全 体 ***",

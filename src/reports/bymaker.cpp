@@ -10,39 +10,39 @@ double keyOf(const MakerRow &r, MakerOrder order)
 {
     switch (order) {
     case MakerOrder::Count:
-        return r.kensu;
+        return r.count;
     case MakerOrder::Highest:
-        return r.saikou;
+        return r.highest;
     case MakerOrder::Lowest:
-        return r.saitei;
+        return r.lowest;
     case MakerOrder::Average:
         break;
     }
-    return r.heikin;
+    return r.average;
 }
 
 } // namespace
 
-Report Shukei(const Logbook &book, std::span<const Measurement> keisoku)
+Report tally(const Logbook &book, std::span<const Measurement> pairs)
 {
     Report report;
-    for (const Maker &gas : book.MgasTable) {
+    for (const Maker &registered : book.makers) {
         EconomyTally maker;
-        for (const Measurement &m : keisoku) {
-            if (m.gas != gas.cd)
+        for (const Measurement &m : pairs) {
+            if (m.makerCode != registered.code)
                 continue;
             maker.add(m);
-            report.Zentai.add(m);
+            report.overall.add(m);
         }
-        if (gas.used() && maker.kensu > 0) {
-            report.MakerData.push_back({gas.cd, cp932ToUtf8(gas.name), maker.kensu, maker.saikou,
-                                        maker.saitei, maker.heikin()});
+        if (registered.used() && maker.count > 0) {
+            report.makers.push_back({registered.code, cp932ToUtf8(registered.name), maker.count, maker.highest,
+                                        maker.lowest, maker.average()});
         }
     }
     return report;
 }
 
-void Narabekae(std::vector<MakerRow> &rows, const Options &options)
+void sortRows(std::vector<MakerRow> &rows, const Options &options)
 {
     const MakerOrder order = options.order;
     if (options.descending)
@@ -57,20 +57,20 @@ void Narabekae(std::vector<MakerRow> &rows, const Options &options)
 
 Report report(const Logbook &book, const Options &options)
 {
-    const std::vector<Measurement> keisoku = KeisokuSet(book);
-    Report r = Shukei(book, keisoku);
-    Narabekae(r.MakerData, options);
+    const std::vector<Measurement> pairs = pairRows(book);
+    Report r = tally(book, pairs);
+    sortRows(r.makers, options);
     return r;
 }
 
 GridText cells(const Report &report)
 {
     GridText grid({"燃料メーカー", "件数", "最高", "最低", "平均"});
-    for (const MakerRow &m : report.MakerData)
-        addTallyCells(grid, m.name, m.kensu, m.saikou, m.saitei, m.heikin);
-    if (!report.MakerData.empty()) {
-        const EconomyTally &z = report.Zentai;
-        addTallyCells(grid, "*** 全 体 ***", z.kensu, z.saikou, z.saitei, z.heikin());
+    for (const MakerRow &m : report.makers)
+        addTallyCells(grid, m.name, m.count, m.highest, m.lowest, m.average);
+    if (!report.makers.empty()) {
+        const EconomyTally &z = report.overall;
+        addTallyCells(grid, "*** 全 体 ***", z.count, z.highest, z.lowest, z.average());
     }
     return grid;
 }

@@ -27,34 +27,34 @@ struct Options
 // fueling after each of its fuelings.
 struct MakerRow
 {
-    std::int32_t cd = EmptyGasCode;
+    std::int32_t code = EmptyMakerCode;
     std::string name; // UTF-8
-    int kensu = 0;
-    double saikou = 0;
-    double saitei = 0;
-    double heikin = 0;
+    int count = 0;
+    double highest = 0;
+    double lowest = 0;
+    double average = 0;
 };
 
 struct Report
 {
-    std::vector<MakerRow> MakerData; // at most one per maker slot, in the chosen order
-    EconomyTally Zentai;             // every pair counted for a registered maker
+    std::vector<MakerRow> makers; // at most one per maker slot, in the chosen order
+    EconomyTally overall;             // every pair counted for a registered maker
 };
 
 // The measurement rows of the report: the pairs, as display 2 lists them.
-inline std::vector<Measurement> KeisokuSet(const Logbook &book)
+inline std::vector<Measurement> pairRows(const Logbook &book)
 {
     return measurementPairs(book);
 }
 
 // One row per maker slot, in slot order, for each registered maker that has pairs. Every pair
 // counts: a fueling with no trip distance only leaves out the pair it ends, not the later ones.
-Report Shukei(const Logbook &book, std::span<const Measurement> keisoku);
+Report tally(const Logbook &book, std::span<const Measurement> pairs);
 
 // Orders the maker rows by the chosen figure with the lists' exchange sort.
-void Narabekae(std::vector<MakerRow> &rows, const Options &options);
+void sortRows(std::vector<MakerRow> &rows, const Options &options);
 
-// KeisokuSet, Shukei and Narabekae.
+// pairRows, tally and sortRows.
 Report report(const Logbook &book, const Options &options);
 
 // The grid: "燃料メーカー", "件数", "最高", "最低", "平均"; one line per maker row, then

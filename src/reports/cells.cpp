@@ -4,14 +4,14 @@
 
 namespace fenlo {
 
-std::string_view kubunCellText(std::int32_t kubun)
+std::string_view categoryCellText(std::int32_t category)
 {
-    switch (kubun) {
-    case KubunRegular:
+    switch (category) {
+    case CategoryRegular:
         return "ﾚｷﾞｭﾗｰ";
-    case KubunPremium:
+    case CategoryPremium:
         return "ﾊｲｵｸ";
-    case KubunDiesel:
+    case CategoryDiesel:
         return "軽油";
     default:
         return "";

@@ -37,6 +37,6 @@ private:
 };
 
 // How the grids write a fuel category: the first two in half-width katakana; "" outside 1 to 3.
-std::string_view kubunCellText(std::int32_t kubun);
+std::string_view categoryCellText(std::int32_t category);
 
 } // namespace fenlo

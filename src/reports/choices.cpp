@@ -10,11 +10,11 @@ namespace fenlo {
 std::vector<std::string> makerChoiceItems(const Logbook &book)
 {
     std::vector<std::string> items;
-    for (const Maker &g : book.MgasTable) {
+    for (const Maker &g : book.makers) {
         if (!g.used())
             continue;
         char code[16];
-        std::snprintf(code, sizeof code, "%2d", g.cd);
+        std::snprintf(code, sizeof code, "%2d", g.code);
         items.push_back(std::string(code) + "|" + cp932ToUtf8(g.name));
     }
     return items;

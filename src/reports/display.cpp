@@ -13,11 +13,11 @@ namespace {
 
 bool kept(const Measurement &r, const DisplayOptions &o)
 {
-    if (o.period && (r.nichiji < o.period->start || r.nichiji > o.period->end))
+    if (o.period && (r.moment < o.period->start || r.moment > o.period->end))
         return false;
-    if (o.maker && r.gas != *o.maker)
+    if (o.maker && r.makerCode != *o.maker)
         return false;
-    if (o.kubun && r.kubun != *o.kubun)
+    if (o.category && r.category != *o.category)
         return false;
     return true;
 }
@@ -32,14 +32,14 @@ void exchangeOrder(std::vector<Measurement> &table, KeyOf keyOf, bool descending
         exchangeSortByKey(std::span(table), keyOf, std::less<>{});
 }
 
-std::string dateCell(DateTime nichiji)
+std::string dateCell(DateTime moment)
 {
-    return formatDate(nichiji) + "(" + formatHour(nichiji) + ")";
+    return formatDate(moment) + "(" + formatHour(moment) + ")";
 }
 
 } // namespace
 
-std::vector<Measurement> HyoujiDataSet(const Logbook &book, DisplayKind kind,
+std::vector<Measurement> workingTable(const Logbook &book, DisplayKind kind,
                                        const DisplayOptions &options)
 {
     std::vector<Measurement> candidates =
@@ -55,12 +55,12 @@ std::vector<Measurement> HyoujiDataSet(const Logbook &book, DisplayKind kind,
     return table;
 }
 
-void Narabekae(std::vector<Measurement> &table, DisplayOrder order, bool descending)
+void sortRows(std::vector<Measurement> &table, DisplayOrder order, bool descending)
 {
     if (table.empty())
         return;
     exchangeOrder(
-        table, [](const Measurement &r) { return r.nichiji; }, false);
+        table, [](const Measurement &r) { return r.moment; }, false);
     table.erase(
         std::find_if(table.begin(), table.end(), [](const Measurement &r) { return !r.used(); }),
         table.end());
@@ -70,23 +70,23 @@ void Narabekae(std::vector<Measurement> &table, DisplayOrder order, bool descend
     case DisplayOrder::Date:
         if (descending)
             exchangeOrder(
-                table, [](const Measurement &r) { return r.nichiji; }, true);
+                table, [](const Measurement &r) { return r.moment; }, true);
         break;
     case DisplayOrder::Distance:
         exchangeOrder(
-            table, [](const Measurement &r) { return r.kyori2; }, descending);
+            table, [](const Measurement &r) { return r.trip; }, descending);
         break;
     case DisplayOrder::Litres:
         exchangeOrder(
-            table, [](const Measurement &r) { return r.ryou; }, descending);
+            table, [](const Measurement &r) { return r.litres; }, descending);
         break;
     case DisplayOrder::Amount:
         exchangeOrder(
-            table, [](const Measurement &r) { return r.kingaku; }, descending);
+            table, [](const Measurement &r) { return r.amount; }, descending);
         break;
     case DisplayOrder::Economy:
         exchangeOrder(
-            table, [](const Measurement &r) { return r.nenpi; }, descending);
+            table, [](const Measurement &r) { return r.economy; }, descending);
         break;
     }
 }
@@ -94,8 +94,8 @@ void Narabekae(std::vector<Measurement> &table, DisplayOrder order, bool descend
 std::vector<Measurement> displayRows(const Logbook &book, DisplayKind kind,
                                      const DisplayOptions &options)
 {
-    std::vector<Measurement> table = HyoujiDataSet(book, kind, options);
-    Narabekae(table, options.order, options.descending);
+    std::vector<Measurement> table = workingTable(book, kind, options);
+    sortRows(table, options.order, options.descending);
     return table;
 }
 
@@ -108,15 +108,15 @@ GridText displayCells(const Logbook &book, std::span<const Measurement> rows)
     int number = 0;
     for (const Measurement &r : rows) {
         grid.add(std::to_string(++number));
-        grid.add(dateCell(r.nichiji));
-        grid.add(formatMask(r.kyori1, "#####0.0"));
-        grid.add(formatMask(r.kyori2, "#####0.0"));
-        grid.add(formatMask(r.ryou, "#####0.0"));
-        grid.add(makers.name(r.gas));
-        grid.add(std::string(kubunCellText(r.kubun)));
-        grid.add(formatMask(r.kingaku, "#####0"));
-        grid.add(formatMask(r.nenpi, "#####0.0"));
-        const std::string &comment = book.NenpiTable[r.slot].comment;
+        grid.add(dateCell(r.moment));
+        grid.add(formatMask(r.odometer, "#####0.0"));
+        grid.add(formatMask(r.trip, "#####0.0"));
+        grid.add(formatMask(r.litres, "#####0.0"));
+        grid.add(makers.name(r.makerCode));
+        grid.add(std::string(categoryCellText(r.category)));
+        grid.add(formatMask(r.amount, "#####0"));
+        grid.add(formatMask(r.economy, "#####0.0"));
+        const std::string &comment = book.fuelings[r.slot].comment;
         grid.add(comment.empty() ? std::string() : cp932ToUtf8(comment));
     }
     return grid;

@@ -26,7 +26,7 @@ struct DisplayOptions
 {
     std::optional<Period> period;      // none: every date
     std::optional<std::int32_t> maker; // maker code; none: "全て"
-    std::optional<std::int32_t> kubun; // fuel category; none: "全て"
+    std::optional<std::int32_t> category; // fuel category; none: "全て"
     DisplayOrder order = DisplayOrder::Date;
     bool descending = false;
 };
@@ -34,14 +34,14 @@ struct DisplayOptions
 // The working table before ordering: every candidate row (fueling or pair) at the place of its
 // fueling slot, with the rows the filters reject and the gaps between pairs left free. Free
 // places after the last kept row are left out: they cannot move in the ordering.
-std::vector<Measurement> HyoujiDataSet(const Logbook &book, DisplayKind kind,
+std::vector<Measurement> workingTable(const Logbook &book, DisplayKind kind,
                                        const DisplayOptions &options);
 
 // Orders the working table by date, drops its free places, then makes the pass of the chosen
 // key and direction.
-void Narabekae(std::vector<Measurement> &table, DisplayOrder order, bool descending);
+void sortRows(std::vector<Measurement> &table, DisplayOrder order, bool descending);
 
-// The listed rows in display order: HyoujiDataSet, then Narabekae.
+// The listed rows in display order: workingTable, then sortRows.
 std::vector<Measurement> displayRows(const Logbook &book, DisplayKind kind,
                                      const DisplayOptions &options);
 

@@ -12,17 +12,17 @@ namespace fenlo {
 // economy measured at a fueling judges the fuel bought at the one before it.
 struct Measurement
 {
-    DateTime nichiji = EmptyDate;
-    Currency kyori1;
-    Currency kyori2;
-    Currency ryou;
-    std::int32_t gas = 0;
-    std::int32_t kubun = 0;
-    Currency kingaku;
-    Currency nenpi;
-    int slot = 0; // NenpiTable slot of the fueling whose date (and comment) the row carries
+    DateTime moment = EmptyDate;
+    Currency odometer;
+    Currency trip;
+    Currency litres;
+    std::int32_t makerCode = 0;
+    std::int32_t category = 0;
+    Currency amount;
+    Currency economy;
+    int slot = 0; // fuelings slot of the fueling whose date (and comment) the row carries
 
-    bool used() const { return nichiji != EmptyDate; }
+    bool used() const { return moment != EmptyDate; }
 };
 
 // Every used fueling as a row of its own, in slot order.

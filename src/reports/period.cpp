@@ -57,7 +57,7 @@ std::string completeYearText(std::string_view text)
     return year ? std::to_string(completeYear(*year)) : std::string(text);
 }
 
-PeriodCheck KikanCheck(PeriodFields &fields)
+PeriodCheck checkPeriod(PeriodFields &fields)
 {
     auto at = [&fields](PeriodField f) -> std::string & {
         return fields[static_cast<std::size_t>(f)];

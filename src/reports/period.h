@@ -42,6 +42,6 @@ inline constexpr std::string_view DateInvalid = "日付の指定が違います"
 // Checks the period fields before a refresh. It first completes short years, as leaving a year
 // field would (a refresh button takes no focus, so the field may not have been left), and turns
 // a reversed period round; `fields` then hold what the window should show.
-PeriodCheck KikanCheck(PeriodFields &fields);
+PeriodCheck checkPeriod(PeriodFields &fields);
 
 } // namespace fenlo

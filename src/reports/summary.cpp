@@ -14,15 +14,15 @@ public:
     template <typename Record> void add(const Record &r)
     {
         ++count_;
-        const double kyori = r.kyori2.toDouble();
-        const double ryou = r.ryou.toDouble();
-        const double nenpi = r.nenpi.toDouble();
-        sum_.kyori += kyori;
-        sum_.ryou += ryou;
-        sum_.kingaku += r.kingaku;
-        sum_.nenpi += nenpi;
-        raise(highest_, kyori, ryou, r.kingaku, nenpi);
-        lower(lowest_, kyori, ryou, r.kingaku, nenpi);
+        const double distance = r.trip.toDouble();
+        const double litres = r.litres.toDouble();
+        const double economy = r.economy.toDouble();
+        sum_.distance += distance;
+        sum_.litres += litres;
+        sum_.amount += r.amount;
+        sum_.economy += economy;
+        raise(highest_, distance, litres, r.amount, economy);
+        lower(lowest_, distance, litres, r.amount, economy);
     }
 
     Summary result() const
@@ -34,39 +34,39 @@ public:
         s.highest = highest_;
         s.lowest = lowest_;
         s.total = sum_;
-        s.total.nenpi = guardedRatio(sum_.kyori, sum_.ryou);
-        s.average.kyori = guardedRatio(sum_.kyori, count_);
-        s.average.ryou = guardedRatio(sum_.ryou, count_);
-        s.average.kingaku = currencyMean(sum_.kingaku, count_);
-        s.average.nenpi = guardedRatio(sum_.nenpi, count_);
+        s.total.economy = guardedRatio(sum_.distance, sum_.litres);
+        s.average.distance = guardedRatio(sum_.distance, count_);
+        s.average.litres = guardedRatio(sum_.litres, count_);
+        s.average.amount = currencyMean(sum_.amount, count_);
+        s.average.economy = guardedRatio(sum_.economy, count_);
         return s;
     }
 
 private:
     static double guardedRatio(double a, double b) { return b == 0 ? 0 : a / b; }
 
-    static void raise(SummaryLine &m, double kyori, double ryou, Currency kingaku, double nenpi)
+    static void raise(SummaryLine &m, double distance, double litres, Currency amount, double economy)
     {
-        if (kyori > m.kyori)
-            m.kyori = kyori;
-        if (ryou > m.ryou)
-            m.ryou = ryou;
-        if (kingaku > m.kingaku)
-            m.kingaku = kingaku;
-        if (nenpi > m.nenpi)
-            m.nenpi = nenpi;
+        if (distance > m.distance)
+            m.distance = distance;
+        if (litres > m.litres)
+            m.litres = litres;
+        if (amount > m.amount)
+            m.amount = amount;
+        if (economy > m.economy)
+            m.economy = economy;
     }
 
-    static void lower(SummaryLine &m, double kyori, double ryou, Currency kingaku, double nenpi)
+    static void lower(SummaryLine &m, double distance, double litres, Currency amount, double economy)
     {
-        if (kyori < m.kyori)
-            m.kyori = kyori;
-        if (ryou < m.ryou)
-            m.ryou = ryou;
-        if (kingaku < m.kingaku)
-            m.kingaku = kingaku;
-        if (nenpi < m.nenpi)
-            m.nenpi = nenpi;
+        if (distance < m.distance)
+            m.distance = distance;
+        if (litres < m.litres)
+            m.litres = litres;
+        if (amount < m.amount)
+            m.amount = amount;
+        if (economy < m.economy)
+            m.economy = economy;
     }
 
     int count_ = 0;
@@ -92,8 +92,8 @@ Summary GoukeiHyouji(std::span<const Measurement> rows)
 
 Summary GoukeiHyouji(const Logbook &book)
 {
-    const int n = book.NenpiTable.usedCount();
-    return summarize(std::span<const Fueling>(&book.NenpiTable[1], static_cast<std::size_t>(n)));
+    const int n = book.fuelings.usedCount();
+    return summarize(std::span<const Fueling>(&book.fuelings[1], static_cast<std::size_t>(n)));
 }
 
 GridText summaryCells(const Summary &s)
@@ -109,10 +109,10 @@ GridText summaryCells(const Summary &s)
                 grid.add("0");
             continue;
         }
-        grid.add(formatMask(line->kyori, "######0.0"));
-        grid.add(formatMask(line->ryou, "######0.0"));
-        grid.add(formatMask(line->kingaku, "########0"));
-        grid.add(formatMask(line->nenpi, "######0.0"));
+        grid.add(formatMask(line->distance, "######0.0"));
+        grid.add(formatMask(line->litres, "######0.0"));
+        grid.add(formatMask(line->amount, "########0"));
+        grid.add(formatMask(line->economy, "######0.0"));
     }
     return grid;
 }

@@ -13,10 +13,10 @@ namespace fenlo {
 // One line of the summary panel: distance, litres, amount, economy.
 struct SummaryLine
 {
-    double kyori = 0;
-    double ryou = 0;
-    Currency kingaku;
-    double nenpi = 0;
+    double distance = 0;
+    double litres = 0;
+    Currency amount;
+    double economy = 0;
 };
 
 // The summary panel of a list: totals, highest, lowest and averages over its records. The

@@ -6,29 +6,29 @@ namespace fenlo {
 
 void EconomyTally::add(const Measurement &m)
 {
-    const double nenpi = m.nenpi.toDouble();
-    ++kensu;
-    if (nenpi > saikou)
-        saikou = nenpi;
-    if (nenpi < saitei)
-        saitei = nenpi;
-    kyori += m.kyori2.toDouble();
-    ryou += m.ryou.toDouble();
+    const double economy = m.economy.toDouble();
+    ++count;
+    if (economy > highest)
+        highest = economy;
+    if (economy < lowest)
+        lowest = economy;
+    distance += m.trip.toDouble();
+    litres += m.litres.toDouble();
 }
 
-void addTallyCells(GridText &grid, std::string caption, int kensu, double saikou, double saitei,
-                   double heikin)
+void addTallyCells(GridText &grid, std::string caption, int count, double highest, double lowest,
+                   double average)
 {
     grid.add(std::move(caption));
-    if (kensu <= 0) {
+    if (count <= 0) {
         for (int i = 0; i < 4; ++i)
             grid.add("");
         return;
     }
-    grid.add(std::to_string(kensu));
-    grid.add(formatMask(saikou, "#####0.0"));
-    grid.add(formatMask(saitei, "#####0.0"));
-    grid.add(formatMask(heikin, "#####0.0"));
+    grid.add(std::to_string(count));
+    grid.add(formatMask(highest, "#####0.0"));
+    grid.add(formatMask(lowest, "#####0.0"));
+    grid.add(formatMask(average, "#####0.0"));
 }
 
 } // namespace fenlo

@@ -10,19 +10,19 @@ namespace fenlo {
 // litres), so it weighs every kilometre rather than every fueling.
 struct EconomyTally
 {
-    int kensu = 0;
-    double saikou = 0;
-    double saitei = 99999999;
-    double kyori = 0;
-    double ryou = 0;
+    int count = 0;
+    double highest = 0;
+    double lowest = 99999999;
+    double distance = 0;
+    double litres = 0;
 
     void add(const Measurement &m);
-    double heikin() const { return ryou == 0 ? 0 : kyori / ryou; }
+    double average() const { return litres == 0 ? 0 : distance / litres; }
 };
 
 // A grid line: the caption, then count, highest, lowest and average; with only the caption
 // when nothing was counted.
-void addTallyCells(GridText &grid, std::string caption, int kensu, double saikou, double saitei,
-                   double heikin);
+void addTallyCells(GridText &grid, std::string caption, int count, double highest, double lowest,
+                   double average);
 
 } // namespace fenlo

@@ -9,10 +9,10 @@ const QColor LightYellow(255, 255, 128);
 // Only the categories with counted pairs have bars or slices.
 template <class Make> auto countedRows(const bycategory::Report &report, Make make)
 {
-    std::vector<decltype(make(report.KubunData[0], 0))> rows;
-    for (std::size_t i = 0; i < report.KubunData.size(); ++i) {
-        if (report.KubunData[i].kensu > 0)
-            rows.push_back(make(report.KubunData[i], i));
+    std::vector<decltype(make(report.categories[0], 0))> rows;
+    for (std::size_t i = 0; i < report.categories.size(); ++i) {
+        if (report.categories[i].count > 0)
+            rows.push_back(make(report.categories[i], i));
     }
     return rows;
 }
@@ -20,14 +20,14 @@ template <class Make> auto countedRows(const bycategory::Report &report, Make ma
 std::vector<EconomyBar> categoryBars(const bycategory::Report &report)
 {
     return countedRows(report, [](const bycategory::CategoryRow &row, std::size_t) {
-        return EconomyBar{QString::fromStdString(row.name), row.saikou, row.saitei, row.heikin};
+        return EconomyBar{QString::fromStdString(row.name), row.highest, row.lowest, row.average};
     });
 }
 
 std::vector<CountSlice> categorySlices(const bycategory::Report &report)
 {
     return countedRows(report, [](const bycategory::CategoryRow &row, std::size_t i) {
-        return CountSlice{QString::fromStdString(row.name), row.kensu,
+        return CountSlice{QString::fromStdString(row.name), row.count,
                           i == 0 ? QColor(255, 0, 0) : QColor(0, 0, 255)};
     });
 }

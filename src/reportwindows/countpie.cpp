@@ -88,7 +88,7 @@ void CountPieGraph::FormShow()
     TrackBar1->setEnabled(false);
     pie_->ClearPoints();
     for (const CountSlice &slice : slices_)
-        pie_->AddSlice(slice.kensu, slice.name, slice.colour);
+        pie_->AddSlice(slice.count, slice.name, slice.colour);
 }
 
 void CountPieGraph::CheckBox1Click()

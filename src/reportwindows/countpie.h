@@ -18,7 +18,7 @@ class PieSeries;
 struct CountSlice
 {
     QString name;
-    int kensu = 0;
+    int count = 0;
     QColor colour;
 };
 

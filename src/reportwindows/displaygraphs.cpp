@@ -15,8 +15,8 @@ PageRows displayPageRows(std::span<const Measurement> rows)
     int number = 0;
     for (const Measurement &row : rows) {
         ++number;
-        if (row.nenpi.raw() > 0)
-            page.push_back(PagePoint{row.nenpi.toDouble(), QString::number(number)});
+        if (row.economy.raw() > 0)
+            page.push_back(PagePoint{row.economy.toDouble(), QString::number(number)});
         else
             page.push_back(std::nullopt);
     }

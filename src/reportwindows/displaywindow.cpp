@@ -205,7 +205,7 @@ std::optional<DisplayOptions> DisplayWindow::options()
     PeriodFields fields;
     for (std::size_t i = 0; i < fields.size(); ++i)
         fields[i] = periodFields_[i]->text().toStdString();
-    const PeriodCheck check = KikanCheck(fields);
+    const PeriodCheck check = checkPeriod(fields);
     // The check completes short years and turns a reversed period round; show what it used.
     for (std::size_t i = 0; i < fields.size(); ++i)
         periodFields_[i]->setText(QString::fromStdString(fields[i]));
@@ -220,7 +220,7 @@ std::optional<DisplayOptions> DisplayWindow::options()
     if (CmBxgas->currentIndex() > 0)
         o.maker = makerChoiceCode(CmBxgas->currentText().toStdString());
     if (CmBxkubun->currentIndex() > 0)
-        o.kubun = CmBxkubun->currentIndex();
+        o.category = CmBxkubun->currentIndex();
     o.order = static_cast<DisplayOrder>(std::max(0, CmBxjyun1->currentIndex()));
     o.descending = CmBxjyun2->currentIndex() == 1;
     return o;

@@ -112,9 +112,9 @@ void EconomyBarsGraph::FormShow()
     // The last row stands at position 1, at the bottom, so the bars read down in list order.
     double position = 1;
     for (auto row = rows_.rbegin(); row != rows_.rend(); ++row, ++position) {
-        Series3->AddPoint(row->heikin, position, row->name, AverageColour);
-        Series2->AddPoint(row->saitei, position, row->name, LowestColour);
-        Series1->AddPoint(row->saikou, position, row->name, HighestColour);
+        Series3->AddPoint(row->average, position, row->name, AverageColour);
+        Series2->AddPoint(row->lowest, position, row->name, LowestColour);
+        Series1->AddPoint(row->highest, position, row->name, HighestColour);
     }
 }
 

@@ -17,9 +17,9 @@ class HorizontalBarSeries;
 struct EconomyBar
 {
     QString name;
-    double saikou = 0;
-    double saitei = 0;
-    double heikin = 0;
+    double highest = 0;
+    double lowest = 0;
+    double average = 0;
 };
 
 // Which of the three bars a graph opens with.

@@ -32,17 +32,17 @@ EconomyFigure figureOf(bymaker::MakerOrder order)
 std::vector<EconomyBar> makerBars(const bymaker::Report &report)
 {
     std::vector<EconomyBar> bars;
-    for (const bymaker::MakerRow &row : report.MakerData)
-        bars.push_back({QString::fromStdString(row.name), row.saikou, row.saitei, row.heikin});
+    for (const bymaker::MakerRow &row : report.makers)
+        bars.push_back({QString::fromStdString(row.name), row.highest, row.lowest, row.average});
     return bars;
 }
 
 std::vector<CountSlice> makerSlices(const bymaker::Report &report)
 {
     std::vector<CountSlice> slices;
-    for (std::size_t i = 0; i < report.MakerData.size() && i < RowPlaceColours.size(); ++i) {
-        const bymaker::MakerRow &row = report.MakerData[i];
-        slices.push_back({QString::fromStdString(row.name), row.kensu, RowPlaceColours[i]});
+    for (std::size_t i = 0; i < report.makers.size() && i < RowPlaceColours.size(); ++i) {
+        const bymaker::MakerRow &row = report.makers[i];
+        slices.push_back({QString::fromStdString(row.name), row.count, RowPlaceColours[i]});
     }
     return slices;
 }

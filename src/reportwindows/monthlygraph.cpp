@@ -7,9 +7,9 @@ namespace {
 PageRows monthPageRows(const monthly::Report &report)
 {
     PageRows rows;
-    rows.reserve(report.TukiData.size());
-    for (const monthly::MonthRow &month : report.TukiData)
-        rows.push_back(PagePoint{month.nenpi.toDouble(), QString::fromStdString(month.nengetu)});
+    rows.reserve(report.months.size());
+    for (const monthly::MonthRow &month : report.months)
+        rows.push_back(PagePoint{month.economy.toDouble(), QString::fromStdString(month.month)});
     return rows;
 }
 

@@ -49,7 +49,7 @@ void MonthlyReportWindow::FormShow()
 
 void MonthlyReportWindow::Button2Click()
 {
-    report_ = monthly::Shukei(book());
+    report_ = monthly::tally(book());
     const GridText text = monthly::cells(report_);
     fillGrid(SGrdNenpi, text, text.rowCount() + 1);
 }

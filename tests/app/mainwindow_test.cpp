@@ -36,12 +36,12 @@ QString titled(const std::string &path)
 std::string writeLogbook(const TempDir &dir, const std::string &name, const char *shamei)
 {
     Logbook book;
-    book.Shamei = shamei;
-    book.MgasTable[1] = {4, "maker"};
-    book.NenpiTable[1].nichiji = 40000;
-    book.MemoTable[1] = {40001, "memo"};
+    book.carName = shamei;
+    book.makers[1] = {4, "maker"};
+    book.fuelings[1].moment = 40000;
+    book.memos[1] = {40001, "memo"};
     std::string path = dir.file(name);
-    DataSave(book, path);
+    writeLogbookFile(book, path);
     return path;
 }
 
@@ -92,8 +92,8 @@ private Q_SLOTS:
         auto frame = start({QString::fromStdString(path)});
         QCOMPARE(frame->windowTitle(), titled(path));
         QCOMPARE(carLabel(*frame), QStringLiteral("abc"));
-        QCOMPARE(frame->book().NenpiTable.usedCount(), 1);
-        QVERIFY(!frame->book().DataChanged);
+        QCOMPARE(frame->book().fuelings.usedCount(), 1);
+        QVERIFY(!frame->book().modified);
 
         auto missing = start({QString::fromStdString(dir.file("missing.fnl"))});
         QCOMPARE(missing->windowTitle(), Untitled);
@@ -119,23 +119,23 @@ private Q_SLOTS:
         ScriptedPrompter prompter;
         ScriptedFileChooser chooser;
         auto frame = start();
-        frame->book().Shamei = "kept";
-        frame->book().DataChanged = true;
+        frame->book().carName = "kept";
+        frame->book().modified = true;
         frame->showChild(QStringLiteral("FrmProbe"), [] { return new QWidget; });
 
         prompter.expect(Answer::Yes);
         chooser.answers.enqueue(std::nullopt);
         trigger(*frame, "MIFNew");
         QCOMPARE(prompter.texts(), QStringList{SaveQuestion});
-        QCOMPARE(frame->book().Shamei, std::string("kept"));
-        QVERIFY(frame->book().DataChanged);
+        QCOMPARE(frame->book().carName, std::string("kept"));
+        QVERIFY(frame->book().modified);
         QCOMPARE(frame->windowTitle(), Untitled);
         QCOMPARE(frame->mdiArea()->subWindowList().size(), 1);
 
         prompter.expect(Answer::No);
         trigger(*frame, "MIFNew");
-        QCOMPARE(frame->book().Shamei, std::string());
-        QVERIFY(!frame->book().DataChanged);
+        QCOMPARE(frame->book().carName, std::string());
+        QVERIFY(!frame->book().modified);
         QTRY_COMPARE(frame->mdiArea()->subWindowList().size(), 0);
         QVERIFY(prompter.unexpected.isEmpty());
     }
@@ -148,17 +148,17 @@ private Q_SLOTS:
         std::string first = writeLogbook(dir, "first.fnl", "one");
         std::string second = writeLogbook(dir, "second.fnl", "two");
         auto frame = start({QString::fromStdString(first)});
-        frame->book().Shamei = "changed";
-        frame->book().DataChanged = true;
+        frame->book().carName = "changed";
+        frame->book().modified = true;
 
         prompter.expect(Answer::Yes);
         chooser.answers.enqueue(QString::fromStdString(second));
         trigger(*frame, "MIFOpen");
         QCOMPARE(frame->windowTitle(), titled(second));
-        QCOMPARE(frame->book().Shamei, std::string("two"));
+        QCOMPARE(frame->book().carName, std::string("two"));
         Logbook saved;
-        DataLoad(saved, first);
-        QCOMPARE(saved.Shamei, std::string("changed"));
+        readLogbookFile(saved, first);
+        QCOMPARE(saved.carName, std::string("changed"));
         QCOMPARE(chooser.requests.size(), 1); // no save dialog for a titled logbook
         QCOMPARE(chooser.requests[0].defaultSuffix, QStringLiteral("fnl"));
     }
@@ -176,7 +176,7 @@ private Q_SLOTS:
         QVERIFY(prompter.shown.isEmpty());
         QTRY_COMPARE(frame->mdiArea()->subWindowList().size(), 0);
         QCOMPARE(frame->windowTitle(), titled(path));
-        QCOMPARE(frame->book().Shamei, std::string("abc"));
+        QCOMPARE(frame->book().carName, std::string("abc"));
     }
 
     void saveAsksForANameOnlyWhenUntitled()
@@ -185,20 +185,20 @@ private Q_SLOTS:
         ScriptedPrompter prompter;
         ScriptedFileChooser chooser;
         auto frame = start();
-        frame->book().DataChanged = true;
+        frame->book().modified = true;
         std::string path = dir.file("new.fnl");
         chooser.answers.enqueue(QString::fromStdString(path));
         trigger(*frame, "MIFSave");
         QCOMPARE(frame->windowTitle(), titled(path));
-        QVERIFY(!frame->book().DataChanged);
+        QVERIFY(!frame->book().modified);
         QCOMPARE(chooser.requests.size(), 1);
 
-        frame->book().Shamei = "again";
+        frame->book().carName = "again";
         trigger(*frame, "MIFSave");
         QCOMPARE(chooser.requests.size(), 1);
         Logbook saved;
-        DataLoad(saved, path);
-        QCOMPARE(saved.Shamei, std::string("again"));
+        readLogbookFile(saved, path);
+        QCOMPARE(saved.carName, std::string("again"));
         QCOMPARE(frame->statusBarP()->Position(), 0);
     }
 
@@ -209,15 +209,15 @@ private Q_SLOTS:
         ScriptedFileChooser chooser;
         std::string path = writeLogbook(dir, "car.fnl", "abc");
         auto frame = start({QString::fromStdString(path)});
-        frame->book().DataChanged = true;
+        frame->book().modified = true;
         prompter.expect(Answer::Ok);
         chooser.answers.enqueue(QString::fromStdString(dir.file("gone/other.fnl")));
         trigger(*frame, "MIFNameSave");
         QCOMPARE(prompter.texts(), QStringList{QStringLiteral("ファイルが見つかりません.")});
         QCOMPARE(prompter.shown[0].kind, Prompter::Kind::Error);
         QCOMPARE(frame->windowTitle(), titled(path));
-        QCOMPARE(frame->book().DataFileName, path);
-        QVERIFY(frame->book().DataChanged);
+        QCOMPARE(frame->book().fileName, path);
+        QVERIFY(frame->book().modified);
         QCOMPARE(frame->statusBarP()->Position(), 0);
     }
 
@@ -231,8 +231,8 @@ private Q_SLOTS:
         std::string bytes = fenlo::test::readBytes(path);
         fenlo::test::writeBytes(broken, bytes.substr(0, bytes.size() / 2));
         auto frame = start({QString::fromStdString(path)});
-        frame->book().DataChanged = true;
-        frame->book().Shamei = "edited";
+        frame->book().modified = true;
+        frame->book().carName = "edited";
 
         prompter.expect(Answer::No); // do not save first
         prompter.expect(Answer::Ok); // the error box
@@ -240,11 +240,11 @@ private Q_SLOTS:
         trigger(*frame, "MIFOpen");
         QCOMPARE(prompter.texts().size(), 2);
         QCOMPARE(prompter.texts()[1], QStringLiteral("'' は浮動小数点数ではありません."));
-        QCOMPARE(frame->book().Shamei, std::string("edited"));
-        QCOMPARE(frame->book().NenpiTable.usedCount(), 1);
-        QCOMPARE(frame->book().MemoTable[1].text, std::string("memo"));
-        QCOMPARE(frame->book().DataFileName, path);
-        QVERIFY(frame->book().DataChanged);
+        QCOMPARE(frame->book().carName, std::string("edited"));
+        QCOMPARE(frame->book().fuelings.usedCount(), 1);
+        QCOMPARE(frame->book().memos[1].text, std::string("memo"));
+        QCOMPARE(frame->book().fileName, path);
+        QVERIFY(frame->book().modified);
         QCOMPARE(frame->windowTitle(), titled(path));
         QCOMPARE(frame->statusBarP()->Position(), 0);
     }
@@ -280,8 +280,8 @@ private Q_SLOTS:
         QCOMPARE(prompter.texts().last(),
                  QStringLiteral("これは「ふぇんろVer2」のデータです。保存すると「ふぇんろVer3」のデ"
                                 "ータになります。"));
-        QCOMPARE(frame->book().Shamei, std::string("old car"));
-        QCOMPARE(frame->book().MemoTable.usedCount(), 0);
+        QCOMPARE(frame->book().carName, std::string("old car"));
+        QCOMPARE(frame->book().memos.usedCount(), 0);
         QCOMPARE(carLabel(*frame), QStringLiteral("old car"));
         QVERIFY(prompter.unexpected.isEmpty());
     }
@@ -309,7 +309,7 @@ private Q_SLOTS:
         ScriptedPrompter prompter;
         ScriptedFileChooser chooser;
         auto frame = start();
-        frame->book().DataChanged = true;
+        frame->book().modified = true;
         prompter.expect(Answer::Yes);
         chooser.answers.enqueue(std::nullopt);
         QVERIFY(!frame->close());
@@ -329,7 +329,7 @@ private Q_SLOTS:
         AskedChild *editor = nullptr;
         frame->showChild(QStringLiteral("FrmOut1"), [&] { return report = new AskedChild; });
         frame->showChild(QStringLiteral("FrmShameiT"), [&] { return editor = new AskedChild; });
-        frame->book().DataChanged = true;
+        frame->book().modified = true;
 
         editor->agrees = false;
         QVERIFY(!frame->close());
@@ -357,8 +357,8 @@ private Q_SLOTS:
         std::filesystem::create_directory(dir.file("sub"));
         std::string path = writeLogbook(dir, "sub/car.fnl", "abc");
         auto frame = start({QString::fromStdString(path)});
-        frame->book().Shamei = "edited";
-        frame->book().DataChanged = true;
+        frame->book().carName = "edited";
+        frame->book().modified = true;
         std::filesystem::remove_all(dir.file("sub"));
 
         for (const char *command : {"MIFEnd", "MIFNew", "MIFOpen", "N7"}) {
@@ -367,9 +367,9 @@ private Q_SLOTS:
             trigger(*frame, command);
             QVERIFY2(frame->isVisible(), command);
             QCOMPARE(prompter.texts().last(), QStringLiteral("ファイルが見つかりません."));
-            QVERIFY(frame->book().DataChanged);
-            QCOMPARE(frame->book().Shamei, std::string("edited"));
-            QCOMPARE(frame->book().DataFileName, path);
+            QVERIFY(frame->book().modified);
+            QCOMPARE(frame->book().carName, std::string("edited"));
+            QCOMPARE(frame->book().fileName, path);
         }
         QCOMPARE(chooser.requests.size(), 0);
         QVERIFY(prompter.unexpected.isEmpty());
@@ -391,37 +391,37 @@ private Q_SLOTS:
 
         // No: the second program stays exactly as it was.
         auto second = start();
-        second->book().Shamei = "typed";
-        second->book().DataChanged = true;
+        second->book().carName = "typed";
+        second->book().modified = true;
         prompter.expect(Answer::No); // do not save the typed name
         prompter.expect(Answer::No); // do not open the file in use
         chooser.answers.enqueue(QString::fromStdString(path));
         trigger(*second, "MIFOpen");
         QCOMPARE(prompter.texts().last(), OpenQuestion);
         QCOMPARE(second->windowTitle(), Untitled);
-        QCOMPARE(second->book().Shamei, std::string("typed"));
-        QVERIFY(second->book().DataChanged);
+        QCOMPARE(second->book().carName, std::string("typed"));
+        QVERIFY(second->book().modified);
 
         // Yes opens it; a save over the other program's file asks again, and No saves nothing.
         prompter.expect(Answer::Yes);
         chooser.answers.enqueue(QString::fromStdString(path));
-        second->book().DataChanged = false;
+        second->book().modified = false;
         trigger(*second, "MIFOpen");
         QCOMPARE(second->windowTitle(), titled(path));
-        second->book().Shamei = "edited";
-        second->book().DataChanged = true;
+        second->book().carName = "edited";
+        second->book().modified = true;
         prompter.expect(Answer::No);
         trigger(*second, "MIFSave");
         QCOMPARE(prompter.texts().last(), SaveAnywayQuestion);
         QCOMPARE(fenlo::test::readBytes(path), saved);
-        QVERIFY(second->book().DataChanged);
+        QVERIFY(second->book().modified);
 
         // Once the other program has let go, the save claims the file without a question.
         int asked = prompter.shown.size();
         holder.reset();
         trigger(*second, "MIFSave");
         QCOMPARE(prompter.shown.size(), asked);
-        QVERIFY(!second->book().DataChanged);
+        QVERIFY(!second->book().modified);
         prompter.expect(Answer::No);
         auto third = start({QString::fromStdString(path)});
         QCOMPARE(prompter.texts().last(), OpenQuestion);
@@ -448,16 +448,16 @@ private Q_SLOTS:
         qputenv("XDG_DATA_HOME", QByteArray::fromStdString(data.file("blocked")));
         prompter.expect(Answer::Yes); // the first frame still has the file open
         auto blocked = start({QString::fromStdString(path)});
-        blocked->book().Shamei = "saved anyway";
-        blocked->book().DataChanged = true;
+        blocked->book().carName = "saved anyway";
+        blocked->book().modified = true;
         prompter.expect(Answer::Yes);
         trigger(*blocked, "MIFSave");
         QCOMPARE(blocked->statusBarP()->panelText(0),
                  QStringLiteral("バックアップを作成できませんでした（ファイルが見つかりません）"));
-        QVERIFY(!blocked->book().DataChanged);
+        QVERIFY(!blocked->book().modified);
         Logbook reread;
-        QCOMPARE(fenlo::DataLoad(reread, path), LoadResult::Loaded);
-        QCOMPARE(reread.Shamei, std::string("saved anyway"));
+        QCOMPARE(fenlo::readLogbookFile(reread, path), LoadResult::Loaded);
+        QCOMPARE(reread.carName, std::string("saved anyway"));
         qputenv("XDG_DATA_HOME", oldData);
     }
 

@@ -29,17 +29,17 @@ namespace {
 std::unique_ptr<Logbook> sampleBook(const char *shamei)
 {
     auto book = std::make_unique<Logbook>();
-    book->Shamei = shamei;
-    book->MgasTable[1] = {3, "\x83\x56\x83\x46\x83\x8b"}; // シェル
+    book->carName = shamei;
+    book->makers[1] = {3, "\x83\x56\x83\x46\x83\x8b"}; // シェル
     for (int i = 1; i <= 300; ++i) {
-        book->NenpiTable[i].nichiji = 40000 + i;
-        book->NenpiTable[i].kyori2 = Currency::fromUnits(400 + i);
-        book->NenpiTable[i].ryou = Currency::fromUnits(30);
-        book->NenpiTable[i].gas = 3;
-        book->NenpiTable[i].kubun = 1;
-        book->NenpiTable[i].comment = "\x82\xb1\x82\xf1\x82\xc9\x82\xbf\x82\xcd " + std::to_string(i);
+        book->fuelings[i].moment = 40000 + i;
+        book->fuelings[i].trip = Currency::fromUnits(400 + i);
+        book->fuelings[i].litres = Currency::fromUnits(30);
+        book->fuelings[i].makerCode = 3;
+        book->fuelings[i].category = 1;
+        book->fuelings[i].comment = "\x82\xb1\x82\xf1\x82\xc9\x82\xbf\x82\xcd " + std::to_string(i);
     }
-    book->MemoTable[1] = {40001, "memo"};
+    book->memos[1] = {40001, "memo"};
     return book;
 }
 
@@ -102,13 +102,13 @@ TEST(SaveFaults, AFullDiskAtAnyPointLeavesThePreviousFileAndTheLogbook)
     TempDir dir;
     std::string path = dir.file("book.fnl");
     auto previous = sampleBook("previous");
-    DataSave(*previous, path);
+    writeLogbookFile(*previous, path);
     const std::string before = readBytes(path);
 
     auto book = sampleBook("new");
-    book->NenpiTable[1].comment = "changed";
-    book->DataChanged = true;
-    book->DataFileName = "/elsewhere.fnl";
+    book->fuelings[1].comment = "changed";
+    book->modified = true;
+    book->fileName = "/elsewhere.fnl";
     const std::string expectedBytes = serializeLogbook(*book);
     const rlim_t size = expectedBytes.size();
     for (rlim_t limit : {rlim_t(1), rlim_t(100), rlim_t(4096), size / 3, size / 2, size - 1}) {
@@ -116,7 +116,7 @@ TEST(SaveFaults, AFullDiskAtAnyPointLeavesThePreviousFileAndTheLogbook)
         {
             FileSizeLimit full(limit);
             try {
-                DataSave(*book, path);
+                writeLogbookFile(*book, path);
             } catch (const FenloError &e) {
                 message = e.what();
             }
@@ -124,10 +124,10 @@ TEST(SaveFaults, AFullDiskAtAnyPointLeavesThePreviousFileAndTheLogbook)
         EXPECT_EQ(message, "ディスクがいっぱいです") << "limit " << limit;
         EXPECT_EQ(readBytes(path), before) << "limit " << limit;
         EXPECT_EQ(entriesIn(dir.path()), 1u) << "a temporary file was left at limit " << limit;
-        EXPECT_TRUE(book->DataChanged);
-        EXPECT_EQ(book->DataFileName, "/elsewhere.fnl");
+        EXPECT_TRUE(book->modified);
+        EXPECT_EQ(book->fileName, "/elsewhere.fnl");
     }
-    ASSERT_TRUE(DataSave(*book, path));
+    ASSERT_TRUE(writeLogbookFile(*book, path));
     EXPECT_EQ(readBytes(path), expectedBytes);
 }
 
@@ -138,7 +138,7 @@ TEST(SaveFaults, AFolderThatCannotBeWrittenLeavesThePreviousFile)
     fs::create_directory(folder);
     std::string path = folder + "/book.fnl";
     auto previous = sampleBook("previous");
-    DataSave(*previous, path);
+    writeLogbookFile(*previous, path);
     const std::string before = readBytes(path);
 
     // Root ignores permissions, but not an immutable folder.
@@ -151,10 +151,10 @@ TEST(SaveFaults, AFolderThatCannotBeWrittenLeavesThePreviousFile)
         GTEST_SKIP() << "no way to lock a folder here";
 
     auto book = sampleBook("new");
-    book->DataChanged = true;
+    book->modified = true;
     std::string message;
     try {
-        DataSave(*book, path);
+        writeLogbookFile(*book, path);
     } catch (const FenloError &e) {
         message = e.what();
     }
@@ -165,15 +165,15 @@ TEST(SaveFaults, AFolderThatCannotBeWrittenLeavesThePreviousFile)
     EXPECT_EQ(message, "ファイルへのアクセスが拒否されました");
     EXPECT_EQ(readBytes(path), before);
     EXPECT_EQ(entriesIn(folder), 1u);
-    EXPECT_TRUE(book->DataChanged);
+    EXPECT_TRUE(book->modified);
 }
 
 TEST(LoadFaults, AReadErrorAtAnyPointLeavesTheOpenLogbook)
 {
     const std::string bytes = serializeLogbook(*sampleBook("file"));
     auto open = sampleBook("open");
-    open->DataChanged = true;
-    open->DataFileName = "/open.fnl";
+    open->modified = true;
+    open->fileName = "/open.fnl";
     const auto reference = sampleBook("open");
     for (size_t good = 0; good < bytes.size(); good += bytes.size() / 37) {
         FailingSource source(bytes, good);
@@ -185,8 +185,8 @@ TEST(LoadFaults, AReadErrorAtAnyPointLeavesTheOpenLogbook)
         }
         EXPECT_EQ(message, "I/O エラー (5)") << "after " << good << " bytes";
         ASSERT_TRUE(open->sameData(*reference)) << "after " << good << " bytes";
-        EXPECT_TRUE(open->DataChanged);
-        EXPECT_EQ(open->DataFileName, "/open.fnl");
+        EXPECT_TRUE(open->modified);
+        EXPECT_EQ(open->fileName, "/open.fnl");
     }
 }
 
@@ -201,7 +201,7 @@ TEST(LoadFaults, AFileCutAtAnyLineFailsWithoutTouchingTheOpenLogbook)
                        bytes.size() - 3000}) {
         writeBytes(dir.file("cut.fnl"), bytes.substr(0, cut));
         try {
-            DataLoad(*open, dir.file("cut.fnl"));
+            readLogbookFile(*open, dir.file("cut.fnl"));
             ADD_FAILURE() << "a file cut at " << cut << " loaded";
         } catch (const FenloError &) {
         }
@@ -212,17 +212,17 @@ TEST(LoadFaults, AFileCutAtAnyLineFailsWithoutTouchingTheOpenLogbook)
 TEST(ImportFaults, AFirstGenerationFileCutAnywhereImportsOrFailsCleanly)
 {
     TempDir dir;
-    std::string nenpi;
+    std::string economy;
     for (int i = 1; i <= 40; ++i)
-        nenpi += "2003\r\n" + std::to_string(i % 12 + 1) + "\r\n" + std::to_string(i % 28 + 1) +
+        economy += "2003\r\n" + std::to_string(i % 12 + 1) + "\r\n" + std::to_string(i % 28 + 1) +
                  "\r\n412.3\r\n35.62\r\n1\r\n1\r\n0.456\r\n11.6\r\n";
     writeBytes(dir.file("gas.dat"), "\x83\x56\x83\x46\x83\x8b\r\n");
     writeBytes(dir.file("syamei.dat"), "car\r\n");
     auto open = sampleBook("open");
     const auto reference = sampleBook("open");
     int failed = 0;
-    for (size_t cut = 0; cut < nenpi.size(); cut += 37) {
-        std::string damaged = nenpi.substr(0, cut) + "x" + nenpi.substr(cut);
+    for (size_t cut = 0; cut < economy.size(); cut += 37) {
+        std::string damaged = economy.substr(0, cut) + "x" + economy.substr(cut);
         writeBytes(dir.file("nenpi.dat"), damaged);
         auto book = sampleBook("open");
         try {
@@ -241,17 +241,17 @@ TEST(FileReplaced, SavingOverAFileReplacedSinceLoadingWritesTheLogbookWhole)
     TempDir dir;
     std::string path = dir.file("book.fnl");
     auto first = sampleBook("first");
-    DataSave(*first, path);
+    writeLogbookFile(*first, path);
     auto book = std::make_unique<Logbook>();
-    ASSERT_EQ(DataLoad(*book, path), LoadResult::Loaded);
+    ASSERT_EQ(readLogbookFile(*book, path), LoadResult::Loaded);
 
     // Another program replaces the file (a new inode) while it is open here.
     std::string other = dir.file("other.fnl");
     writeBytes(other, "something else entirely");
     fs::rename(other, path);
 
-    book->Shamei = "mine";
-    ASSERT_TRUE(DataSave(*book, path));
+    book->carName = "mine";
+    ASSERT_TRUE(writeLogbookFile(*book, path));
     EXPECT_EQ(readBytes(path), serializeLogbook(*book));
     EXPECT_EQ(entriesIn(dir.path()), 1u);
 }
@@ -263,9 +263,9 @@ TEST(Paths, SpacesAndJapaneseInFolderAndFileNames)
     fs::create_directory(folder);
     std::string path = folder + "/わたしの 車.fnl";
     auto book = sampleBook("car");
-    ASSERT_TRUE(DataSave(*book, path));
+    ASSERT_TRUE(writeLogbookFile(*book, path));
     auto loaded = std::make_unique<Logbook>();
-    ASSERT_EQ(DataLoad(*loaded, path), LoadResult::Loaded);
+    ASSERT_EQ(readLogbookFile(*loaded, path), LoadResult::Loaded);
     EXPECT_TRUE(loaded->sameData(*book));
-    EXPECT_EQ(loaded->DataFileName, path);
+    EXPECT_EQ(loaded->fileName, path);
 }

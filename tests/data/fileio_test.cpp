@@ -65,17 +65,17 @@ class SafeSave : public ::testing::Test
 protected:
     void SetUp() override
     {
-        book.Shamei = "new";
-        book.DataChanged = true;
-        book.DataFileName = "/somewhere/else.fnl";
+        book.carName = "new";
+        book.modified = true;
+        book.fileName = "/somewhere/else.fnl";
         writeBytes(dir.file("book.fnl"), "previous content");
     }
 
     void expectUntouched()
     {
         EXPECT_EQ(readBytes(dir.file("book.fnl")), "previous content");
-        EXPECT_TRUE(book.DataChanged);
-        EXPECT_EQ(book.DataFileName, "/somewhere/else.fnl");
+        EXPECT_TRUE(book.modified);
+        EXPECT_EQ(book.fileName, "/somewhere/else.fnl");
         size_t entries = 0;
         for ([[maybe_unused]] const auto &e : fs::directory_iterator(dir.path()))
             ++entries;
@@ -96,7 +96,7 @@ TEST_F(SafeSave, ADiskThatFillsUpLeavesThePreviousFileIntact)
     ::setrlimit(RLIMIT_FSIZE, &tiny);
     std::string message;
     try {
-        DataSave(book, dir.file("book.fnl"));
+        writeLogbookFile(book, dir.file("book.fnl"));
     } catch (const FenloError &e) {
         message = e.what();
     }
@@ -111,7 +111,7 @@ TEST_F(SafeSave, AReadOnlyFolderLeavesThePreviousFileIntact)
     if (::geteuid() == 0)
         GTEST_SKIP() << "root writes into read-only folders";
     fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_THROW(DataSave(book, dir.file("book.fnl")), FenloError);
+    EXPECT_THROW(writeLogbookFile(book, dir.file("book.fnl")), FenloError);
     fs::permissions(dir.path(), fs::perms::owner_all);
     expectUntouched();
 }
@@ -120,7 +120,7 @@ TEST_F(SafeSave, AVanishedFolderIsReportedAndNothingIsWritten)
 {
     std::string path = dir.file("gone/book.fnl");
     try {
-        DataSave(book, path);
+        writeLogbookFile(book, path);
         FAIL() << "saving into a missing folder succeeded";
     } catch (const FenloError &e) {
         EXPECT_STREQ(e.what(), "ファイルが見つかりません");
@@ -131,12 +131,12 @@ TEST_F(SafeSave, AVanishedFolderIsReportedAndNothingIsWritten)
 TEST_F(SafeSave, ReplacesTheFileKeepingItsPermissions)
 {
     ::chmod(dir.file("book.fnl").c_str(), 0640);
-    ASSERT_TRUE(DataSave(book, dir.file("book.fnl")));
+    ASSERT_TRUE(writeLogbookFile(book, dir.file("book.fnl")));
     EXPECT_EQ(readBytes(dir.file("book.fnl")), serializeLogbook(book));
     struct stat st{};
     ::stat(dir.file("book.fnl").c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
-    EXPECT_FALSE(book.DataChanged);
+    EXPECT_FALSE(book.modified);
 }
 
 TEST_F(SafeSave, WritesThroughASymbolicLinkToTheFileItNames)
@@ -144,10 +144,10 @@ TEST_F(SafeSave, WritesThroughASymbolicLinkToTheFileItNames)
     fs::create_directory(dir.file("real"));
     writeBytes(dir.file("real/target.fnl"), "old");
     fs::create_symlink("real/target.fnl", dir.file("link.fnl"));
-    ASSERT_TRUE(DataSave(book, dir.file("link.fnl")));
+    ASSERT_TRUE(writeLogbookFile(book, dir.file("link.fnl")));
     EXPECT_TRUE(fs::is_symlink(dir.file("link.fnl")));
     EXPECT_EQ(readBytes(dir.file("real/target.fnl")), serializeLogbook(book));
-    EXPECT_EQ(book.DataFileName, dir.file("link.fnl"));
+    EXPECT_EQ(book.fileName, dir.file("link.fnl"));
 }
 
 TEST(SafeLoad, AnUnreadableFileFailsAndChangesNothing)
@@ -158,7 +158,7 @@ TEST(SafeLoad, AnUnreadableFileFailsAndChangesNothing)
     writeBytes(dir.file("locked.fnl"), serializeLogbook(Logbook{}));
     ::chmod(dir.file("locked.fnl").c_str(), 0);
     Logbook book;
-    book.Shamei = "kept";
-    EXPECT_THROW(DataLoad(book, dir.file("locked.fnl")), FenloError);
-    EXPECT_EQ(book.Shamei, "kept");
+    book.carName = "kept";
+    EXPECT_THROW(readLogbookFile(book, dir.file("locked.fnl")), FenloError);
+    EXPECT_EQ(book.carName, "kept");
 }

@@ -46,14 +46,14 @@ std::string emptyLogbookBytes()
     return expected;
 }
 
-Fueling fueling(double date, double trip, double litres, int gas, int kubun, const char *comment)
+Fueling fueling(double date, double trip, double litres, int maker, int category, const char *comment)
 {
     Fueling r;
-    r.nichiji = date;
-    r.kyori2 = Currency::fromDouble(trip);
-    r.ryou = Currency::fromDouble(litres);
-    r.gas = gas;
-    r.kubun = kubun;
+    r.moment = date;
+    r.trip = Currency::fromDouble(trip);
+    r.litres = Currency::fromDouble(litres);
+    r.makerCode = maker;
+    r.category = category;
     r.comment = comment;
     return r;
 }
@@ -61,14 +61,14 @@ Fueling fueling(double date, double trip, double litres, int gas, int kubun, con
 Logbook sampleBook()
 {
     Logbook book;
-    book.Shamei = "\x83\x76\x83\x8A\x83\x45\x83\x58"; // プリウス
-    book.MgasTable[1] = {3, "\x83\x47\x83\x6C\x83\x49\x83\x58"};
-    book.MgasTable[2] = {10, "shell"};
-    book.NenpiTable[1] = fueling(37636.0 + 8.0 / 24, 412.3, 35.62, 3, 1, "\x82\xA0");
-    book.NenpiTable[1].kingaku = Currency::fromUnits(4560);
-    book.NenpiTable[1].nenpi = Currency::fromDouble(11.57);
-    book.NenpiTable[2] = fueling(37650.5, 300, 25, 10, 2, "");
-    book.MemoTable[1] = {37640, "memo"};
+    book.carName = "\x83\x76\x83\x8A\x83\x45\x83\x58"; // プリウス
+    book.makers[1] = {3, "\x83\x47\x83\x6C\x83\x49\x83\x58"};
+    book.makers[2] = {10, "shell"};
+    book.fuelings[1] = fueling(37636.0 + 8.0 / 24, 412.3, 35.62, 3, 1, "\x82\xA0");
+    book.fuelings[1].amount = Currency::fromUnits(4560);
+    book.fuelings[1].economy = Currency::fromDouble(11.57);
+    book.fuelings[2] = fueling(37650.5, 300, 25, 10, 2, "");
+    book.memos[1] = {37640, "memo"};
     return book;
 }
 
@@ -88,7 +88,7 @@ TEST(FnlWrite, AnEmptyLogbookIsTheFixed11042LineFile)
 {
     TempDir dir;
     Logbook book;
-    ASSERT_TRUE(DataSave(book, dir.file("new.fnl")));
+    ASSERT_TRUE(writeLogbookFile(book, dir.file("new.fnl")));
     std::string bytes = fenlo::test::readBytes(dir.file("new.fnl"));
     EXPECT_EQ(bytes, emptyLogbookBytes());
     EXPECT_EQ(splitLines(bytes).size(), 11042u);
@@ -99,7 +99,7 @@ TEST(FnlWrite, RecordFieldsAreWrittenAtTheirLines)
     Logbook book = sampleBook();
     std::vector<std::string> lines = splitLines(serializeLogbook(book));
     ASSERT_EQ(lines.size(), 11042u);
-    EXPECT_EQ(lines[1], book.Shamei);
+    EXPECT_EQ(lines[1], book.carName);
     EXPECT_EQ(lines[2], "3");
     EXPECT_EQ(lines[4], "10");
     EXPECT_EQ(lines[6], "999");
@@ -122,27 +122,27 @@ TEST(FnlWrite, SaveClearsTheChangedFlagAndNamesTheFile)
 {
     TempDir dir;
     Logbook book = sampleBook();
-    book.DataChanged = true;
-    EXPECT_FALSE(DataSave(book, ""));
-    EXPECT_TRUE(book.DataChanged);
-    ASSERT_TRUE(DataSave(book, dir.file("a.fnl")));
-    EXPECT_FALSE(book.DataChanged);
-    EXPECT_EQ(book.DataFileName, dir.file("a.fnl"));
+    book.modified = true;
+    EXPECT_FALSE(writeLogbookFile(book, ""));
+    EXPECT_TRUE(book.modified);
+    ASSERT_TRUE(writeLogbookFile(book, dir.file("a.fnl")));
+    EXPECT_FALSE(book.modified);
+    EXPECT_EQ(book.fileName, dir.file("a.fnl"));
 }
 
 TEST(FnlRoundTrip, LoadingRestoresIdenticalValuesAndTheSameBytes)
 {
     TempDir dir;
     Logbook book = sampleBook();
-    ASSERT_TRUE(DataSave(book, dir.file("a.fnl")));
+    ASSERT_TRUE(writeLogbookFile(book, dir.file("a.fnl")));
     Logbook loaded;
-    ASSERT_EQ(DataLoad(loaded, dir.file("a.fnl")), LoadResult::Loaded);
-    EXPECT_EQ(loaded.NenpiTable[1].kyori2, book.NenpiTable[1].kyori2);
-    EXPECT_EQ(loaded.NenpiTable[1].ryou.raw(), 356200);
-    EXPECT_EQ(loaded.NenpiTable[1].nenpi.raw(), 115700);
-    EXPECT_EQ(formatHour(loaded.NenpiTable[1].nichiji), "08");
-    EXPECT_EQ(loaded.DataFileName, dir.file("a.fnl"));
-    EXPECT_FALSE(loaded.DataChanged);
+    ASSERT_EQ(readLogbookFile(loaded, dir.file("a.fnl")), LoadResult::Loaded);
+    EXPECT_EQ(loaded.fuelings[1].trip, book.fuelings[1].trip);
+    EXPECT_EQ(loaded.fuelings[1].litres.raw(), 356200);
+    EXPECT_EQ(loaded.fuelings[1].economy.raw(), 115700);
+    EXPECT_EQ(formatHour(loaded.fuelings[1].moment), "08");
+    EXPECT_EQ(loaded.fileName, dir.file("a.fnl"));
+    EXPECT_FALSE(loaded.modified);
     EXPECT_EQ(serializeLogbook(loaded), fenlo::test::readBytes(dir.file("a.fnl")));
 }
 
@@ -157,27 +157,27 @@ TEST(FnlRoundTrip, RandomLogbooksAreWrittenAgainByteIdentically)
                                                 99999, 123456789};
     for (int round = 0; round < 20; ++round) {
         Logbook book;
-        book.Shamei = texts[static_cast<size_t>(pick(0, 6))];
+        book.carName = texts[static_cast<size_t>(pick(0, 6))];
         int makers = pick(0, 20);
         for (int i = 1; i <= makers; ++i)
-            book.MgasTable[i] = {pick(1, 99), texts[static_cast<size_t>(pick(0, 6))]};
+            book.makers[i] = {pick(1, 99), texts[static_cast<size_t>(pick(0, 6))]};
         int records = pick(0, 1000);
         double base = 30000 + pick(0, 20000);
         for (int i = 1; i <= records; ++i) {
-            Fueling &r = book.NenpiTable[i];
-            r.nichiji = base + pick(0, 400) + pick(0, 23) / 24.0; // equal dates happen
-            r.kyori1 = Currency::fromRaw(extremes[static_cast<size_t>(pick(0, 7))]);
-            r.kyori2 = Currency::fromRaw(pick(0, 99999) * 1000);
-            r.ryou = Currency::fromRaw(pick(0, 99999) * 1000);
-            r.gas = pick(-5, 999);
-            r.kubun = pick(0, 3);
-            r.kingaku = Currency::fromRaw(extremes[static_cast<size_t>(pick(0, 7))]);
-            r.nenpi = Currency::fromRaw(pick(0, 400000));
+            Fueling &r = book.fuelings[i];
+            r.moment = base + pick(0, 400) + pick(0, 23) / 24.0; // equal dates happen
+            r.odometer = Currency::fromRaw(extremes[static_cast<size_t>(pick(0, 7))]);
+            r.trip = Currency::fromRaw(pick(0, 99999) * 1000);
+            r.litres = Currency::fromRaw(pick(0, 99999) * 1000);
+            r.makerCode = pick(-5, 999);
+            r.category = pick(0, 3);
+            r.amount = Currency::fromRaw(extremes[static_cast<size_t>(pick(0, 7))]);
+            r.economy = Currency::fromRaw(pick(0, 400000));
             r.comment = texts[static_cast<size_t>(pick(0, 6))];
         }
         int memos = pick(0, 1000);
         for (int i = 1; i <= memos; ++i)
-            book.MemoTable[i] = {base + pick(0, 400), texts[static_cast<size_t>(pick(0, 6))]};
+            book.memos[i] = {base + pick(0, 400), texts[static_cast<size_t>(pick(0, 6))]};
 
         std::string first = serializeLogbook(book);
         MemorySource source(first);
@@ -205,7 +205,7 @@ TEST(FnlRoundTrip, ADateWithMoreDigitsThanTheFileKeepsIsRoundedOnceAndThenStable
     Logbook second;
     ASSERT_EQ(parseLogbook(second, again), LoadResult::Loaded);
     EXPECT_EQ(serializeLogbook(second), saved);
-    EXPECT_EQ(formatDate(second.NenpiTable[2].nichiji), formatDate(first.NenpiTable[2].nichiji));
+    EXPECT_EQ(formatDate(second.fuelings[2].moment), formatDate(first.fuelings[2].moment));
 }
 
 TEST(FnlRead, SortsRecordsThatAreOutOfOrderInTheFile)
@@ -217,10 +217,10 @@ TEST(FnlRead, SortsRecordsThatAreOutOfOrderInTheFile)
     MemorySource source(join(lines));
     Logbook book;
     ASSERT_EQ(parseLogbook(book, source), LoadResult::Loaded);
-    EXPECT_EQ(book.NenpiTable[1].nichiji, 37636.3333333333);
-    EXPECT_EQ(book.NenpiTable[2].nichiji, 37650.5);
-    EXPECT_EQ(book.MemoTable[1].date, 10);
-    EXPECT_EQ(book.MemoTable[2].text, "memo");
+    EXPECT_EQ(book.fuelings[1].moment, 37636.3333333333);
+    EXPECT_EQ(book.fuelings[2].moment, 37650.5);
+    EXPECT_EQ(book.memos[1].date, 10);
+    EXPECT_EQ(book.memos[2].text, "memo");
 }
 
 TEST(FnlRead, AcceptsLfLineEndsAndIgnoresLinesAfterTheLast)
@@ -233,7 +233,7 @@ TEST(FnlRead, AcceptsLfLineEndsAndIgnoresLinesAfterTheLast)
     ASSERT_EQ(parseLogbook(a, crlf), LoadResult::Loaded);
     ASSERT_EQ(parseLogbook(b, lf), LoadResult::Loaded);
     EXPECT_TRUE(a.sameData(b));
-    EXPECT_EQ(b.NenpiTable[1].comment, "\x82\xA0");
+    EXPECT_EQ(b.fuelings[1].comment, "\x82\xA0");
 }
 
 TEST(FnlRead, IntegerLinesAreReadAsTokens)
@@ -244,8 +244,8 @@ TEST(FnlRead, IntegerLinesAreReadAsTokens)
     MemorySource source(join(lines));
     Logbook book;
     ASSERT_EQ(parseLogbook(book, source), LoadResult::Loaded);
-    EXPECT_EQ(book.MgasTable[1].cd, 3);
-    EXPECT_EQ(book.NenpiTable[1].gas, 3);
+    EXPECT_EQ(book.makers[1].code, 3);
+    EXPECT_EQ(book.fuelings[1].makerCode, 3);
 }
 
 TEST(FnlRead, OlderFormatWarnsFirstAndBringsNoCommentsAndNoMemos)
@@ -264,14 +264,14 @@ TEST(FnlRead, OlderFormatWarnsFirstAndBringsNoCommentsAndNoMemos)
     FileHooks hooks;
     hooks.olderFormat = [&] {
         ++warnings;
-        warnedBeforeReading = book.NenpiTable[1].comment == "\x82\xA0";
+        warnedBeforeReading = book.fuelings[1].comment == "\x82\xA0";
     };
     ASSERT_EQ(parseLogbook(book, source, hooks), LoadResult::Loaded);
     EXPECT_EQ(warnings, 1);
     EXPECT_TRUE(warnedBeforeReading);
-    EXPECT_EQ(book.NenpiTable[1].comment, "");
-    EXPECT_EQ(book.NenpiTable[1].ryou.raw(), 356200);
-    EXPECT_EQ(book.MemoTable.usedCount(), 0);
+    EXPECT_EQ(book.fuelings[1].comment, "");
+    EXPECT_EQ(book.fuelings[1].litres.raw(), 356200);
+    EXPECT_EQ(book.memos.usedCount(), 0);
     EXPECT_EQ(splitLines(serializeLogbook(book)).size(), 11042u);
     EXPECT_EQ(splitLines(serializeLogbook(book))[0], "fenlov3");
 }
@@ -283,10 +283,10 @@ TEST(FnlRead, RejectsOtherHeadersWithoutTouchingTheLogbook)
         lines[0] = header;
         MemorySource source(join(lines));
         Logbook book = sampleBook();
-        book.DataChanged = true;
+        book.modified = true;
         EXPECT_EQ(parseLogbook(book, source), LoadResult::NotLogbook) << header;
         EXPECT_TRUE(book.sameData(sampleBook()));
-        EXPECT_TRUE(book.DataChanged);
+        EXPECT_TRUE(book.modified);
     }
     MemorySource nothing("");
     Logbook book;
@@ -300,13 +300,13 @@ TEST(FnlRead, AFileCutShortFailsWithTheConversionErrorAndChangesNothing)
     lines.resize(500); // inside the fueling section
     MemorySource source(join(lines));
     Logbook book;
-    book.Shamei = "before";
-    book.DataFileName = "/old.fnl";
-    book.DataChanged = true;
+    book.carName = "before";
+    book.fileName = "/old.fnl";
+    book.modified = true;
     EXPECT_EQ(messageOf([&] { parseLogbook(book, source); }), "'' は浮動小数点数ではありません");
-    EXPECT_EQ(book.Shamei, "before");
-    EXPECT_EQ(book.DataFileName, "/old.fnl");
-    EXPECT_TRUE(book.DataChanged);
+    EXPECT_EQ(book.carName, "before");
+    EXPECT_EQ(book.fileName, "/old.fnl");
+    EXPECT_TRUE(book.modified);
 }
 
 TEST(FnlRead, BadNumbersReportTheRuntimeMessages)
@@ -383,7 +383,7 @@ TEST(FnlLoad, AMissingFileIsIgnoredSilently)
 {
     TempDir dir;
     Logbook book = sampleBook();
-    EXPECT_EQ(DataLoad(book, dir.file("missing.fnl")), LoadResult::NoSuchFile);
-    EXPECT_EQ(DataLoad(book, dir.path()), LoadResult::NoSuchFile);
+    EXPECT_EQ(readLogbookFile(book, dir.file("missing.fnl")), LoadResult::NoSuchFile);
+    EXPECT_EQ(readLogbookFile(book, dir.path()), LoadResult::NoSuchFile);
     EXPECT_TRUE(book.sameData(sampleBook()));
 }

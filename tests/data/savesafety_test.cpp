@@ -31,9 +31,9 @@ namespace {
 Logbook bookNamed(const char *shamei)
 {
     Logbook book;
-    book.DataClear();
-    book.Shamei = shamei;
-    book.NenpiTable[1].nichiji = 40000;
+    book.clear();
+    book.carName = shamei;
+    book.fuelings[1].moment = 40000;
     return book;
 }
 
@@ -99,7 +99,7 @@ protected:
             if (problem)
                 *problem = message;
         };
-        DataSave(book, logbook, hooks);
+        writeLogbookFile(book, logbook, hooks);
         return serializeLogbook(book);
     }
 
@@ -129,8 +129,8 @@ TEST_F(SaveSafety, EachSaveFirstKeepsTheFileItReplacesAndTheNewestTenStay)
 
     // A copy opens like any logbook.
     Logbook reopened;
-    EXPECT_EQ(DataLoad(reopened, copies.back()), LoadResult::Loaded);
-    EXPECT_EQ(reopened.Shamei, "car 9");
+    EXPECT_EQ(readLogbookFile(reopened, copies.back()), LoadResult::Loaded);
+    EXPECT_EQ(reopened.carName, "car 9");
 
     // A logbook of the same name in another folder keeps its own ten.
     TempDir other;
@@ -159,15 +159,15 @@ TEST_F(SaveSafety, AFolderThatTakesNoNewFilesIsWrittenInPlaceOnlyOnceTheBackupIs
 
     // Without a backup nothing may be risked: refused as before, the file intact.
     Logbook book = bookNamed("no backup");
-    book.DataChanged = true;
+    book.modified = true;
     try {
-        DataSave(book, logbook);
+        writeLogbookFile(book, logbook);
         ADD_FAILURE() << "saved without a temporary and without a backup";
     } catch (const FenloError &e) {
         EXPECT_STREQ(e.what(), "ファイルへのアクセスが拒否されました");
     }
     EXPECT_EQ(readBytes(logbook), first);
-    EXPECT_TRUE(book.DataChanged);
+    EXPECT_TRUE(book.modified);
 
     std::string problem;
     std::string second = saveWithBackups("in place, a longer car name than before", &problem);
@@ -183,13 +183,13 @@ TEST_F(SaveSafety, AFolderThatTakesNoNewFilesIsWrittenInPlaceOnlyOnceTheBackupIs
 TEST_F(SaveSafety, ASaveLeavesNothingVisibleAndRemovesWhatAKilledSaveLeft)
 {
     Logbook book = bookNamed("car");
-    DataSave(book, logbook);
+    writeLogbookFile(book, logbook);
     EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"car.fnl"});
 
     writeBytes(dir.file(".car.fnl.Ab3xYz"), "left by a killed save");
     writeBytes(dir.file(".car.fnl.keep"), "not a temporary of ours");
     writeBytes(dir.file(".other.fnl.Ab3xYz"), "another file's");
-    DataSave(book, logbook);
+    writeLogbookFile(book, logbook);
     EXPECT_EQ(namesIn(dir.path()),
               (std::vector<std::string>{".car.fnl.keep", ".other.fnl.Ab3xYz", "car.fnl"}));
 }

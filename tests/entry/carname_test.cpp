@@ -22,7 +22,7 @@ private Q_SLOTS:
     void registeringANewNameShowsItInTheFrameAtOnce()
     {
         EntryFixture f;
-        f.book().Shamei = "old";
+        f.book().carName = "old";
         f.run("MIShameiIN");
         QVERIFY(FrmShameiT);
         QCOMPARE(FrmShameiT->windowTitle(), QStringLiteral("車名登録"));
@@ -33,9 +33,9 @@ private Q_SLOTS:
         const QString name = QStringLiteral("プリウス") + QString(26, QLatin1Char('x'));
         typeInto(FrmShameiT->EdtShamei, name + QStringLiteral("y"));
         FrmShameiT->BtnTouroku->click();
-        QCOMPARE(toQ(f.book().Shamei), name);
+        QCOMPARE(toQ(f.book().carName), name);
         QCOMPARE(carLabel(f), name);
-        QVERIFY(f.book().DataChanged);
+        QVERIFY(f.book().modified);
         QTRY_COMPARE(f.childCount(), 0);
         QVERIFY(f.prompter.shown.isEmpty());
     }
@@ -43,25 +43,25 @@ private Q_SLOTS:
     void registeringAnUnchangedNameLeavesTheFlagAlone()
     {
         EntryFixture f;
-        f.book().Shamei = "same";
+        f.book().carName = "same";
         f.run("MIShameiIN");
         FrmShameiT->BtnTouroku->click();
-        QVERIFY(!f.book().DataChanged);
+        QVERIFY(!f.book().modified);
         QTRY_COMPARE(f.childCount(), 0);
 
         // An empty name is a name too.
         f.run("MIShameiIN");
         typeInto(FrmShameiT->EdtShamei, QString());
         FrmShameiT->BtnTouroku->click();
-        QCOMPARE(f.book().Shamei, std::string());
+        QCOMPARE(f.book().carName, std::string());
         QCOMPARE(carLabel(f), QString());
-        QVERIFY(f.book().DataChanged);
+        QVERIFY(f.book().modified);
     }
 
     void closingAfterTypingAsksFirst()
     {
         EntryFixture f;
-        f.book().Shamei = "kept";
+        f.book().carName = "kept";
         f.frame->showShamei();
         f.run("MIShameiIN");
         typeInto(FrmShameiT->EdtShamei, QStringLiteral("typed"));
@@ -79,9 +79,9 @@ private Q_SLOTS:
         f.prompter.expect(Answer::Yes);
         f.frame->mdiArea()->subWindowList().first()->close();
         QTRY_COMPARE(f.childCount(), 0);
-        QCOMPARE(f.book().Shamei, std::string("kept"));
+        QCOMPARE(f.book().carName, std::string("kept"));
         QCOMPARE(carLabel(f), QStringLiteral("kept"));
-        QVERIFY(!f.book().DataChanged);
+        QVERIFY(!f.book().modified);
         QVERIFY(f.prompter.unexpected.isEmpty());
     }
 

@@ -31,25 +31,25 @@ Currency cur(double value)
 struct TypedFueling
 {
     DateTime when;
-    double kyori2 = 0;
-    double ryou = 0;
-    double kingaku = 0;
-    double nenpi = 0;
-    double kyori1 = 0;
+    double trip = 0;
+    double litres = 0;
+    double amount = 0;
+    double economy = 0;
+    double odometer = 0;
     const char *comment = "";
 };
 
 Fueling record(const TypedFueling &f)
 {
     Fueling r;
-    r.nichiji = f.when;
-    r.kyori1 = cur(f.kyori1);
-    r.kyori2 = cur(f.kyori2);
-    r.ryou = cur(f.ryou);
-    r.gas = 1;
-    r.kubun = 1;
-    r.kingaku = cur(f.kingaku);
-    r.nenpi = cur(f.nenpi);
+    r.moment = f.when;
+    r.odometer = cur(f.odometer);
+    r.trip = cur(f.trip);
+    r.litres = cur(f.litres);
+    r.makerCode = 1;
+    r.category = 1;
+    r.amount = cur(f.amount);
+    r.economy = cur(f.economy);
     r.comment = f.comment;
     return r;
 }
@@ -79,12 +79,12 @@ class FuelingTest : public QObject
     void openWith(EntryFixture &f, std::initializer_list<TypedFueling> fuelings, bool makers = true)
     {
         if (makers) {
-            f.book().MgasTable[1] = {1, "ENEOS"};
-            f.book().MgasTable[2] = {5, "Shell"};
+            f.book().makers[1] = {1, "ENEOS"};
+            f.book().makers[2] = {5, "Shell"};
         }
         int slot = 1;
         for (const TypedFueling &fueling : fuelings)
-            f.book().NenpiTable[slot++] = record(fueling);
+            f.book().fuelings[slot++] = record(fueling);
         f.run("MIdataIN");
         QVERIFY(FrmNenpiDataIN);
     }
@@ -247,12 +247,12 @@ private Q_SLOTS:
         QCOMPARE(column(grid(), 1, 3),
                  (QStringList{u"2003/01/15(08)"_s, u"2003/05/18(00)"_s, u"2003/06/01(00)"_s}));
         QCOMPARE(grid()->currentDataRow(), 3);
-        const Fueling &stored = f.book().NenpiTable[1];
-        QCOMPARE(stored.gas, 5);
-        QCOMPARE(stored.kubun, 3);
-        QCOMPARE(stored.nenpi, cur(11.7));
-        QCOMPARE(stored.kyori1, Currency());
-        QVERIFY(f.book().DataChanged);
+        const Fueling &stored = f.book().fuelings[1];
+        QCOMPARE(stored.makerCode, 5);
+        QCOMPARE(stored.category, 3);
+        QCOMPARE(stored.economy, cur(11.7));
+        QCOMPARE(stored.odometer, Currency());
+        QVERIFY(f.book().modified);
         QCOMPARE(label("Lblkensuu"), u"3"_s);
         QVERIFY(f.prompter.shown.isEmpty());
     }
@@ -260,21 +260,21 @@ private Q_SLOTS:
     void capacityStopsAt999Records()
     {
         EntryFixture f;
-        f.book().MgasTable[1] = {1, "ENEOS"};
+        f.book().makers[1] = {1, "ENEOS"};
         for (int slot = 1; slot <= 998; ++slot)
-            f.book().NenpiTable[slot] = record({at(2000, 1, 1) + slot, 100, 10});
+            f.book().fuelings[slot] = record({at(2000, 1, 1) + slot, 100, 10});
         f.run("MIdataIN");
         QVERIFY(FrmNenpiDataIN);
         QVERIFY(withDialog("SBtnTuika", [](FuelingDialog *d) {
             fill(d, u"2010"_s, u"1"_s, u"1"_s, QString(), u"100"_s, u"10"_s);
             d->BtnTouroku->click();
         }));
-        QVERIFY(f.book().NenpiTable[999].used());
+        QVERIFY(f.book().fuelings[999].used());
         QCOMPARE(grid()->lastDataRow(), 999);
 
         QVERIFY(!withDialogByKey(Qt::Key_Insert, [](FuelingDialog *) {}));
         QCOMPARE(f.prompter.texts(), QStringList{NoMore});
-        QVERIFY(!f.book().NenpiTable[1000].used());
+        QVERIFY(!f.book().fuelings[1000].used());
     }
 
     void deleteAsksAndPlacesTheCursor()
@@ -286,8 +286,8 @@ private Q_SLOTS:
         // No keeps the record.
         f.prompter.expect(Answer::No);
         click(FrmNenpiDataIN, "SBtnDel");
-        QCOMPARE(f.book().NenpiTable.usedCount(), 3);
-        QVERIFY(!f.book().DataChanged);
+        QCOMPARE(f.book().fuelings.usedCount(), 3);
+        QVERIFY(!f.book().modified);
 
         // The middle record: the cursor stays on row 2, which now shows the next record.
         grid()->setCurrentDataRow(2);
@@ -296,8 +296,8 @@ private Q_SLOTS:
         QCOMPARE(column(grid(), 9, 2), (QStringList{u"a"_s, u"c"_s}));
         QCOMPARE(grid()->currentDataRow(), 2);
         QCOMPARE(status(), u"コメント：c"_s);
-        QVERIFY(!f.book().NenpiTable[3].used());
-        QVERIFY(f.book().DataChanged);
+        QVERIFY(!f.book().fuelings[3].used());
+        QVERIFY(f.book().modified);
 
         // The last record by Ctrl+Delete: the grid shrinks and the cursor follows.
         grid()->setFocus();
@@ -338,7 +338,7 @@ private Q_SLOTS:
             typeInto(d->Edtyy, u"7"_s);
             d->BtnTouroku->click();
         }));
-        QCOMPARE(f.book().NenpiTable[1].nichiji, at(2007, 4, 1));
+        QCOMPARE(f.book().fuelings[1].moment, at(2007, 4, 1));
     }
 
     void distancesAreRoundedAndTheTripFollowsTheOdometer()
@@ -378,8 +378,8 @@ private Q_SLOTS:
             typeInto(d->Edtryou, u"25"_s); // still focused when registering
             d->BtnTouroku->click();
         }));
-        QCOMPARE(f.book().NenpiTable[1].nenpi, cur(14.0));
-        QCOMPARE(f.book().NenpiTable[1].ryou, cur(25));
+        QCOMPARE(f.book().fuelings[1].economy, cur(14.0));
+        QCOMPARE(f.book().fuelings[1].litres, cur(25));
     }
 
     void checksNameEveryMissingOrWrongValue()
@@ -421,7 +421,7 @@ private Q_SLOTS:
                               u"月が入力されていません"_s, u"日が入力されていません"_s,
                               u"距離（今回）が入力されていません"_s,
                               u"給油量が入力されていません"_s, WrongDate, WrongDate, SameMoment}));
-        QCOMPARE(f.book().NenpiTable[2].nichiji, at(2003, 5, 18, 10));
+        QCOMPARE(f.book().fuelings[2].moment, at(2003, 5, 18, 10));
 
         // A leap day is a date.
         QVERIFY(withDialog("SBtnTuika", [](FuelingDialog *d) {
@@ -429,7 +429,7 @@ private Q_SLOTS:
             d->BtnTouroku->click();
             QVERIFY(!d->isVisible());
         }));
-        QCOMPARE(f.book().NenpiTable[3].nichiji, at(2024, 2, 29));
+        QCOMPARE(f.book().fuelings[3].moment, at(2024, 2, 29));
     }
 
     void changeShowsTheStoredValuesAndAcceptsAnotherRecordsMoment()
@@ -454,8 +454,8 @@ private Q_SLOTS:
             d->BtnTouroku->click();
             QVERIFY(!d->isVisible());
         }));
-        QCOMPARE(f.book().NenpiTable[1].nichiji, at(2003, 6, 1, 9));
-        QCOMPARE(f.book().NenpiTable[2].nichiji, at(2003, 6, 1, 9));
+        QCOMPARE(f.book().fuelings[1].moment, at(2003, 6, 1, 9));
+        QCOMPARE(f.book().fuelings[2].moment, at(2003, 6, 1, 9));
         QCOMPARE(grid()->currentDataRow(), 1);
         QVERIFY(f.prompter.shown.isEmpty());
     }
@@ -478,12 +478,12 @@ private Q_SLOTS:
     {
         EntryFixture f;
         openWith(f, {{at(2003, 5, 8, 9), 350, 30, 0, 12.0, 0, "old"}});
-        const Fueling before = f.book().NenpiTable[1];
+        const Fueling before = f.book().fuelings[1];
 
         // Registering untouched values stores them again and leaves the flag alone.
         QVERIFY(withDialog("SBtnHenkou", [](FuelingDialog *d) { d->BtnTouroku->click(); }));
-        QVERIFY(!f.book().DataChanged);
-        QVERIFY(f.book().NenpiTable[1] == before);
+        QVERIFY(!f.book().modified);
+        QVERIFY(f.book().fuelings[1] == before);
 
         // Tabbing through "05" drops the zero: that is an edit, so cancelling asks.
         QVERIFY(withDialog("SBtnHenkou", [&](FuelingDialog *d) {
@@ -497,17 +497,17 @@ private Q_SLOTS:
             d->BtnTouroku->click();
         }));
         QCOMPARE(f.prompter.texts(), QStringList{CloseQuestion});
-        QVERIFY(f.book().DataChanged);
+        QVERIFY(f.book().modified);
 
         // Only the comment changed: stored, and the logbook counts as changed.
-        f.book().DataChanged = false;
+        f.book().modified = false;
         QVERIFY(withDialog("SBtnHenkou", [](FuelingDialog *d) {
             typeInto(d->Edtcomment, u"new"_s);
             d->BtnTouroku->click();
         }));
-        QCOMPARE(f.book().NenpiTable[1].comment, std::string("new"));
-        QCOMPARE(f.book().NenpiTable[1].nenpi, cur(12.0));
-        QVERIFY(f.book().DataChanged);
+        QCOMPARE(f.book().fuelings[1].comment, std::string("new"));
+        QCOMPARE(f.book().fuelings[1].economy, cur(12.0));
+        QVERIFY(f.book().modified);
         QCOMPARE(status(), u"コメント：new"_s);
 
         // Escape with nothing changed closes at once.
@@ -522,7 +522,7 @@ private Q_SLOTS:
     {
         EntryFixture f;
         openWith(f, {{at(2003, 5, 8, 9), 350, 30, 0, 11.7, 0, "keep"}});
-        const Fueling before = f.book().NenpiTable[1];
+        const Fueling before = f.book().fuelings[1];
         QVERIFY(withDialog("SBtnHenkou", [&](FuelingDialog *d) {
             typeInto(d->Edtcomment, u"changed"_s);
             typeInto(d->Edtkyori2, u"."_s);
@@ -533,8 +533,8 @@ private Q_SLOTS:
             d->BtnTouroku->click();
             QVERIFY(d->isVisible());
         }));
-        QVERIFY(f.book().NenpiTable[1] == before);
-        QVERIFY(!f.book().DataChanged);
+        QVERIFY(f.book().fuelings[1] == before);
+        QVERIFY(!f.book().modified);
         const QStringList texts = f.prompter.texts();
         QVERIFY(texts.size() >= 2); // registering reported it again
         QCOMPARE(texts, QStringList(texts.size(), NotANumber));

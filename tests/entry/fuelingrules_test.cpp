@@ -20,15 +20,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-Fueling fueling(int y, int m, int d, int h, double kyori1, double kyori2, double ryou)
+Fueling fueling(int y, int m, int d, int h, double odometer, double trip, double litres)
 {
     Fueling r;
-    r.nichiji = *encodeDateTime(y, m, d, h);
-    r.kyori1 = Currency::fromDouble(kyori1);
-    r.kyori2 = Currency::fromDouble(kyori2);
-    r.ryou = Currency::fromDouble(ryou);
-    r.gas = 1;
-    r.kubun = KubunRegular;
+    r.moment = *encodeDateTime(y, m, d, h);
+    r.odometer = Currency::fromDouble(odometer);
+    r.trip = Currency::fromDouble(trip);
+    r.litres = Currency::fromDouble(litres);
+    r.makerCode = 1;
+    r.category = CategoryRegular;
     return r;
 }
 
@@ -61,13 +61,13 @@ private Q_SLOTS:
         const std::string path = dir.file("car.fnl");
         {
             Logbook saved;
-            saved.MgasTable[1] = {1, "ENEOS"};
-            saved.NenpiTable[1] = fueling(2003, 1, 15, 8, 0, 300, 25); // 8 o'clock: a third
-            DataSave(saved, path);
+            saved.makers[1] = {1, "ENEOS"};
+            saved.fuelings[1] = fueling(2003, 1, 15, 8, 0, 300, 25); // 8 o'clock: a third
+            writeLogbookFile(saved, path);
         }
         EntryFixture f;
-        f.frame->DataLoad(QString::fromStdString(path));
-        QVERIFY(f.book().NenpiTable[1].nichiji != *encodeDateTime(2003, 1, 15, 8));
+        f.frame->openLogbook(QString::fromStdString(path));
+        QVERIFY(f.book().fuelings[1].moment != *encodeDateTime(2003, 1, 15, 8));
         f.run("MIdataIN");
         QVERIFY(withDialog("SBtnTuika", [&](FuelingDialog *d) {
             typeDate(d, u"2003"_s, u"1"_s, u"15"_s, u"8"_s);
@@ -80,14 +80,14 @@ private Q_SLOTS:
         }));
         QCOMPARE(f.prompter.texts(),
                  (QStringList{u"既に同じ年月日時で入力されています"_s, CloseQuestion}));
-        QCOMPARE(f.book().NenpiTable.usedCount(), 1);
+        QCOMPARE(f.book().fuelings.usedCount(), 1);
     }
 
     void theStoredEconomyFollowsATripDerivedAfterTheLitres()
     {
         EntryFixture f;
-        f.book().MgasTable[1] = {1, "ENEOS"};
-        f.book().NenpiTable[1] = fueling(2003, 1, 1, 0, 4880, 300, 25);
+        f.book().makers[1] = {1, "ENEOS"};
+        f.book().fuelings[1] = fueling(2003, 1, 1, 0, 4880, 300, 25);
         f.run("MIdataIN");
         QVERIFY(withDialog("SBtnTuika", [&](FuelingDialog *d) {
             typeDate(d, u"2003"_s, u"1"_s, u"20"_s, QString());
@@ -103,19 +103,19 @@ private Q_SLOTS:
             d->BtnTouroku->click();
         }));
         QVERIFY(f.prompter.shown.isEmpty());
-        const Fueling &stored = f.book().NenpiTable[2];
-        QCOMPARE(stored.kyori2, Currency::fromUnits(350));
-        QCOMPARE(stored.nenpi, Currency::fromDouble(11.7));
+        const Fueling &stored = f.book().fuelings[2];
+        QCOMPARE(stored.trip, Currency::fromUnits(350));
+        QCOMPARE(stored.economy, Currency::fromDouble(11.7));
         QCOMPARE(FrmNenpiDataIN->grid()->cell(2, 8), u"11.7"_s);
     }
 
     void aRecordWhoseMakerIsGoneNeedsAMakerChosen()
     {
         EntryFixture f;
-        f.book().MgasTable[1] = {1, "ENEOS"};
-        f.book().NenpiTable[1] = fueling(2003, 1, 1, 0, 0, 300, 25);
-        f.book().NenpiTable[1].gas = 9; // not registered
-        const Fueling before = f.book().NenpiTable[1];
+        f.book().makers[1] = {1, "ENEOS"};
+        f.book().fuelings[1] = fueling(2003, 1, 1, 0, 0, 300, 25);
+        f.book().fuelings[1].makerCode = 9; // not registered
+        const Fueling before = f.book().fuelings[1];
         f.run("MIdataIN");
         QVERIFY(withDialog("SBtnHenkou", [&](FuelingDialog *d) {
             QCOMPARE(d->CmBxgas->currentIndex(), -1);
@@ -126,9 +126,9 @@ private Q_SLOTS:
             d->BtnTouroku->click();
         }));
         QCOMPARE(f.prompter.texts(), QStringList{u"メーカーを選択してください"_s});
-        QCOMPARE(f.book().NenpiTable[1].gas, 1);
-        QCOMPARE(f.book().NenpiTable[1].kyori2, before.kyori2);
-        QVERIFY(f.book().DataChanged);
+        QCOMPARE(f.book().fuelings[1].makerCode, 1);
+        QCOMPARE(f.book().fuelings[1].trip, before.trip);
+        QVERIFY(f.book().modified);
     }
 };
 

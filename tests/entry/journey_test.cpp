@@ -27,10 +27,10 @@ class JourneyTest : public QObject
     static void addMaker(const QString &code, const QString &name)
     {
         ModalStep step([&](QDialog *dialog) {
-            auto *gas = qobject_cast<MakerDialog *>(dialog);
-            typeInto(gas->EdtCD, code);
-            typeInto(gas->EdtName, name);
-            gas->BtnTouroku->click();
+            auto *maker = qobject_cast<MakerDialog *>(dialog);
+            typeInto(maker->EdtCD, code);
+            typeInto(maker->EdtName, name);
+            maker->BtnTouroku->click();
         });
         click(FrmGasIn, "SBtnTuika");
         QVERIFY(step.ran());
@@ -102,28 +102,28 @@ private Q_SLOTS:
         addMemo(u"2003"_s, u"6"_s, u"1"_s, QStringLiteral("オイル交換"));
         addMemo(u"3"_s, u"5"_s, u"20"_s, QStringLiteral("タイヤ ローテーション"));
         QCOMPARE(FrmMemo->grid()->cell(1, 1), u"2003/05/20"_s);
-        QVERIFY(f.book().DataChanged);
+        QVERIFY(f.book().modified);
         QVERIFY(f.prompter.shown.isEmpty());
 
         const std::string path = dir.file("fit.fnl");
         chooser.answers.enqueue(QString::fromStdString(path));
         f.run("MIFSave");
-        QVERIFY(!f.book().DataChanged);
+        QVERIFY(!f.book().modified);
         const Logbook entered = f.book();
 
         f.run("MIFNew");
         QCOMPARE(f.childCount(), 0);
-        QCOMPARE(f.book().MgasTable.usedCount(), 0);
+        QCOMPARE(f.book().makers.usedCount(), 0);
 
         chooser.answers.enqueue(QString::fromStdString(path));
         f.run("MIFOpen");
         QVERIFY(f.book().sameData(entered));
         QCOMPARE(f.frame->findChild<QLabel *>(u"LblShamei"_s)->text(), QStringLiteral("フィット"));
-        QCOMPARE(f.book().MgasTable[2], (Maker{2, *fromQ(QStringLiteral("出光"))}));
-        QCOMPARE(toQ(f.book().MemoTable[2].text), QStringLiteral("オイル交換"));
-        QCOMPARE(f.book().NenpiTable[1].gas, 1);
-        QCOMPARE(f.book().NenpiTable[2].gas, 2);
-        QCOMPARE(f.book().NenpiTable[1].nenpi, Currency::fromDouble(13.5));
+        QCOMPARE(f.book().makers[2], (Maker{2, *fromQ(QStringLiteral("出光"))}));
+        QCOMPARE(toQ(f.book().memos[2].text), QStringLiteral("オイル交換"));
+        QCOMPARE(f.book().fuelings[1].makerCode, 1);
+        QCOMPARE(f.book().fuelings[2].makerCode, 2);
+        QCOMPARE(f.book().fuelings[1].economy, Currency::fromDouble(13.5));
 
         f.run("MImemo");
         QCOMPARE(FrmMemo->grid()->lastDataRow(), 2);

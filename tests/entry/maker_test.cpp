@@ -22,8 +22,8 @@ const QString InUse = QStringLiteral("この燃料メーカーは使われてい
 
 MakerDialog *gasDialog(QDialog *dialog)
 {
-    auto *gas = qobject_cast<MakerDialog *>(dialog);
-    return gas;
+    auto *maker = qobject_cast<MakerDialog *>(dialog);
+    return maker;
 }
 
 } // namespace
@@ -38,13 +38,13 @@ class MakerTest : public QObject
     void enter(const char *button, const QString &code, const QString &name)
     {
         ModalStep step([&](QDialog *dialog) {
-            MakerDialog *gas = gasDialog(dialog);
-            QVERIFY(gas);
-            if (gas->EdtCD->isEnabled())
-                typeInto(gas->EdtCD, code);
-            typeInto(gas->EdtName, name);
-            gas->BtnTouroku->click();
-            QVERIFY2(!gas->isVisible(), "the dialog refused the values");
+            MakerDialog *maker = gasDialog(dialog);
+            QVERIFY(maker);
+            if (maker->EdtCD->isEnabled())
+                typeInto(maker->EdtCD, code);
+            typeInto(maker->EdtName, name);
+            maker->BtnTouroku->click();
+            QVERIFY2(!maker->isVisible(), "the dialog refused the values");
         });
         click(FrmGasIn, button);
         QVERIFY(step.ran());
@@ -53,8 +53,8 @@ class MakerTest : public QObject
     void seed(Logbook &book, std::initializer_list<int> codes)
     {
         int slot = 1;
-        for (int cd : codes)
-            book.MgasTable[slot++] = {cd, "maker" + std::to_string(cd)};
+        for (int makerCode : codes)
+            book.makers[slot++] = {makerCode, "maker" + std::to_string(makerCode)};
     }
 
 private Q_SLOTS:
@@ -87,20 +87,20 @@ private Q_SLOTS:
         QCOMPARE(column(grid(), 1, 3), (QStringList{u"10"_s, u"30"_s, QString()}));
         QCOMPARE(grid()->cell(2, 2), QStringLiteral("昭和石油"));
         QCOMPARE(grid()->currentDataRow(), 2);
-        QVERIFY(f.book().DataChanged);
+        QVERIFY(f.book().modified);
 
         // Leading zeros are not part of the code; Insert in the grid adds as well.
         grid()->setFocus();
         ModalStep step([&](QDialog *dialog) {
-            MakerDialog *gas = gasDialog(dialog);
-            typeInto(gas->EdtCD, u"05"_s);
-            typeInto(gas->EdtName, u"five"_s);
-            gas->BtnTouroku->click();
+            MakerDialog *maker = gasDialog(dialog);
+            typeInto(maker->EdtCD, u"05"_s);
+            typeInto(maker->EdtName, u"five"_s);
+            maker->BtnTouroku->click();
         });
         QTest::keyClick(grid(), Qt::Key_Insert);
         QVERIFY(step.ran());
-        QCOMPARE(f.book().MgasTable[1], (Maker{5, "five"}));
-        QCOMPARE(f.book().MgasTable.usedCount(), 3);
+        QCOMPARE(f.book().makers[1], (Maker{5, "five"}));
+        QCOMPARE(f.book().makers.usedCount(), 3);
     }
 
     void refusalsNameTheirReasonAndStoreNothing()
@@ -110,13 +110,13 @@ private Q_SLOTS:
         f.run("MIgasIN");
         const Logbook before = f.book();
         ModalStep step([&](QDialog *dialog) {
-            MakerDialog *gas = gasDialog(dialog);
-            QVERIFY(gas->EdtCD->isEnabled());
+            MakerDialog *maker = gasDialog(dialog);
+            QVERIFY(maker->EdtCD->isEnabled());
             auto attempt = [&](const QString &code, const QString &name) {
-                typeInto(gas->EdtCD, code);
-                typeInto(gas->EdtName, name);
-                gas->BtnTouroku->click();
-                QVERIFY(gas->isVisible());
+                typeInto(maker->EdtCD, code);
+                typeInto(maker->EdtName, name);
+                maker->BtnTouroku->click();
+                QVERIFY(maker->isVisible());
             };
             attempt(QString(), u"name"_s);
             attempt(u"0"_s, u"name"_s);
@@ -124,21 +124,21 @@ private Q_SLOTS:
             attempt(u"7"_s, u"name"_s);
             attempt(u"8"_s, QString());
             f.prompter.expect(Answer::Yes);
-            gas->BtnCancel->click();
+            maker->BtnCancel->click();
         });
         click(FrmGasIn, "SBtnTuika");
         QVERIFY(step.ran());
         QCOMPARE(f.prompter.texts(),
                  (QStringList{NoCode, CodeRange, CodeRange, Duplicate, NoName, CloseQuestion}));
         QVERIFY(f.book().sameData(before));
-        QVERIFY(!f.book().DataChanged);
+        QVERIFY(!f.book().modified);
     }
 
     void aFullTableTakesNoMore()
     {
         EntryFixture f;
         for (int slot = 1; slot <= 20; ++slot)
-            f.book().MgasTable[slot] = {slot, "m"};
+            f.book().makers[slot] = {slot, "m"};
         f.run("MIgasIN");
         ModalStep noDialog([](QDialog *) { QFAIL("no dialog may open on a full table"); });
         click(FrmGasIn, "SBtnTuika");
@@ -152,25 +152,25 @@ private Q_SLOTS:
         f.run("MIgasIN");
         grid()->setCurrentDataRow(1);
         ModalStep step([&](QDialog *dialog) {
-            MakerDialog *gas = gasDialog(dialog);
-            QCOMPARE(gas->windowTitle(), QStringLiteral("変更"));
-            QVERIFY(!gas->EdtCD->isEnabled());
-            QVERIFY(!gas->LblCD->isEnabled());
-            QCOMPARE(gas->EdtCD->Text(), QStringLiteral("7"));
-            QCOMPARE(gas->EdtName->text(), QStringLiteral("maker7"));
-            typeInto(gas->EdtName, QStringLiteral("エネオス"));
-            gas->BtnTouroku->click();
+            MakerDialog *maker = gasDialog(dialog);
+            QCOMPARE(maker->windowTitle(), QStringLiteral("変更"));
+            QVERIFY(!maker->EdtCD->isEnabled());
+            QVERIFY(!maker->LblCD->isEnabled());
+            QCOMPARE(maker->EdtCD->Text(), QStringLiteral("7"));
+            QCOMPARE(maker->EdtName->text(), QStringLiteral("maker7"));
+            typeInto(maker->EdtName, QStringLiteral("エネオス"));
+            maker->BtnTouroku->click();
         });
         QTest::keyClick(grid(), Qt::Key_Return);
         QVERIFY(step.ran());
-        QCOMPARE(f.book().MgasTable[1].cd, 7);
-        QCOMPARE(toQ(f.book().MgasTable[1].name), QStringLiteral("エネオス"));
+        QCOMPARE(f.book().makers[1].code, 7);
+        QCOMPARE(toQ(f.book().makers[1].name), QStringLiteral("エネオス"));
         QCOMPARE(grid()->currentDataRow(), 1);
-        QVERIFY(f.book().DataChanged);
+        QVERIFY(f.book().modified);
         QVERIFY(f.prompter.shown.isEmpty());
 
         // Registering untouched values changes nothing and leaves the flag alone.
-        f.book().DataChanged = false;
+        f.book().modified = false;
         grid()->setCurrentDataRow(2);
         ModalStep untouched([](QDialog *dialog) {
             gasDialog(dialog)->BtnTouroku->click();
@@ -178,8 +178,8 @@ private Q_SLOTS:
         });
         click(FrmGasIn, "SBtnHenkou");
         QVERIFY(untouched.ran());
-        QCOMPARE(f.book().MgasTable[2], (Maker{9, "maker9"}));
-        QVERIFY(!f.book().DataChanged);
+        QCOMPARE(f.book().makers[2], (Maker{9, "maker9"}));
+        QVERIFY(!f.book().modified);
     }
 
     void changeOnAFreeRowOpensNothing()
@@ -199,19 +199,19 @@ private Q_SLOTS:
         seed(f.book(), {7});
         f.run("MIgasIN");
         ModalStep step([&](QDialog *dialog) {
-            MakerDialog *gas = gasDialog(dialog);
-            typeInto(gas->EdtName, u"new"_s);
+            MakerDialog *maker = gasDialog(dialog);
+            typeInto(maker->EdtName, u"new"_s);
             f.prompter.expect(Answer::No);
-            QTest::keyClick(gas->EdtName, Qt::Key_Escape);
-            QVERIFY(gas->isVisible());
+            QTest::keyClick(maker->EdtName, Qt::Key_Escape);
+            QVERIFY(maker->isVisible());
             f.prompter.expect(Answer::Yes);
-            QTest::keyClick(gas->EdtName, Qt::Key_Escape);
-            QVERIFY(!gas->isVisible());
+            QTest::keyClick(maker->EdtName, Qt::Key_Escape);
+            QVERIFY(!maker->isVisible());
         });
         click(FrmGasIn, "SBtnHenkou");
         QCOMPARE(f.prompter.texts(), (QStringList{CloseQuestion, CloseQuestion}));
-        QCOMPARE(f.book().MgasTable[1].name, std::string("maker7"));
-        QVERIFY(!f.book().DataChanged);
+        QCOMPARE(f.book().makers[1].name, std::string("maker7"));
+        QVERIFY(!f.book().modified);
 
         // Untouched, Escape closes at once.
         ModalStep untouched([](QDialog *dialog) {
@@ -226,8 +226,8 @@ private Q_SLOTS:
     {
         EntryFixture f;
         seed(f.book(), {10, 20, 30});
-        f.book().NenpiTable[1].nichiji = 40000;
-        f.book().NenpiTable[1].gas = 20;
+        f.book().fuelings[1].moment = 40000;
+        f.book().fuelings[1].makerCode = 20;
         f.run("MIgasIN");
 
         grid()->setCurrentDataRow(2);
@@ -236,13 +236,13 @@ private Q_SLOTS:
         QCOMPARE(f.prompter.texts(),
                  (QStringList{QStringLiteral("20:「maker20」を削除しますか？"), InUse}));
         QCOMPARE(column(grid(), 1, 3), (QStringList{u"10"_s, u"20"_s, u"30"_s}));
-        QVERIFY(!f.book().DataChanged);
+        QVERIFY(!f.book().modified);
 
         grid()->setCurrentDataRow(1);
         f.prompter.expect(Answer::No);
         click(FrmGasIn, "SBtnDel");
-        QCOMPARE(f.book().MgasTable.usedCount(), 3);
-        QVERIFY(!f.book().DataChanged);
+        QCOMPARE(f.book().makers.usedCount(), 3);
+        QVERIFY(!f.book().modified);
     }
 
     void deletingTheFirstMakerMovesTheOthersUp()
@@ -255,9 +255,9 @@ private Q_SLOTS:
         QTest::keyClick(grid(), Qt::Key_Delete, Qt::ControlModifier);
         QCOMPARE(f.prompter.texts(), QStringList{QStringLiteral("10:「maker10」を削除しますか？")});
         QCOMPARE(column(grid(), 1, 3), (QStringList{u"20"_s, u"30"_s, QString()}));
-        QCOMPARE(f.book().MgasTable[3], Maker{});
+        QCOMPARE(f.book().makers[3], Maker{});
         QCOMPARE(grid()->currentDataRow(), 1);
-        QVERIFY(f.book().DataChanged);
+        QVERIFY(f.book().modified);
         QVERIFY(f.prompter.unexpected.isEmpty());
     }
 
@@ -272,8 +272,8 @@ private Q_SLOTS:
         grid()->setCurrentDataRow(1);
         QTest::keyClick(grid(), Qt::Key_Delete);
         QVERIFY(f.prompter.shown.isEmpty());
-        QCOMPARE(f.book().MgasTable.usedCount(), 1);
-        QVERIFY(!f.book().DataChanged);
+        QCOMPARE(f.book().makers.usedCount(), 1);
+        QVERIFY(!f.book().modified);
     }
 
     void dialogOpensBesideTheList()

@@ -32,7 +32,7 @@ class MemoTest : public QObject
     {
         int slot = 1;
         for (const auto &[date, text] : memos)
-            f.book().MemoTable[slot++] = {date, text};
+            f.book().memos[slot++] = {date, text};
         f.run("MImemo");
         QVERIFY(FrmMemo);
     }
@@ -89,9 +89,9 @@ private Q_SLOTS:
         QCOMPARE(column(grid(), 1, 3),
                  (QStringList{u"2003/01/15"_s, u"2003/05/01"_s, u"2003/06/02"_s}));
         QCOMPARE(grid()->cell(1, 2), QStringLiteral("車検"));
-        QCOMPARE(f.book().MemoTable[1].date, day(2003, 1, 15));
+        QCOMPARE(f.book().memos[1].date, day(2003, 1, 15));
         QCOMPARE(grid()->currentDataRow(), 2);
-        QVERIFY(f.book().DataChanged);
+        QVERIFY(f.book().modified);
         QVERIFY(f.prompter.shown.isEmpty());
     }
 
@@ -118,7 +118,7 @@ private Q_SLOTS:
             typeInto(memo->Edtyy, u"15"_s);
             memo->BtnTouroku->click();
         }));
-        QCOMPARE(f.book().MemoTable[1].date, day(2015, 3, 4));
+        QCOMPARE(f.book().memos[1].date, day(2015, 3, 4));
     }
 
     void checksNameWhatIsMissingOrWrong()
@@ -146,8 +146,8 @@ private Q_SLOTS:
                  (QStringList{u"年が入力されていません"_s, u"月が入力されていません"_s,
                               u"日が入力されていません"_s, u"メモが入力されていません"_s,
                               u"日付の指定が違います"_s, CloseQuestion}));
-        QCOMPARE(f.book().MemoTable.usedCount(), 0);
-        QVERIFY(!f.book().DataChanged);
+        QCOMPARE(f.book().memos.usedCount(), 0);
+        QVERIFY(!f.book().modified);
     }
 
     void changeResortsAndKeepsTheRowNumber()
@@ -166,14 +166,14 @@ private Q_SLOTS:
         }));
         QCOMPARE(column(grid(), 2, 3), (QStringList{u"b"_s, u"c"_s, u"a"_s}));
         QCOMPARE(grid()->currentDataRow(), 1);
-        QVERIFY(f.book().DataChanged);
+        QVERIFY(f.book().modified);
 
         // Untouched, registering stores the same memo and leaves the flag alone.
-        f.book().DataChanged = false;
-        const auto before = f.book().MemoTable;
+        f.book().modified = false;
+        const auto before = f.book().memos;
         QVERIFY(withDialog("SBtnHenkou", [](MemoDialog *memo) { memo->BtnTouroku->click(); }));
-        QVERIFY(f.book().MemoTable == before);
-        QVERIFY(!f.book().DataChanged);
+        QVERIFY(f.book().memos == before);
+        QVERIFY(!f.book().modified);
     }
 
     void cancelAsksOnlyAfterTyping()
@@ -196,7 +196,7 @@ private Q_SLOTS:
             QVERIFY(!memo->isVisible());
         }));
         QCOMPARE(f.prompter.texts(), (QStringList{CloseQuestion, CloseQuestion}));
-        QCOMPARE(f.book().MemoTable[1].text, std::string("a"));
+        QCOMPARE(f.book().memos[1].text, std::string("a"));
     }
 
     void deletingTheLastRowMovesTheCursorUp()
@@ -209,14 +209,14 @@ private Q_SLOTS:
         QCOMPARE(f.prompter.texts(), QStringList{u"カーソル行のデータを削除しますか？"_s});
         QCOMPARE(grid()->lastDataRow(), 2);
         QCOMPARE(grid()->currentDataRow(), 2);
-        QVERIFY(f.book().DataChanged);
+        QVERIFY(f.book().modified);
 
-        f.book().DataChanged = false;
+        f.book().modified = false;
         grid()->setCurrentDataRow(1);
         f.prompter.expect(Answer::No);
         click(FrmMemo, "SBtnDel");
-        QCOMPARE(f.book().MemoTable.usedCount(), 2);
-        QVERIFY(!f.book().DataChanged);
+        QCOMPARE(f.book().memos.usedCount(), 2);
+        QVERIFY(!f.book().modified);
     }
 
     void deletingTheOnlyMemoLeavesOneBlankRow()
@@ -227,7 +227,7 @@ private Q_SLOTS:
         click(FrmMemo, "SBtnDel");
         QCOMPARE(grid()->lastDataRow(), 1);
         QCOMPARE(grid()->rowTexts(1), (QStringList{QString(), QString(), QString()}));
-        QCOMPARE(f.book().MemoTable[1], Memo{});
+        QCOMPARE(f.book().memos[1], Memo{});
 
         // Nothing is left to change or delete.
         ModalStep noDialog([](QDialog *) { QFAIL("an empty list has nothing to change"); });
@@ -240,7 +240,7 @@ private Q_SLOTS:
     {
         EntryFixture f;
         for (int slot = 1; slot <= Logbook::MemoSlots; ++slot)
-            f.book().MemoTable[slot] = {day(2000, 1, 1) + slot, "m"};
+            f.book().memos[slot] = {day(2000, 1, 1) + slot, "m"};
         f.run("MImemo");
         ModalStep noDialog([](QDialog *) { QFAIL("no dialog may open on a full table"); });
         click(FrmMemo, "SBtnTuika");

@@ -46,23 +46,23 @@ protected:
 TEST_F(CliExchange, CsvWritesTheBytesOfTheExportWithOrWithoutTitle)
 {
     auto book = emptyBook();
-    book->Shamei = sjis("カローラ");
-    book->MgasTable[1] = Maker{1, sjis("エネオス")};
-    book->NenpiTable[1].nichiji = encodeDateTime(2003, 1, 15, 8).value();
-    book->NenpiTable[1].kyori2 = Currency::fromDouble(412.3);
-    book->NenpiTable[1].gas = 1;
-    book->NenpiTable[1].kubun = KubunRegular;
-    book->NenpiTable[1].comment = sjis("満タン");
+    book->carName = sjis("カローラ");
+    book->makers[1] = Maker{1, sjis("エネオス")};
+    book->fuelings[1].moment = encodeDateTime(2003, 1, 15, 8).value();
+    book->fuelings[1].trip = Currency::fromDouble(412.3);
+    book->fuelings[1].makerCode = 1;
+    book->fuelings[1].category = CategoryRegular;
+    book->fuelings[1].comment = sjis("満タン");
     std::string fnl = dir.file("car.fnl");
-    ASSERT_TRUE(DataSave(*book, fnl));
+    ASSERT_TRUE(writeLogbookFile(*book, fnl));
 
     auto titled = run(cli("csv " + fnl + " " + dir.file("a.csv")));
     EXPECT_EQ(titled.status, 0) << titled.output;
-    EXPECT_EQ(readBytes(dir.file("a.csv")), CsvWrite(*book, true));
+    EXPECT_EQ(readBytes(dir.file("a.csv")), csvText(*book, true));
 
     auto bare = run(cli("csv " + fnl + " --no-title " + dir.file("b.csv")));
     EXPECT_EQ(bare.status, 0) << bare.output;
-    EXPECT_EQ(readBytes(dir.file("b.csv")), CsvWrite(*book, false));
+    EXPECT_EQ(readBytes(dir.file("b.csv")), csvText(*book, false));
 }
 
 TEST_F(CliExchange, CsvReportsAMissingLogbookAndWritesNothing)
@@ -88,9 +88,9 @@ TEST_F(CliExchange, ImportLegacyWritesTheImportedLogbook)
     auto expected = emptyBook();
     ASSERT_EQ(importLegacy(*expected, dir.file("nenpi.dat")), ImportResult::Imported);
     auto written = emptyBook();
-    ASSERT_EQ(DataLoad(*written, out), LoadResult::Loaded);
+    ASSERT_EQ(readLogbookFile(*written, out), LoadResult::Loaded);
     EXPECT_TRUE(written->sameData(*expected));
-    EXPECT_EQ(written->NenpiTable.usedCount(), 1);
+    EXPECT_EQ(written->fuelings.usedCount(), 1);
 }
 
 TEST_F(CliExchange, ImportLegacyReportsAWrongPathOrABrokenNumberAndWritesNothing)
@@ -111,14 +111,14 @@ TEST_F(CliExchange, ConvertWritesRecordsOutOfOrderInTheProgramsSortOrder)
 {
     // A file written by hand: fuelings and memos not in date order, makers not in code order.
     auto book = emptyBook();
-    book->MgasTable[1] = Maker{9, "nine"};
-    book->MgasTable[2] = Maker{2, "two"};
+    book->makers[1] = Maker{9, "nine"};
+    book->makers[2] = Maker{2, "two"};
     for (int i = 1; i <= 3; ++i) {
-        book->NenpiTable[i].nichiji = 40010 - i;
-        book->NenpiTable[i].comment = std::to_string(i);
+        book->fuelings[i].moment = 40010 - i;
+        book->fuelings[i].comment = std::to_string(i);
     }
-    book->MemoTable[1] = {40005, "later"};
-    book->MemoTable[2] = {40001, "earlier"};
+    book->memos[1] = {40005, "later"};
+    book->memos[2] = {40001, "earlier"};
     std::string in = dir.file("unsorted.fnl");
     writeBytes(in, serializeLogbook(*book));
 
@@ -127,10 +127,10 @@ TEST_F(CliExchange, ConvertWritesRecordsOutOfOrderInTheProgramsSortOrder)
     auto sorted = emptyBook();
     MemorySource bytes(readBytes(dir.file("sorted.fnl")));
     ASSERT_EQ(parseLogbook(*sorted, bytes), LoadResult::Loaded);
-    EXPECT_EQ(sorted->MgasTable[1].cd, 2);
-    EXPECT_EQ(sorted->NenpiTable[1].comment, "3");
-    EXPECT_EQ(sorted->NenpiTable[3].comment, "1");
-    EXPECT_EQ(sorted->MemoTable[1].text, "earlier");
+    EXPECT_EQ(sorted->makers[1].code, 2);
+    EXPECT_EQ(sorted->fuelings[1].comment, "3");
+    EXPECT_EQ(sorted->fuelings[3].comment, "1");
+    EXPECT_EQ(sorted->memos[1].text, "earlier");
     // What was written is already in order: written again it stays byte for byte.
     EXPECT_EQ(serializeLogbook(*sorted), readBytes(dir.file("sorted.fnl")));
 }
@@ -189,11 +189,11 @@ TEST_F(CliExchange, ASaveKilledAtAnyMomentLeavesOneWholeFileAndNothingVisibleBes
 {
     // Two different logbooks take turns being written over one file.
     auto small = emptyBook();
-    small->Shamei = "small";
-    small->NenpiTable[1].nichiji = 40000;
+    small->carName = "small";
+    small->fuelings[1].moment = 40000;
     TempDir inputs;
     const std::vector<std::string> sources{FENLO_SAMPLE, inputs.file("small.fnl")};
-    ASSERT_TRUE(DataSave(*small, sources[1]));
+    ASSERT_TRUE(writeLogbookFile(*small, sources[1]));
     std::vector<std::string> whole;
     for (const std::string &source : sources) {
         std::string expected = inputs.file("expected.fnl");

@@ -19,7 +19,7 @@ inline std::string sjis(const char *utf8)
 inline std::unique_ptr<Logbook> emptyBook()
 {
     auto book = std::make_unique<Logbook>();
-    book->DataClear();
+    book->clear();
     return book;
 }
 

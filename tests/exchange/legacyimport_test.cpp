@@ -29,25 +29,25 @@ std::string record(const char *y, const char *m, const char *d,
 std::unique_ptr<Logbook> openBook()
 {
     auto book = emptyBook();
-    book->Shamei = "Civic";
-    book->MgasTable[1] = Maker{3, "Esso"};
-    book->NenpiTable[1].nichiji = encodeDateTime(2010, 4, 1).value();
-    book->MemoTable[1] = Memo{encodeDateTime(2010, 4, 2).value(), "memo"};
-    book->DataFileName = "/home/user/civic.fnl";
+    book->carName = "Civic";
+    book->makers[1] = Maker{3, "Esso"};
+    book->fuelings[1].moment = encodeDateTime(2010, 4, 1).value();
+    book->memos[1] = Memo{encodeDateTime(2010, 4, 2).value(), "memo"};
+    book->fileName = "/home/user/civic.fnl";
     return book;
 }
 
 class LegacyFolder : public ::testing::Test
 {
 protected:
-    std::string nenpi() const { return dir.file("nenpi.dat"); }
+    std::string economy() const { return dir.file("nenpi.dat"); }
     void write(const char *name, const std::string &bytes) { writeBytes(dir.file(name), bytes); }
 
     // Imports into a copy of openBook(); returns it for inspection.
     std::unique_ptr<Logbook> import()
     {
         auto book = openBook();
-        EXPECT_EQ(importLegacy(*book, nenpi()), ImportResult::Imported);
+        EXPECT_EQ(importLegacy(*book, economy()), ImportResult::Imported);
         return book;
     }
 
@@ -55,15 +55,15 @@ protected:
     {
         auto book = openBook();
         try {
-            importLegacy(*book, nenpi());
+            importLegacy(*book, economy());
             ADD_FAILURE() << "the import did not fail";
         } catch (const FenloError &e) {
             EXPECT_STREQ(e.what(), message);
         }
         auto untouched = openBook();
         EXPECT_TRUE(book->sameData(*untouched));
-        EXPECT_EQ(book->DataFileName, untouched->DataFileName);
-        EXPECT_FALSE(book->DataChanged);
+        EXPECT_EQ(book->fileName, untouched->fileName);
+        EXPECT_FALSE(book->modified);
     }
 
     TempDir dir;
@@ -81,26 +81,26 @@ TEST_F(LegacyFolder, AFolderBecomesAnUntitledChangedLogbookInDateOrder)
               "\r\n" + record("2002", "1", "1"));
     auto book = import();
 
-    EXPECT_EQ(book->Shamei, sjis("カローラ"));
-    EXPECT_EQ(book->MgasTable[1], (Maker{1, sjis("エネオス")}));
-    EXPECT_EQ(book->MgasTable[2], (Maker{2, "Shell"}));
-    EXPECT_FALSE(book->MgasTable[3].used());
-    ASSERT_EQ(book->NenpiTable.usedCount(), 2); // the empty line ends the records
-    const Fueling &first = book->NenpiTable[1];
-    EXPECT_EQ(first.nichiji, encodeDateTime(2001, 2, 5).value());
-    EXPECT_EQ(first.kyori1, Currency());
-    EXPECT_EQ(first.kyori2, Currency::fromRaw(4123000));
-    EXPECT_EQ(first.ryou, Currency::fromRaw(356200));
-    EXPECT_EQ(first.gas, 2);
-    EXPECT_EQ(first.kubun, 3);
-    EXPECT_EQ(first.kingaku, Currency::fromUnits(4560));
-    EXPECT_EQ(first.nenpi, Currency::fromRaw(115700));
+    EXPECT_EQ(book->carName, sjis("カローラ"));
+    EXPECT_EQ(book->makers[1], (Maker{1, sjis("エネオス")}));
+    EXPECT_EQ(book->makers[2], (Maker{2, "Shell"}));
+    EXPECT_FALSE(book->makers[3].used());
+    ASSERT_EQ(book->fuelings.usedCount(), 2); // the empty line ends the records
+    const Fueling &first = book->fuelings[1];
+    EXPECT_EQ(first.moment, encodeDateTime(2001, 2, 5).value());
+    EXPECT_EQ(first.odometer, Currency());
+    EXPECT_EQ(first.trip, Currency::fromRaw(4123000));
+    EXPECT_EQ(first.litres, Currency::fromRaw(356200));
+    EXPECT_EQ(first.makerCode, 2);
+    EXPECT_EQ(first.category, 3);
+    EXPECT_EQ(first.amount, Currency::fromUnits(4560));
+    EXPECT_EQ(first.economy, Currency::fromRaw(115700));
     EXPECT_EQ(first.comment, "");
-    EXPECT_EQ(book->NenpiTable[2].nichiji, encodeDateTime(2001, 3, 10).value());
+    EXPECT_EQ(book->fuelings[2].moment, encodeDateTime(2001, 3, 10).value());
 
-    EXPECT_EQ(book->MemoTable.usedCount(), 0);
-    EXPECT_EQ(book->DataFileName, "");
-    EXPECT_TRUE(book->DataChanged);
+    EXPECT_EQ(book->memos.usedCount(), 0);
+    EXPECT_EQ(book->fileName, "");
+    EXPECT_TRUE(book->modified);
 }
 
 TEST_F(LegacyFolder, AtMostTenMakersAreReadAndAnEmptyLineEndsThem)
@@ -111,12 +111,12 @@ TEST_F(LegacyFolder, AtMostTenMakersAreReadAndAnEmptyLineEndsThem)
         twelve += "maker" + std::to_string(i) + "\r\n";
     write("gas.dat", twelve);
     auto book = import();
-    EXPECT_EQ(book->MgasTable.usedCount(), 10);
-    EXPECT_EQ(book->MgasTable[10], (Maker{10, "maker10"}));
+    EXPECT_EQ(book->makers.usedCount(), 10);
+    EXPECT_EQ(book->makers[10], (Maker{10, "maker10"}));
 
     write("gas.dat", "one\r\ntwo\r\n\r\nfour\r\n");
     book = import();
-    EXPECT_EQ(book->MgasTable.usedCount(), 2);
+    EXPECT_EQ(book->makers.usedCount(), 2);
 }
 
 TEST_F(LegacyFolder, AtMostFiveHundredRecordsAreRead)
@@ -125,7 +125,7 @@ TEST_F(LegacyFolder, AtMostFiveHundredRecordsAreRead)
     for (int i = 0; i < 520; ++i)
         records += record("2000", "1", "1");
     write("nenpi.dat", records);
-    EXPECT_EQ(import()->NenpiTable.usedCount(), LegacyNenpiLimit);
+    EXPECT_EQ(import()->fuelings.usedCount(), LegacyFuelingLimit);
 }
 
 TEST_F(LegacyFolder, AnImpossibleDateIsStoredAsDayZeroAndSortsFirst)
@@ -133,18 +133,18 @@ TEST_F(LegacyFolder, AnImpossibleDateIsStoredAsDayZeroAndSortsFirst)
     write("nenpi.dat",
           record("2001", "01", "05") + record("2001", "02", "30") + record("2001", "x", "1"));
     auto book = import();
-    EXPECT_EQ(book->NenpiTable[1].nichiji, 0.0);
-    EXPECT_EQ(book->NenpiTable[2].nichiji, 0.0);
-    EXPECT_EQ(book->NenpiTable[3].nichiji, encodeDateTime(2001, 1, 5).value());
+    EXPECT_EQ(book->fuelings[1].moment, 0.0);
+    EXPECT_EQ(book->fuelings[2].moment, 0.0);
+    EXPECT_EQ(book->fuelings[3].moment, encodeDateTime(2001, 1, 5).value());
 }
 
 TEST_F(LegacyFolder, MissingMakerAndCarNameFilesAreSkipped)
 {
     write("nenpi.dat", record("2001", "1", "5"));
     auto book = import();
-    EXPECT_EQ(book->Shamei, "");
-    EXPECT_FALSE(book->hasGas());
-    EXPECT_EQ(book->NenpiTable.usedCount(), 1);
+    EXPECT_EQ(book->carName, "");
+    EXPECT_FALSE(book->hasMakers());
+    EXPECT_EQ(book->fuelings.usedCount(), 1);
 }
 
 TEST_F(LegacyFolder, FilesCopiedInCapitalsAreFoundWhateverTheCaseOfThePath)
@@ -155,15 +155,15 @@ TEST_F(LegacyFolder, FilesCopiedInCapitalsAreFoundWhateverTheCaseOfThePath)
     for (const char *typed : {"nenpi.dat", "NENPI.DAT"}) {
         auto book = openBook();
         ASSERT_EQ(importLegacy(*book, dir.file(typed)), ImportResult::Imported) << typed;
-        EXPECT_EQ(book->Shamei, "Civic");
-        EXPECT_EQ(book->MgasTable[1], (Maker{1, "Shell"}));
-        EXPECT_EQ(book->NenpiTable.usedCount(), 1);
+        EXPECT_EQ(book->carName, "Civic");
+        EXPECT_EQ(book->makers[1], (Maker{1, "Shell"}));
+        EXPECT_EQ(book->fuelings.usedCount(), 1);
     }
     // The exact name wins over another spelling of it.
     write("gas.dat", "Esso\r\n");
     auto book = openBook();
     ASSERT_EQ(importLegacy(*book, dir.file("nenpi.dat")), ImportResult::Imported);
-    EXPECT_EQ(book->MgasTable[1], (Maker{1, "Esso"}));
+    EXPECT_EQ(book->makers[1], (Maker{1, "Esso"}));
 }
 
 TEST_F(LegacyFolder, NumbersFollowTheOldProgramsTypes)
@@ -173,18 +173,18 @@ TEST_F(LegacyFolder, NumbersFollowTheOldProgramsTypes)
     write("nenpi.dat", record("2001", "1", "5", "1.5e2\n0.00005\n70000\n-65535\n-12\n0.00015\n") +
                            record("2001", "1", "6", "7.25\n"));
     auto book = import();
-    const Fueling &r = book->NenpiTable[1];
-    EXPECT_EQ(r.kyori2, Currency::fromUnits(150));
-    EXPECT_EQ(r.ryou, Currency::fromRaw(0));
-    EXPECT_EQ(r.gas, 4464);
-    EXPECT_EQ(r.kubun, 1);
-    EXPECT_EQ(r.kingaku, Currency::fromUnits(-12));
-    EXPECT_EQ(r.nenpi, Currency::fromRaw(2));
-    const Fueling &cut = book->NenpiTable[2];
-    EXPECT_EQ(cut.kyori2, Currency::fromRaw(72500));
-    EXPECT_EQ(cut.ryou, Currency());
-    EXPECT_EQ(cut.gas, 0);
-    EXPECT_EQ(cut.nenpi, Currency());
+    const Fueling &r = book->fuelings[1];
+    EXPECT_EQ(r.trip, Currency::fromUnits(150));
+    EXPECT_EQ(r.litres, Currency::fromRaw(0));
+    EXPECT_EQ(r.makerCode, 4464);
+    EXPECT_EQ(r.category, 1);
+    EXPECT_EQ(r.amount, Currency::fromUnits(-12));
+    EXPECT_EQ(r.economy, Currency::fromRaw(2));
+    const Fueling &cut = book->fuelings[2];
+    EXPECT_EQ(cut.trip, Currency::fromRaw(72500));
+    EXPECT_EQ(cut.litres, Currency());
+    EXPECT_EQ(cut.makerCode, 0);
+    EXPECT_EQ(cut.economy, Currency());
 }
 
 TEST_F(LegacyFolder, ABrokenNumberReportsItAndLeavesTheOpenLogbookAlone)
@@ -227,8 +227,8 @@ TEST_F(LegacyFolder, ArbitraryBytesNeverBreakTheImport)
         }
         auto book = openBook();
         try {
-            importLegacy(*book, nenpi());
-            EXPECT_LE(book->NenpiTable.usedCount(), LegacyNenpiLimit);
+            importLegacy(*book, economy());
+            EXPECT_LE(book->fuelings.usedCount(), LegacyFuelingLimit);
         } catch (const FenloError &) {
             EXPECT_TRUE(book->sameData(*openBook()));
         }
@@ -246,11 +246,11 @@ TEST_F(LegacyFolder, AWrongPathChangesNothing)
 TEST(LegacyFiles, TheOtherFilesLieInTheFolderOfNenpiDat)
 {
     LegacyFiles files = LegacyFiles::beside("/old/fenlo/nenpi.dat");
-    EXPECT_EQ(files.nenpi, "/old/fenlo/nenpi.dat");
-    EXPECT_EQ(files.gas, "/old/fenlo/gas.dat");
-    EXPECT_EQ(files.syamei, "/old/fenlo/syamei.dat");
-    EXPECT_EQ(LegacyFiles::beside("/old/NENPI1.DAT").gas, "/old/gas.dat");
-    EXPECT_EQ(LegacyFiles::beside("nenpi.dat").syamei, "syamei.dat");
+    EXPECT_EQ(files.fuelings, "/old/fenlo/nenpi.dat");
+    EXPECT_EQ(files.makers, "/old/fenlo/gas.dat");
+    EXPECT_EQ(files.carName, "/old/fenlo/syamei.dat");
+    EXPECT_EQ(LegacyFiles::beside("/old/NENPI1.DAT").makers, "/old/gas.dat");
+    EXPECT_EQ(LegacyFiles::beside("nenpi.dat").carName, "syamei.dat");
 }
 
 TEST(LegacyDate, TwoDigitYearsFallInTheFiftyYearWindowAndBadTextIsNoDate)

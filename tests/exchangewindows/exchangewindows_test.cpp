@@ -116,14 +116,14 @@ private Q_SLOTS:
         const std::string titled = dir.file("titled.csv");
         chooser.answers.enqueue(q(titled));
         window->SpeedButton1->click();
-        QCOMPARE(readBytes(titled), CsvWrite(frame->book(), true));
+        QCOMPARE(readBytes(titled), csvText(frame->book(), true));
         QVERIFY(readBytes(titled).size() > 1000); // the sample's 103 fuelings, not just a title
 
         const std::string plain = dir.file("plain.csv");
         window->CbxHyoudai->setChecked(false);
         chooser.answers.enqueue(q(plain));
         window->SpeedButton1->click();
-        QCOMPARE(readBytes(plain), CsvWrite(frame->book(), false));
+        QCOMPARE(readBytes(plain), csvText(frame->book(), false));
 
         const FileChooser::Request &request = chooser.requests.constFirst();
         QCOMPARE(request.defaultSuffix, QStringLiteral("csv"));
@@ -135,7 +135,7 @@ private Q_SLOTS:
         chooser.answers.enqueue(std::nullopt);
         window->SpeedButton1->click();
         QVERIFY(prompter.shown.isEmpty());
-        QVERIFY(!frame->book().DataChanged);
+        QVERIFY(!frame->book().modified);
 
         window->SpeedButton2->click();
         QTRY_VERIFY(frame->mdiArea()->subWindowList().isEmpty());
@@ -166,7 +166,7 @@ private Q_SLOTS:
         chooser.answers.enqueue(q(path));
         prompter.expect(Answer::Yes);
         window->SpeedButton1->click();
-        QCOMPARE(readBytes(path), CsvWrite(frame->book(), true));
+        QCOMPARE(readBytes(path), csvText(frame->book(), true));
         QCOMPARE(prompter.texts(), QStringList({question, question}));
         QVERIFY(prompter.unexpected.isEmpty());
     }
@@ -215,14 +215,14 @@ private Q_SLOTS:
         const Logbook &book = frame->book();
         QCOMPARE(frame->windowTitle(), QStringLiteral("燃費管理「ふぇんろ」 [新規データ]"));
         QCOMPARE(carLabel(*frame), QStringLiteral("ワゴンＲ"));
-        QVERIFY(book.DataChanged);
-        QVERIFY(book.DataFileName.empty());
-        QCOMPARE(book.NenpiTable.usedCount(), 2);
-        QCOMPARE(book.MgasTable.usedCount(), 2);
-        QCOMPARE(book.MemoTable.usedCount(), 0);
+        QVERIFY(book.modified);
+        QVERIFY(book.fileName.empty());
+        QCOMPARE(book.fuelings.usedCount(), 2);
+        QCOMPARE(book.makers.usedCount(), 2);
+        QCOMPARE(book.memos.usedCount(), 0);
         // Sorted by date: the 1 April record comes first.
-        QCOMPARE(book.NenpiTable[1].kingaku, Currency::fromUnits(3050));
-        QCOMPARE(book.NenpiTable[2].ryou, Currency::fromRaw(356200));
+        QCOMPARE(book.fuelings[1].amount, Currency::fromUnits(3050));
+        QCOMPARE(book.fuelings[2].litres, Currency::fromRaw(356200));
         QVERIFY(!FrmHenkan);
     }
 
@@ -269,7 +269,7 @@ private Q_SLOTS:
                  QStringList({StartQuestion, QStringLiteral("入力値が数値ではありません.")}));
         QCOMPARE(prompter.shown[1].kind, Kind::Error);
         QCOMPARE(serializeLogbook(frame->book()), before);
-        QVERIFY(!frame->book().DataChanged);
+        QVERIFY(!frame->book().modified);
         QCOMPARE(frame->windowTitle(), caption);
         QCOMPARE(carLabel(*frame), car);
     }
@@ -298,15 +298,15 @@ private Q_SLOTS:
         ScriptedPrompter prompter;
         ScriptedFileChooser chooser;
         auto frame = start(q(dir.file("none.fnl")));
-        frame->book().Shamei = "edited";
-        frame->book().DataChanged = true;
+        frame->book().carName = "edited";
+        frame->book().modified = true;
 
         // Yes on an untitled logbook, then cancelling the save dialog, stops the command.
         prompter.expect(Answer::Yes);
         chooser.answers.enqueue(std::nullopt);
         QVERIFY(!runImport(*frame, [](LegacyImportDialog *) {}));
         QCOMPARE(prompter.texts(), QStringList({SaveQuestion}));
-        QCOMPARE(frame->book().Shamei, std::string("edited"));
+        QCOMPARE(frame->book().carName, std::string("edited"));
 
         // Yes and a file name: the logbook is saved, then the dialog comes.
         const std::string saved = dir.file("saved.fnl");
@@ -314,8 +314,8 @@ private Q_SLOTS:
         chooser.answers.enqueue(q(saved));
         QVERIFY(runImport(*frame, [](LegacyImportDialog *) {}));
         Logbook reread;
-        QCOMPARE(DataLoad(reread, saved), LoadResult::Loaded);
-        QCOMPARE(reread.Shamei, std::string("edited"));
+        QCOMPARE(readLogbookFile(reread, saved), LoadResult::Loaded);
+        QCOMPARE(reread.carName, std::string("edited"));
         QVERIFY(prompter.unexpected.isEmpty());
     }
 

@@ -12,35 +12,35 @@ namespace fenlo::test {
 class BookBuilder
 {
 public:
-    BookBuilder() { book_.DataClear(); }
+    BookBuilder() { book_.clear(); }
 
-    BookBuilder &maker(std::int32_t cd, const std::string &name)
+    BookBuilder &maker(std::int32_t code, const std::string &name)
     {
-        book_.MgasTable[++makers_] = {cd, name};
+        book_.makers[++makers_] = {code, name};
         return *this;
     }
 
     struct FuelingFigures
     {
         int year = 2003, month = 1, day = 1, hour = 0;
-        double kyori2 = 0, ryou = 0, nenpi = 0;
-        std::int32_t gas = 1, kubun = 1;
-        double kingaku = 0;
-        double kyori1 = 0;
+        double trip = 0, litres = 0, economy = 0;
+        std::int32_t makerCode = 1, category = 1;
+        double amount = 0;
+        double odometer = 0;
         std::string comment = {};
     };
 
     BookBuilder &fueling(const FuelingFigures &f)
     {
-        Fueling &r = book_.NenpiTable[++fuelings_];
-        r.nichiji = *encodeDateTime(f.year, f.month, f.day, f.hour);
-        r.kyori1 = Currency::fromDouble(f.kyori1);
-        r.kyori2 = Currency::fromDouble(f.kyori2);
-        r.ryou = Currency::fromDouble(f.ryou);
-        r.gas = f.gas;
-        r.kubun = f.kubun;
-        r.kingaku = Currency::fromDouble(f.kingaku);
-        r.nenpi = Currency::fromDouble(f.nenpi);
+        Fueling &r = book_.fuelings[++fuelings_];
+        r.moment = *encodeDateTime(f.year, f.month, f.day, f.hour);
+        r.odometer = Currency::fromDouble(f.odometer);
+        r.trip = Currency::fromDouble(f.trip);
+        r.litres = Currency::fromDouble(f.litres);
+        r.makerCode = f.makerCode;
+        r.category = f.category;
+        r.amount = Currency::fromDouble(f.amount);
+        r.economy = Currency::fromDouble(f.economy);
         r.comment = f.comment;
         return *this;
     }

@@ -12,7 +12,7 @@ using Cells = std::vector<std::string>;
 TEST(ByCategory, DieselIsNotCounted)
 {
     BookBuilder b;
-    b.fueling({.day = 1, .kubun = 3}).fueling({.day = 2, .kyori2 = 300, .ryou = 20, .nenpi = 15});
+    b.fueling({.day = 1, .category = 3}).fueling({.day = 2, .trip = 300, .litres = 20, .economy = 15});
     GridText grid = bycategory::cells(bycategory::report(b.book()));
     EXPECT_EQ(grid.titles(), (Cells{"区分", "件数", "最高", "最低", "平均"}));
     ASSERT_EQ(grid.rowCount(), 3);
@@ -24,11 +24,11 @@ TEST(ByCategory, DieselIsNotCounted)
 TEST(ByCategory, CountsByTheCategoryOfTheEarlierFueling)
 {
     BookBuilder b;
-    b.fueling({.day = 1, .kubun = 2})
-        .fueling({.day = 2, .kyori2 = 300, .ryou = 20, .nenpi = 15, .kubun = 1})
-        .fueling({.day = 3, .kyori2 = 0, .kubun = 1}) // a gap: the scan goes on after it
-        .fueling({.day = 4, .kyori2 = 100, .ryou = 10, .nenpi = 10, .kubun = 1})
-        .fueling({.day = 5, .kyori2 = 330, .ryou = 30, .nenpi = 11, .kubun = 1});
+    b.fueling({.day = 1, .category = 2})
+        .fueling({.day = 2, .trip = 300, .litres = 20, .economy = 15, .category = 1})
+        .fueling({.day = 3, .trip = 0, .category = 1}) // a gap: the scan goes on after it
+        .fueling({.day = 4, .trip = 100, .litres = 10, .economy = 10, .category = 1})
+        .fueling({.day = 5, .trip = 330, .litres = 30, .economy = 11, .category = 1});
     bycategory::Report r = bycategory::report(b.book());
     GridText grid = bycategory::cells(r);
     EXPECT_EQ(line(grid, 0), (Cells{"レギュラー", "2", "11.0", "10.0", "10.8"})); // 430 / 40

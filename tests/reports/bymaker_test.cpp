@@ -14,8 +14,8 @@ namespace {
 std::vector<std::int32_t> codesOf(const bymaker::Report &r)
 {
     std::vector<std::int32_t> codes;
-    for (const bymaker::MakerRow &m : r.MakerData)
-        codes.push_back(m.cd);
+    for (const bymaker::MakerRow &m : r.makers)
+        codes.push_back(m.code);
     return codes;
 }
 
@@ -24,11 +24,11 @@ BookBuilder threeMakers()
 {
     BookBuilder b;
     b.maker(1, "X").maker(2, "Y").maker(3, "Z").maker(4, "W");
-    b.fueling({.day = 1, .gas = 1})
-        .fueling({.day = 2, .kyori2 = 300, .ryou = 20, .nenpi = 15, .gas = 2})
-        .fueling({.day = 3, .kyori2 = 240, .ryou = 20, .nenpi = 12, .gas = 2})
-        .fueling({.day = 4, .kyori2 = 200, .ryou = 20, .nenpi = 10, .gas = 3})
-        .fueling({.day = 5, .kyori2 = 360, .ryou = 30, .nenpi = 12, .gas = 4});
+    b.fueling({.day = 1, .makerCode = 1})
+        .fueling({.day = 2, .trip = 300, .litres = 20, .economy = 15, .makerCode = 2})
+        .fueling({.day = 3, .trip = 240, .litres = 20, .economy = 12, .makerCode = 2})
+        .fueling({.day = 4, .trip = 200, .litres = 20, .economy = 10, .makerCode = 3})
+        .fueling({.day = 5, .trip = 360, .litres = 30, .economy = 12, .makerCode = 4});
     return b;
 }
 
@@ -37,9 +37,9 @@ BookBuilder threeMakers()
 TEST(ByMaker, SingleFuelingHasNothingToJudge)
 {
     BookBuilder b;
-    b.maker(1, "X").fueling({.kyori2 = 300, .ryou = 20, .nenpi = 15});
+    b.maker(1, "X").fueling({.trip = 300, .litres = 20, .economy = 15});
     bymaker::Report r = bymaker::report(b.book(), {});
-    EXPECT_TRUE(r.MakerData.empty());
+    EXPECT_TRUE(r.makers.empty());
     EXPECT_EQ(bymaker::cells(r).rowCount(), 0);
 }
 
@@ -47,8 +47,8 @@ TEST(ByMaker, AFuelingIsJudgedByTheNextMeasurement)
 {
     BookBuilder b;
     b.maker(1, "X").maker(2, "Y");
-    b.fueling({.day = 1, .gas = 1})
-        .fueling({.day = 10, .kyori2 = 300, .ryou = 20, .nenpi = 15, .gas = 2});
+    b.fueling({.day = 1, .makerCode = 1})
+        .fueling({.day = 10, .trip = 300, .litres = 20, .economy = 15, .makerCode = 2});
     GridText grid = bymaker::cells(bymaker::report(b.book(), {}));
     EXPECT_EQ(grid.titles(), (Cells{"燃料メーカー", "件数", "最高", "最低", "平均"}));
     ASSERT_EQ(grid.rowCount(), 2);
@@ -88,24 +88,24 @@ TEST(ByMaker, EveryPairCountsAfterAFuelingWithoutTripDistance)
 {
     BookBuilder b;
     b.maker(1, "X").maker(2, "Y");
-    b.fueling({.day = 1, .gas = 1})
-        .fueling({.day = 2, .kyori2 = 300, .ryou = 20, .nenpi = 15, .gas = 1})
-        .fueling({.day = 3, .kyori2 = 0, .gas = 2}) // no pair for day 2
-        .fueling({.day = 4, .kyori2 = 200, .ryou = 20, .nenpi = 10, .gas = 2})
-        .fueling({.day = 5, .kyori2 = 330, .ryou = 30, .nenpi = 11, .gas = 1});
+    b.fueling({.day = 1, .makerCode = 1})
+        .fueling({.day = 2, .trip = 300, .litres = 20, .economy = 15, .makerCode = 1})
+        .fueling({.day = 3, .trip = 0, .makerCode = 2}) // no pair for day 2
+        .fueling({.day = 4, .trip = 200, .litres = 20, .economy = 10, .makerCode = 2})
+        .fueling({.day = 5, .trip = 330, .litres = 30, .economy = 11, .makerCode = 1});
     bymaker::Report r = bymaker::report(b.book(), {bymaker::MakerOrder::Count, true});
-    ASSERT_EQ(r.MakerData.size(), 2u);
-    EXPECT_EQ(r.MakerData[0].cd, 2); // days 3 and 4, judged after the gap
-    EXPECT_EQ(r.MakerData[0].kensu, 2);
-    EXPECT_EQ(r.MakerData[1].kensu, 1);
-    EXPECT_EQ(r.Zentai.kensu, 3);
+    ASSERT_EQ(r.makers.size(), 2u);
+    EXPECT_EQ(r.makers[0].code, 2); // days 3 and 4, judged after the gap
+    EXPECT_EQ(r.makers[0].count, 2);
+    EXPECT_EQ(r.makers[1].count, 1);
+    EXPECT_EQ(r.overall.count, 3);
 }
 
 TEST(ByMaker, ZeroLitresGiveAnAverageOfZero)
 {
     BookBuilder b;
     b.maker(1, "X").maker(5, "unused");
-    b.fueling({.day = 1, .gas = 1}).fueling({.day = 2, .kyori2 = 300, .ryou = 0, .nenpi = 0});
+    b.fueling({.day = 1, .makerCode = 1}).fueling({.day = 2, .trip = 300, .litres = 0, .economy = 0});
     GridText grid = bymaker::cells(bymaker::report(b.book(), {}));
     ASSERT_EQ(grid.rowCount(), 2); // the maker without pairs gets no row
     EXPECT_EQ(line(grid, 0), (Cells{"X", "1", "0.0", "0.0", "0.0"}));

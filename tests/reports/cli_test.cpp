@@ -44,28 +44,28 @@ protected:
     {
         BookBuilder b;
         b.maker(1, "X").maker(2, "Y");
-        b.fueling({.month = 12, .day = 30, .hour = 9, .gas = 1, .kingaku = 3000, .comment = "a"})
+        b.fueling({.month = 12, .day = 30, .hour = 9, .makerCode = 1, .amount = 3000, .comment = "a"})
             .fueling({.month = 12,
                       .day = 31,
                       .hour = 18,
-                      .kyori2 = 300,
-                      .ryou = 20,
-                      .nenpi = 15,
-                      .gas = 2,
-                      .kubun = 2,
-                      .kingaku = 2500,
-                      .kyori1 = 1300})
+                      .trip = 300,
+                      .litres = 20,
+                      .economy = 15,
+                      .makerCode = 2,
+                      .category = 2,
+                      .amount = 2500,
+                      .odometer = 1300})
             .fueling({.year = 2004,
                       .month = 1,
                       .day = 8,
-                      .kyori2 = 280,
-                      .ryou = 25,
-                      .nenpi = 11.2,
-                      .gas = 1,
-                      .kingaku = 2800,
-                      .kyori1 = 1580});
+                      .trip = 280,
+                      .litres = 25,
+                      .economy = 11.2,
+                      .makerCode = 1,
+                      .amount = 2800,
+                      .odometer = 1580});
         path_ = dir_.file("car.fnl");
-        ASSERT_TRUE(DataSave(b.book(), path_));
+        ASSERT_TRUE(writeLogbookFile(b.book(), path_));
     }
 
     CliRun report(const std::string &arguments) { return cli("report " + arguments); }

@@ -27,9 +27,9 @@ std::vector<int> slotsOf(const std::vector<Measurement> &rows)
 TEST(Display, EqualKeysComeOutAsTheExchangeSortLeavesThem)
 {
     BookBuilder b;
-    b.fueling({.day = 1, .kingaku = 2})
-        .fueling({.day = 2, .kingaku = 2})
-        .fueling({.day = 3, .kingaku = 3});
+    b.fueling({.day = 1, .amount = 2})
+        .fueling({.day = 2, .amount = 2})
+        .fueling({.day = 3, .amount = 3});
     DisplayOptions o;
     o.order = DisplayOrder::Amount;
     o.descending = true;
@@ -42,10 +42,10 @@ TEST(Display, EqualKeysAfterThirdRecordExchanges)
 {
     // 3, 2, 2', 1 ascending by amount: the exchanges with 3 and 1 turn 2 and 2' round.
     BookBuilder b;
-    b.fueling({.day = 1, .kingaku = 3})
-        .fueling({.day = 2, .kingaku = 2})
-        .fueling({.day = 3, .kingaku = 2})
-        .fueling({.day = 4, .kingaku = 1});
+    b.fueling({.day = 1, .amount = 3})
+        .fueling({.day = 2, .amount = 2})
+        .fueling({.day = 3, .amount = 2})
+        .fueling({.day = 4, .amount = 1});
     DisplayOptions o;
     o.order = DisplayOrder::Amount;
     EXPECT_EQ(slotsOf(displayRows(b.book(), DisplayKind::Fuelings, o)), (std::vector{4, 3, 2, 1}));
@@ -54,9 +54,9 @@ TEST(Display, EqualKeysAfterThirdRecordExchanges)
 TEST(Display, OrdersByEachKeyBothWays)
 {
     BookBuilder b;
-    b.fueling({.day = 1, .kyori2 = 300, .ryou = 30, .nenpi = 10})
-        .fueling({.day = 2, .kyori2 = 100, .ryou = 10, .nenpi = 12})
-        .fueling({.day = 3, .kyori2 = 200, .ryou = 25, .nenpi = 8});
+    b.fueling({.day = 1, .trip = 300, .litres = 30, .economy = 10})
+        .fueling({.day = 2, .trip = 100, .litres = 10, .economy = 12})
+        .fueling({.day = 3, .trip = 200, .litres = 25, .economy = 8});
     DisplayOptions o;
     o.descending = true;
     EXPECT_EQ(slotsOf(displayRows(b.book(), DisplayKind::Fuelings, o)), (std::vector{3, 2, 1}));
@@ -73,18 +73,18 @@ TEST(Display, FiltersByPeriodMakerAndCategory)
 {
     BookBuilder b;
     b.maker(1, "A").maker(2, "B");
-    b.fueling({.month = 5, .day = 6, .hour = 23, .gas = 1, .kubun = 1})
-        .fueling({.month = 5, .day = 7, .hour = 0, .gas = 1, .kubun = 1})
-        .fueling({.month = 5, .day = 7, .hour = 23, .gas = 2, .kubun = 2})
-        .fueling({.month = 5, .day = 8, .hour = 0, .gas = 1, .kubun = 2});
+    b.fueling({.month = 5, .day = 6, .hour = 23, .makerCode = 1, .category = 1})
+        .fueling({.month = 5, .day = 7, .hour = 0, .makerCode = 1, .category = 1})
+        .fueling({.month = 5, .day = 7, .hour = 23, .makerCode = 2, .category = 2})
+        .fueling({.month = 5, .day = 8, .hour = 0, .makerCode = 1, .category = 2});
     PeriodFields day{"2003", "5", "7", "2003", "5", "7"};
     DisplayOptions o;
-    o.period = KikanCheck(day).period;
+    o.period = checkPeriod(day).period;
     EXPECT_EQ(slotsOf(displayRows(b.book(), DisplayKind::Fuelings, o)), (std::vector{2, 3}));
     o.period.reset();
     o.maker = makerChoiceCode(makerChoiceItems(b.book())[0]);
     EXPECT_EQ(slotsOf(displayRows(b.book(), DisplayKind::Fuelings, o)), (std::vector{1, 2, 4}));
-    o.kubun = KubunPremium;
+    o.category = CategoryPremium;
     EXPECT_EQ(slotsOf(displayRows(b.book(), DisplayKind::Fuelings, o)), (std::vector{4}));
     o.maker = 7;
     EXPECT_TRUE(displayRows(b.book(), DisplayKind::Fuelings, o).empty());
@@ -107,15 +107,15 @@ TEST(Display, GridCellsOfAFueling)
     b.fueling({.month = 5,
                .day = 7,
                .hour = 8,
-               .kyori2 = 412.25,
-               .ryou = 30.04,
-               .nenpi = 13.72,
-               .gas = 3,
-               .kubun = 2,
-               .kingaku = 3120.5,
-               .kyori1 = 10234.5,
+               .trip = 412.25,
+               .litres = 30.04,
+               .economy = 13.72,
+               .makerCode = 3,
+               .category = 2,
+               .amount = 3120.5,
+               .odometer = 10234.5,
                .comment = "\x8d\x82\x91\xac"}) // 高速
-        .fueling({.day = 8, .gas = 9, .kubun = 4});
+        .fueling({.day = 8, .makerCode = 9, .category = 4});
     GridText grid = displayCells(b.book(), displayRows(b.book(), DisplayKind::Fuelings, {}));
     EXPECT_EQ(grid.titles(), (Cells{"No", "日付", "距離(ﾄｰﾀﾙ)", "距離(今回)", "給油量", "メーカー",
                                     "区分", "金額", "燃費", "コメント"}));
@@ -130,15 +130,15 @@ TEST(Display, PairsJoinAFuelingWithTheMeasurementOfTheNext)
 {
     BookBuilder b;
     b.maker(1, "X").maker(2, "Y");
-    b.fueling({.day = 1, .gas = 1, .kingaku = 3000, .comment = "A"})
+    b.fueling({.day = 1, .makerCode = 1, .amount = 3000, .comment = "A"})
         .fueling({.day = 10,
-                  .kyori2 = 300,
-                  .ryou = 20,
-                  .nenpi = 15,
-                  .gas = 2,
-                  .kubun = 2,
-                  .kingaku = 2500,
-                  .kyori1 = 5300,
+                  .trip = 300,
+                  .litres = 20,
+                  .economy = 15,
+                  .makerCode = 2,
+                  .category = 2,
+                  .amount = 2500,
+                  .odometer = 5300,
                   .comment = "B"});
     std::vector<Measurement> rows = displayRows(b.book(), DisplayKind::Pairs, {});
     GridText grid = displayCells(b.book(), rows);
@@ -151,15 +151,15 @@ TEST(Display, PairsJoinAFuelingWithTheMeasurementOfTheNext)
 TEST(Display, PairsLeaveOutTheLastFuelingAndZeroTrips)
 {
     BookBuilder single;
-    single.fueling({.kyori2 = 100});
-    single.book().NenpiTable[2].kyori2 = Currency::fromUnits(100); // stray figures in a free slot
+    single.fueling({.trip = 100});
+    single.book().fuelings[2].trip = Currency::fromUnits(100); // stray figures in a free slot
     EXPECT_TRUE(displayRows(single.book(), DisplayKind::Pairs, {}).empty());
 
     BookBuilder b;
     b.fueling({.day = 1})
-        .fueling({.day = 2, .kyori2 = 100})
-        .fueling({.day = 3, .kyori2 = 0}) // ends no pair for day 2
-        .fueling({.day = 4, .kyori2 = 200});
+        .fueling({.day = 2, .trip = 100})
+        .fueling({.day = 3, .trip = 0}) // ends no pair for day 2
+        .fueling({.day = 4, .trip = 200});
     EXPECT_EQ(slotsOf(displayRows(b.book(), DisplayKind::Pairs, {})), (std::vector{1, 3}));
 }
 
@@ -167,11 +167,11 @@ TEST(Display, PairsAreFilteredByTheEarlierFueling)
 {
     BookBuilder b;
     b.maker(1, "X").maker(2, "Y");
-    b.fueling({.month = 12, .day = 31, .gas = 1})
-        .fueling({.year = 2004, .month = 1, .day = 5, .kyori2 = 300, .ryou = 20, .gas = 2});
+    b.fueling({.month = 12, .day = 31, .makerCode = 1})
+        .fueling({.year = 2004, .month = 1, .day = 5, .trip = 300, .litres = 20, .makerCode = 2});
     PeriodFields december{"2003", "12", "1", "2003", "12", "31"};
     DisplayOptions o;
-    o.period = KikanCheck(december).period;
+    o.period = checkPeriod(december).period;
     o.maker = 1;
     EXPECT_EQ(slotsOf(displayRows(b.book(), DisplayKind::Pairs, o)), (std::vector{1}));
     o.maker = 2;
@@ -185,15 +185,15 @@ TEST(Display, FullTableGivesAtMost999Pairs)
         b.fueling({.year = 2000 + i / 360,
                    .month = 1 + i / 30 % 12,
                    .day = 1 + i % 30,
-                   .kyori2 = 100.0 + i % 7,
-                   .ryou = 10,
-                   .nenpi = 10.0 + i % 7});
+                   .trip = 100.0 + i % 7,
+                   .litres = 10,
+                   .economy = 10.0 + i % 7});
     EXPECT_EQ(displayRows(b.book(), DisplayKind::Fuelings, {}).size(), 1000u);
     DisplayOptions o;
     o.order = DisplayOrder::Economy;
     o.descending = true;
     std::vector<Measurement> pairs = displayRows(b.book(), DisplayKind::Pairs, o);
     ASSERT_EQ(pairs.size(), 999u);
-    EXPECT_EQ(pairs.front().nenpi, Currency::fromUnits(16));
-    EXPECT_EQ(pairs.back().nenpi, Currency::fromUnits(10));
+    EXPECT_EQ(pairs.front().economy, Currency::fromUnits(16));
+    EXPECT_EQ(pairs.back().economy, Currency::fromUnits(10));
 }

@@ -12,9 +12,9 @@ using Cells = std::vector<std::string>;
 TEST(Monthly, NoFuelingsGiveNoRowsAndNoTotal)
 {
     BookBuilder b;
-    monthly::Report r = monthly::Shukei(b.book());
-    EXPECT_TRUE(r.TukiData.empty());
-    EXPECT_EQ(r.TukiCount(), 1);
+    monthly::Report r = monthly::tally(b.book());
+    EXPECT_TRUE(r.months.empty());
+    EXPECT_EQ(r.lastMonthNumber(), 1);
     GridText grid = monthly::cells(r);
     EXPECT_EQ(grid.titles(),
               (Cells{"年月", "件数", "合計距離", "合計給油量", "合計金額", "平均燃費"}));
@@ -28,14 +28,14 @@ TEST(Monthly, GroupsByCalendarMonthAcrossTheYearEnd)
                .month = 12,
                .day = 31,
                .hour = 23,
-               .kyori2 = 300,
-               .ryou = 25,
-               .kingaku = 2500})
-        .fueling({.year = 2003, .month = 1, .day = 1, .kyori2 = 200, .ryou = 20, .kingaku = 2000})
-        .fueling({.year = 2003, .month = 1, .day = 20, .kyori2 = 290, .ryou = 20, .kingaku = 2100})
-        .fueling({.year = 2003, .month = 3, .day = 2, .kyori2 = 150, .ryou = 0});
-    monthly::Report r = monthly::Shukei(b.book());
-    ASSERT_EQ(r.TukiCount(), 3);
+               .trip = 300,
+               .litres = 25,
+               .amount = 2500})
+        .fueling({.year = 2003, .month = 1, .day = 1, .trip = 200, .litres = 20, .amount = 2000})
+        .fueling({.year = 2003, .month = 1, .day = 20, .trip = 290, .litres = 20, .amount = 2100})
+        .fueling({.year = 2003, .month = 3, .day = 2, .trip = 150, .litres = 0});
+    monthly::Report r = monthly::tally(b.book());
+    ASSERT_EQ(r.lastMonthNumber(), 3);
     GridText grid = monthly::cells(r);
     ASSERT_EQ(grid.rowCount(), 4);
     EXPECT_EQ(line(grid, 0), (Cells{"2002年12月", "1", "300.0", "25.0", "2500", "12.0"}));
@@ -43,17 +43,17 @@ TEST(Monthly, GroupsByCalendarMonthAcrossTheYearEnd)
     EXPECT_EQ(line(grid, 2), (Cells{"2003年03月", "1", "150.0", "0.0", "0", "0.0"}));
     // The overall economy is 940 / 65 (the litre-less month's distance counts), not a mean.
     EXPECT_EQ(line(grid, 3), (Cells{"合計(平均)", "4", "940.0", "65.0", "6600", "14.5"}));
-    EXPECT_EQ(r.totals.nenpi, Currency::fromRaw(144615)); // 14.461538… rounded to 4 places
+    EXPECT_EQ(r.totals.economy, Currency::fromRaw(144615)); // 14.461538… rounded to 4 places
 }
 
 TEST(Monthly, ReadsAFullTableToTheLastSlot)
 {
     BookBuilder b;
     for (int i = 0; i < 1000; ++i)
-        b.fueling({.year = 1990 + i / 12, .month = 1 + i % 12, .day = 1, .kyori2 = 10, .ryou = 1});
-    monthly::Report r = monthly::Shukei(b.book());
-    EXPECT_EQ(r.TukiCount(), 1000);
-    EXPECT_EQ(r.TukiData.back().nengetu, "2073年04月");
-    EXPECT_EQ(r.totals.kensu, 1000);
+        b.fueling({.year = 1990 + i / 12, .month = 1 + i % 12, .day = 1, .trip = 10, .litres = 1});
+    monthly::Report r = monthly::tally(b.book());
+    EXPECT_EQ(r.lastMonthNumber(), 1000);
+    EXPECT_EQ(r.months.back().month, "2073年04月");
+    EXPECT_EQ(r.totals.count, 1000);
     EXPECT_EQ(monthly::cells(r).rowCount(), 1001);
 }

@@ -20,7 +20,7 @@ TEST(Period, ShortYearsAreCompletedIntoTheirCentury)
 TEST(Period, EmptyFieldsMeanNoLimit)
 {
     PeriodFields f{};
-    PeriodCheck c = KikanCheck(f);
+    PeriodCheck c = checkPeriod(f);
     EXPECT_TRUE(c.ok);
     EXPECT_FALSE(c.period);
 }
@@ -28,18 +28,18 @@ TEST(Period, EmptyFieldsMeanNoLimit)
 TEST(Period, FirstMissingFieldIsReportedInTabOrder)
 {
     PeriodFields onlyYear{"2003", "", "", "", "", ""};
-    PeriodCheck c = KikanCheck(onlyYear);
+    PeriodCheck c = checkPeriod(onlyYear);
     EXPECT_FALSE(c.ok);
     EXPECT_EQ(c.message, MonthMissing);
     EXPECT_EQ(c.focus, PeriodField::StartMonth);
 
     PeriodFields noEndYear{"2003", "1", "1", "", "2", "3"};
-    c = KikanCheck(noEndYear);
+    c = checkPeriod(noEndYear);
     EXPECT_EQ(c.message, YearMissing);
     EXPECT_EQ(c.focus, PeriodField::EndYear);
 
     PeriodFields noEndDay{"2003", "1", "1", "2003", "2", ""};
-    c = KikanCheck(noEndDay);
+    c = checkPeriod(noEndDay);
     EXPECT_EQ(c.message, DayMissing);
     EXPECT_EQ(c.focus, PeriodField::EndDay);
 }
@@ -47,13 +47,13 @@ TEST(Period, FirstMissingFieldIsReportedInTabOrder)
 TEST(Period, DaysThatDoNotExistAreRefused)
 {
     PeriodFields badStart{"2003", "2", "29", "2003", "3", "1"};
-    PeriodCheck c = KikanCheck(badStart);
+    PeriodCheck c = checkPeriod(badStart);
     EXPECT_FALSE(c.ok);
     EXPECT_EQ(c.message, DateInvalid);
     EXPECT_EQ(c.focus, PeriodField::StartYear);
 
     PeriodFields badEnd{"2004", "2", "29", "2004", "13", "1"};
-    c = KikanCheck(badEnd);
+    c = checkPeriod(badEnd);
     EXPECT_EQ(c.message, DateInvalid);
     EXPECT_EQ(c.focus, PeriodField::EndYear);
 }
@@ -61,7 +61,7 @@ TEST(Period, DaysThatDoNotExistAreRefused)
 TEST(Period, ReversedPeriodIsTurnedRound)
 {
     PeriodFields f{"2003", "12", "31", "2003", "01", "1"};
-    PeriodCheck c = KikanCheck(f);
+    PeriodCheck c = checkPeriod(f);
     ASSERT_TRUE(c.ok);
     EXPECT_EQ(f, (PeriodFields{"2003", "01", "1", "2003", "12", "31"}));
     EXPECT_EQ(c.period->start, *encodeDateTime(2003, 1, 1));
@@ -72,7 +72,7 @@ TEST(Period, ReversedPeriodIsTurnedRound)
 TEST(Period, OneDayRunsFromMidnightToItsLastSecond)
 {
     PeriodFields f{"3", "5", "7", "03", "5", "7"};
-    PeriodCheck c = KikanCheck(f);
+    PeriodCheck c = checkPeriod(f);
     ASSERT_TRUE(c.ok);
     EXPECT_EQ(f[0], "2003"); // completed as if the field had been left
     EXPECT_EQ(f[3], "2003");

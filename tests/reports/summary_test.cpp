@@ -17,8 +17,8 @@ using Cells = std::vector<std::string>;
 TEST(Summary, TotalsExtremesAndAveragesOfTwoFuelings)
 {
     BookBuilder b;
-    b.fueling({.day = 1, .kyori2 = 300, .ryou = 25, .nenpi = 12.0, .kingaku = 3000})
-        .fueling({.day = 2, .kyori2 = 400, .ryou = 35, .nenpi = 11.4, .kingaku = 4000});
+    b.fueling({.day = 1, .trip = 300, .litres = 25, .economy = 12.0, .amount = 3000})
+        .fueling({.day = 2, .trip = 400, .litres = 35, .economy = 11.4, .amount = 4000});
     Summary s = GoukeiHyouji(b.book());
     GridText panel = summaryCells(s);
     EXPECT_EQ(panel.titles(), (Cells{"", "距離(km)", "給油量(L)", "金額", "燃費(km/L)"}));
@@ -45,30 +45,30 @@ TEST(Summary, EmptyListShowsZeroWithoutDecimals)
 TEST(Summary, AverageAmountRoundsTheHalfYenUpOnDisplay)
 {
     BookBuilder b;
-    b.fueling({.day = 1, .kingaku = 500}).fueling({.day = 2, .kingaku = 501});
+    b.fueling({.day = 1, .amount = 500}).fueling({.day = 2, .amount = 501});
     Summary s = GoukeiHyouji(b.book());
-    EXPECT_EQ(s.average.kingaku, Currency::fromRaw(5005000));
+    EXPECT_EQ(s.average.amount, Currency::fromRaw(5005000));
     EXPECT_EQ(summaryCells(s).cell(3, 3), "501");
 }
 
 TEST(Summary, ZeroLitresGuardOnlyTheirOwnDivision)
 {
     BookBuilder b;
-    b.fueling({.day = 1, .kyori2 = 0, .ryou = 0, .nenpi = 0})
-        .fueling({.day = 2, .kyori2 = 250, .ryou = 0, .nenpi = 10});
+    b.fueling({.day = 1, .trip = 0, .litres = 0, .economy = 0})
+        .fueling({.day = 2, .trip = 250, .litres = 0, .economy = 10});
     Summary s = GoukeiHyouji(b.book());
-    EXPECT_EQ(s.total.nenpi, 0);     // no litres at all
-    EXPECT_EQ(s.average.kyori, 125); // the zero trip counts in the average
-    EXPECT_EQ(s.lowest.kyori, 0);    // and in the lowest
-    EXPECT_EQ(s.average.nenpi, 5);
+    EXPECT_EQ(s.total.economy, 0);     // no litres at all
+    EXPECT_EQ(s.average.distance, 125); // the zero trip counts in the average
+    EXPECT_EQ(s.lowest.distance, 0);    // and in the lowest
+    EXPECT_EQ(s.average.economy, 5);
     EXPECT_EQ(summaryCells(s).cell(0, 4), "0.0");
 }
 
 TEST(Summary, StopsAtTheFirstFreeSlot)
 {
     BookBuilder b;
-    b.fueling({.kyori2 = 100});
-    b.book().NenpiTable[3].kyori2 = Currency::fromUnits(999); // stray figures after a gap
-    b.book().NenpiTable[3].nichiji = 40000;
+    b.fueling({.trip = 100});
+    b.book().fuelings[3].trip = Currency::fromUnits(999); // stray figures after a gap
+    b.book().fuelings[3].moment = 40000;
     EXPECT_EQ(GoukeiHyouji(b.book()).count, 1);
 }

@@ -26,11 +26,11 @@ std::vector<Measurement> displayRowsOf(int count, std::initializer_list<int> wit
     std::vector<Measurement> rows(static_cast<std::size_t>(count));
     for (int r = 1; r <= count; ++r) {
         Measurement &m = rows[static_cast<std::size_t>(r - 1)];
-        m.nichiji = 37000 + r;
-        m.nenpi = Currency::fromRaw(100000 + 1000 * r);
+        m.moment = 37000 + r;
+        m.economy = Currency::fromRaw(100000 + 1000 * r);
         for (int without : withoutEconomy) {
             if (without == r)
-                m.nenpi = Currency();
+                m.economy = Currency();
         }
     }
     return rows;
@@ -74,7 +74,7 @@ bymaker::Report makersReport(int count)
 {
     bymaker::Report report;
     for (int i = 1; i <= count; ++i)
-        report.MakerData.push_back(
+        report.makers.push_back(
             {i, "メーカー" + std::to_string(i), i, 15.0 + i, 9.0 + i, 12.0 + i});
     return report;
 }
@@ -180,7 +180,7 @@ void GraphsTest::monthlyPagesTwelveMonths()
 {
     monthly::Report report;
     for (int m = 1; m <= 30; ++m)
-        report.TukiData.push_back(
+        report.months.push_back(
             {"月" + std::to_string(m), 1, Currency::fromUnits(m), {}, {}, {}});
     MonthlyGraph window(nullptr, report);
     window.show();
@@ -287,8 +287,8 @@ void GraphsTest::makerBarsStandInListOrderFromTheTop()
 void GraphsTest::categoryBarsAlwaysOpenOnAverage()
 {
     bycategory::Report report;
-    report.KubunData[0] = {1, "レギュラー", 4, 16.0, 10.0, 13.0};
-    report.KubunData[1] = {2, "ハイオク", 0, 0, 0, 0};
+    report.categories[0] = {1, "レギュラー", 4, 16.0, 10.0, 13.0};
+    report.categories[1] = {2, "ハイオク", 0, 0, 0, 0};
     CategoryEconomyGraph window(nullptr, report);
     window.show();
     const ChartView *chart = window.chart();
@@ -297,7 +297,7 @@ void GraphsTest::categoryBarsAlwaysOpenOnAverage()
     QCOMPARE(chart->series()[0]->points().front().y, 1.0);
     QCOMPARE(chart->Gradient.EndColor, QColor(255, 255, 128));
 
-    report.KubunData[1] = {2, "ハイオク", 2, 14.0, 11.0, 12.5};
+    report.categories[1] = {2, "ハイオク", 2, 14.0, 11.0, 12.5};
     CategoryEconomyGraph both(nullptr, report);
     both.show();
     QCOMPARE(labelsOf(*both.chart()->series()[0]),
@@ -326,8 +326,8 @@ void GraphsTest::makerPieTakesRowPlaceColours()
 void GraphsTest::categoryPieHasRegularRedAndPremiumBlue()
 {
     bycategory::Report report;
-    report.KubunData[0] = {1, "レギュラー", 0, 0, 0, 0};
-    report.KubunData[1] = {2, "ハイオク", 7, 14.0, 11.0, 12.5};
+    report.categories[0] = {1, "レギュラー", 0, 0, 0, 0};
+    report.categories[1] = {2, "ハイオク", 7, 14.0, 11.0, 12.5};
     CategoryCountGraph premiumOnly(nullptr, report);
     premiumOnly.show();
     const ChartSeries &pie = *premiumOnly.chart()->series()[0];
@@ -338,7 +338,7 @@ void GraphsTest::categoryPieHasRegularRedAndPremiumBlue()
     QCOMPARE(premiumOnly.chart()->Gradient.StartColor, QColor(255, 255, 128));
     QCOMPARE(premiumOnly.chart()->Gradient.EndColor, QColor(Qt::white));
 
-    report.KubunData[0].kensu = 3;
+    report.categories[0].count = 3;
     CategoryCountGraph both(nullptr, report);
     both.show();
     QCOMPARE(both.chart()->series()[0]->points().front().color, QColor(255, 0, 0));
@@ -407,7 +407,7 @@ void GraphsTest::closingStopsTheTurningPie()
 void GraphsTest::rendersEveryGraphOfTheSampleLogbook()
 {
     Logbook book;
-    DataLoad(book, FENLO_SAMPLE_LOGBOOK);
+    readLogbookFile(book, FENLO_SAMPLE_LOGBOOK);
     const auto display1 = displayRows(book, DisplayKind::Fuelings, {});
     const auto display2 = displayRows(book, DisplayKind::Pairs, {});
     const auto makers = bymaker::report(book, {});
@@ -416,7 +416,7 @@ void GraphsTest::rendersEveryGraphOfTheSampleLogbook()
     windows.emplace_back("out1g", std::make_unique<FuelingsGraph>(nullptr, display1));
     windows.emplace_back("out2g", std::make_unique<PairsGraph>(nullptr, display2));
     windows.emplace_back("tukibetugn",
-                         std::make_unique<MonthlyGraph>(nullptr, monthly::Shukei(book)));
+                         std::make_unique<MonthlyGraph>(nullptr, monthly::tally(book)));
     windows.emplace_back(
         "mbnirgn", std::make_unique<MakerEconomyGraph>(nullptr, makers, bymaker::MakerOrder::Average));
     windows.emplace_back("mbnirgk", std::make_unique<MakerCountGraph>(nullptr, makers));

@@ -105,33 +105,33 @@ BookBuilder smallBook()
                .month = 1,
                .day = 1,
                .hour = 8,
-               .ryou = 30,
-               .gas = 1,
-               .kubun = 2,
-               .kingaku = 3000,
-               .kyori1 = 1000,
+               .litres = 30,
+               .makerCode = 1,
+               .category = 2,
+               .amount = 3000,
+               .odometer = 1000,
                .comment = "A"});
     b.fueling({.year = 2003,
                .month = 1,
                .day = 10,
-               .kyori2 = 300,
-               .ryou = 20,
-               .nenpi = 15,
-               .gas = 2,
-               .kubun = 1,
-               .kingaku = 2500,
-               .kyori1 = 1300,
+               .trip = 300,
+               .litres = 20,
+               .economy = 15,
+               .makerCode = 2,
+               .category = 1,
+               .amount = 2500,
+               .odometer = 1300,
                .comment = "B"});
     b.fueling({.year = 2003,
                .month = 2,
                .day = 3,
-               .kyori2 = 240,
-               .ryou = 20,
-               .nenpi = 12,
-               .gas = 1,
-               .kubun = 1,
-               .kingaku = 2400,
-               .kyori1 = 1540,
+               .trip = 240,
+               .litres = 20,
+               .economy = 12,
+               .makerCode = 1,
+               .category = 1,
+               .amount = 2400,
+               .odometer = 1540,
                .comment = "C"});
     return b;
 }
@@ -153,7 +153,7 @@ class ReportWindowsTest : public QObject
         return nullptr;
     }
 
-    void loadSample() { fx->frame->DataLoad(QStringLiteral(FENLO_SAMPLE)); }
+    void loadSample() { fx->frame->openLogbook(QStringLiteral(FENLO_SAMPLE)); }
 
 private Q_SLOTS:
     void init() { fx = std::make_unique<EntryFixture>(); }
@@ -224,7 +224,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("direction");
         QTest::addColumn<QStringList>("period");
         QTest::addColumn<int>("maker");
-        QTest::addColumn<int>("kubun");
+        QTest::addColumn<int>("category");
         const QStringList none;
         QTest::newRow("list") << "MIOut1"
                               << "FrmOut1" << QStringList{"list"} << 0 << 0 << none << 0 << 0;
@@ -262,7 +262,7 @@ private Q_SLOTS:
         QFETCH(int, direction);
         QFETCH(QStringList, period);
         QFETCH(int, maker);
-        QFETCH(int, kubun);
+        QFETCH(int, category);
         loadSample();
         QWidget *w = open(command.toUtf8().constData(), name.toUtf8().constData());
         QVERIFY(w);
@@ -275,7 +275,7 @@ private Q_SLOTS:
             for (int i = 0; i < period.size(); ++i)
                 child<QLineEdit>(w, fields[i])->setText(period[i]);
             child<QComboBox>(w, "CmBxgas")->setCurrentIndex(maker);
-            child<QComboBox>(w, "CmBxkubun")->setCurrentIndex(kubun);
+            child<QComboBox>(w, "CmBxkubun")->setCurrentIndex(category);
             display->SBtmKoushinClick();
         }
         // The CLI takes the maker by the code its choice item starts with.
@@ -337,22 +337,22 @@ private Q_SLOTS:
         auto *makers = qobject_cast<MakerReportWindow *>(open("MIOut4", "FrmMBNIR"));
         QVERIFY(one && monthly && makers);
         const QStringList before = windowLines(monthly);
-        fx->book().NenpiTable[3] = Fueling{};
-        fx->book().NenpiTable[3].nichiji = EmptyDate;
+        fx->book().fuelings[3] = Fueling{};
+        fx->book().fuelings[3].moment = EmptyDate;
         QCOMPARE(windowLines(monthly), before);
         QCOMPARE(one->summaryPanel()->count(), QStringLiteral("3"));
         click(monthly, "Button2");
-        QCOMPARE(monthly->report().TukiData.size(), std::size_t(1));
+        QCOMPARE(monthly->report().months.size(), std::size_t(1));
         QCOMPARE(gridLines(monthly->grid()).size(), 3); // titles, January, the total row
         QCOMPARE(monthly->grid()->lastDataRow(), 3);    // and one blank row, nothing stale
         click(one, "SBtmKoushin");
         QCOMPARE(one->summaryPanel()->count(), QStringLiteral("2"));
         // The maker list follows its order boxes at once.
-        QCOMPARE(makers->report().MakerData.size(), std::size_t(2));
+        QCOMPARE(makers->report().makers.size(), std::size_t(2));
         fx->book() = smallBook().book();
         child<QComboBox>(makers, "CmBxjyun1")->setCurrentIndex(0);
-        QCOMPARE(makers->report().MakerData.size(), std::size_t(2));
-        QCOMPARE(makers->report().Zentai.kensu, 2);
+        QCOMPARE(makers->report().makers.size(), std::size_t(2));
+        QCOMPARE(makers->report().overall.count, 2);
     }
 
     // Every grid opens with row 1 selected and keeps the row number over a refresh, the last
@@ -382,8 +382,8 @@ private Q_SLOTS:
 
         one->grid()->setCurrentDataRow(one->grid()->lastDataRow());
         const int before = one->grid()->lastDataRow();
-        fx->book().NenpiTable[3] = Fueling{};
-        fx->book().NenpiTable[3].nichiji = EmptyDate;
+        fx->book().fuelings[3] = Fueling{};
+        fx->book().fuelings[3].moment = EmptyDate;
         click(one, "SBtmKoushin");
         QCOMPARE(one->grid()->lastDataRow(), before - 1);
         QCOMPARE(one->grid()->currentDataRow(), before - 1);
@@ -460,7 +460,7 @@ private Q_SLOTS:
         QCOMPARE(monthly->parentWidget()->minimumWidth(), 423);
         QCOMPARE(monthly->parentWidget()->maximumWidth(), 423);
         if (const char *dir = std::getenv("FENLO_SHOTS")) {
-            fx->frame->DataLoad(QStringLiteral(FENLO_SAMPLE));
+            fx->frame->openLogbook(QStringLiteral(FENLO_SAMPLE));
             const char *commands[][2] = {
                 {"MIOut2", "FrmOut2"}, {"MIOut4", "FrmMBNIR"}, {"MIout5", "FrmKBNIR"}};
             for (auto &c : commands)
