@@ -113,23 +113,23 @@ void reversedSort(benchmark::State &state, Sort sort)
     }
 }
 
-void BM_SortNenpi(benchmark::State &state)
+void BM_SortFuelings(benchmark::State &state)
 {
     reversedSort(state, [](Logbook &b) { b.sortFuelings(); });
 }
-BENCHMARK(BM_SortNenpi)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SortFuelings)->Unit(benchmark::kMicrosecond);
 
-void BM_SortMemo(benchmark::State &state)
+void BM_SortMemos(benchmark::State &state)
 {
     reversedSort(state, [](Logbook &b) { b.sortMemos(); });
 }
-BENCHMARK(BM_SortMemo)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SortMemos)->Unit(benchmark::kMicrosecond);
 
-void BM_SortGas(benchmark::State &state)
+void BM_SortMakers(benchmark::State &state)
 {
     reversedSort(state, [](Logbook &b) { b.sortMakers(); });
 }
-BENCHMARK(BM_SortGas)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SortMakers)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -27,7 +27,7 @@ void BM_Display(benchmark::State &state, DisplayKind kind, DisplayOrder order, b
     for (auto _ : state) {
         std::vector<Measurement> rows = displayRows(book(), kind, options);
         GridText grid = displayCells(book(), rows);
-        Summary summary = GoukeiHyouji(rows);
+        Summary summary = summaryOf(rows);
         GridText panel = summaryCells(summary);
         benchmark::DoNotOptimize(grid);
         benchmark::DoNotOptimize(panel);

@@ -58,8 +58,8 @@ core = medians("fenlo_core_bench")
 add("load, full logbook", core["BM_Load"], "µs", core["BM_LoadFloor"], 1000, 10)
 add("save without the final sync", core["BM_SaveNoSync"], "µs", core["BM_SaveFloor"], 1000, 10)
 add("save with the sync (the disk's cost)", core["BM_SaveWithSync/iterations:50"], "µs")
-for name, label in [("BM_SortNenpi", "SortNenpi, reversed"), ("BM_SortMemo", "SortMemo, reversed"),
-                    ("BM_SortGas", "SortGas, reversed")]:
+for name, label in [("BM_SortFuelings", "sortFuelings, reversed"), ("BM_SortMemos", "sortMemos, reversed"),
+                    ("BM_SortMakers", "sortMakers, reversed")]:
     add(label, core[name], "µs")
 
 reports = medians("fenlo_report_bench")

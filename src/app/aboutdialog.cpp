@@ -58,19 +58,19 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
     panelLayout->addWidget(version);
     panelLayout->addStretch(1);
 
-    Button1 = new QPushButton(QStringLiteral("OK(&O)"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefault(true);
-    Button1->setFixedSize(75, 25);
-    connect(Button1, &QPushButton::clicked, this, &AboutDialog::Button1Click);
+    okButton = new QPushButton(QStringLiteral("OK(&O)"), this);
+    okButton->setObjectName(QStringLiteral("Button1"));
+    okButton->setDefault(true);
+    okButton->setFixedSize(75, 25);
+    connect(okButton, &QPushButton::clicked, this, &AboutDialog::okClicked);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(panel, 1);
-    layout->addWidget(Button1, 0, Qt::AlignHCenter);
+    layout->addWidget(okButton, 0, Qt::AlignHCenter);
 }
 
-void AboutDialog::Button1Click()
+void AboutDialog::okClicked()
 {
     accept();
 }

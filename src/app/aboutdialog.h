@@ -14,10 +14,10 @@ class AboutDialog : public QDialog
 public:
     explicit AboutDialog(QWidget *parent = nullptr);
 
-    QPushButton *Button1;
+    QPushButton *okButton;
 
 public Q_SLOTS:
-    void Button1Click();
+    void okClicked();
 
 protected:
     void showEvent(QShowEvent *event) override;

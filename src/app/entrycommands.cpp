@@ -4,7 +4,7 @@
 
 namespace fenlo {
 
-void MainWindow::MIdataINClick()
+void MainWindow::showFuelingList()
 {
     showChild(QStringLiteral("FrmNenpiDataIN"), [] {
         FrmNenpiDataIN = new FuelingListWindow;

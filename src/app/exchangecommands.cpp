@@ -6,7 +6,7 @@
 
 namespace fenlo {
 
-void MainWindow::MITextOutClick()
+void MainWindow::showCsvExport()
 {
     QWidget *window =
         showChild(QStringLiteral("FrmtextOut"), [] { return FrmTextOut = new CsvExportWindow; });
@@ -14,7 +14,7 @@ void MainWindow::MITextOutClick()
     setChildBorder(window, Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 }
 
-void MainWindow::N7Click()
+void MainWindow::importLegacy()
 {
     if (!savePrompt())
         return;

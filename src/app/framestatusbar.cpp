@@ -55,7 +55,7 @@ void FrameStatusBar::setPosition(int value)
     gauge_->setValue(value);
     if (value != 0) {
         percentPanel_->setText(QString::number(value) + QLatin1Char('%'));
-        if (msgdsp_)
+        if (showsMessages_)
             messagePanel_->setText(QStringLiteral("処理中"));
     } else {
         percentPanel_->setText(QStringLiteral(" "));

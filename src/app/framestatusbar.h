@@ -13,18 +13,18 @@ namespace fenlo {
 class FrameStatusBar : public QStatusBar
 {
     Q_OBJECT
-    Q_PROPERTY(int Position READ Position WRITE setPosition)
-    Q_PROPERTY(bool msgdsp READ msgdsp WRITE setMsgdsp)
-    Q_PROPERTY(QString Text READ Text WRITE setText)
+    Q_PROPERTY(int position READ position WRITE setPosition)
+    Q_PROPERTY(bool showsMessages READ showsMessages WRITE setShowsMessages)
+    Q_PROPERTY(QString text READ text WRITE setText)
 
 public:
     explicit FrameStatusBar(QWidget *parent = nullptr);
 
-    int Position() const { return position_; }
+    int position() const { return position_; }
     void setPosition(int value);
-    bool msgdsp() const { return msgdsp_; }
-    void setMsgdsp(bool on) { msgdsp_ = on; }
-    QString Text() const { return text_; }
+    bool showsMessages() const { return showsMessages_; }
+    void setShowsMessages(bool on) { showsMessages_ = on; }
+    QString text() const { return text_; }
     void setText(const QString &value);
 
     // Widths of the three panels.
@@ -38,7 +38,7 @@ private:
     QProgressBar *gauge_;
     QLabel *percentPanel_;
     int position_ = 0;
-    bool msgdsp_ = true;
+    bool showsMessages_ = true;
     QString text_;
 };
 

@@ -60,16 +60,16 @@ QUrl helpContentsUrl()
 HelpWindow *showHelpContents(QWidget *parent)
 {
     // One help window at a time, as with the other windows of the program.
-    static QPointer<HelpWindow> FrmHelp;
-    if (!FrmHelp) {
-        FrmHelp = new HelpWindow(parent);
-        keepOnAvailableScreen(*FrmHelp); // a small screen gets a smaller help window
+    static QPointer<HelpWindow> helpWindow;
+    if (!helpWindow) {
+        helpWindow = new HelpWindow(parent);
+        keepOnAvailableScreen(*helpWindow); // a small screen gets a smaller help window
     }
-    FrmHelp->showContents();
-    FrmHelp->show();
-    FrmHelp->raise();
-    FrmHelp->activateWindow();
-    return FrmHelp;
+    helpWindow->showContents();
+    helpWindow->show();
+    helpWindow->raise();
+    helpWindow->activateWindow();
+    return helpWindow;
 }
 
 } // namespace fenlo

@@ -47,7 +47,7 @@ FileChooser::Request fnlRequest()
 
 MainWindow::MainWindow(QStringList arguments, QWidget *parent)
     : QMainWindow(parent), book_(std::make_unique<Logbook>()), arguments_(std::move(arguments)),
-      mdiArea_(new QMdiArea(this)), StBar(new FrameStatusBar(this))
+      mdiArea_(new QMdiArea(this)), statusBar_(new FrameStatusBar(this))
 {
     FrmFenloMenu = this;
     setObjectName(QStringLiteral("FrmFenloMenu"));
@@ -60,12 +60,12 @@ MainWindow::MainWindow(QStringList arguments, QWidget *parent)
 
     mdiArea_->setBackground(QColor(128, 128, 128));
     setCentralWidget(mdiArea_);
-    StBar->setPanelWidths(400, 200, 50);
-    setStatusBar(StBar);
+    statusBar_->setPanelWidths(400, 200, 50);
+    setStatusBar(statusBar_);
     buildMenus();
     buildToolBar();
     // Placed before it first shows, so the window manager puts the frame exactly there.
-    IniLoad();
+    loadPlacement();
 }
 
 MainWindow::~MainWindow()
@@ -98,44 +98,44 @@ void MainWindow::buildMenus()
     };
     using F = MainWindow;
     QMenu *file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    file->addAction(make("MIFOpen", "開く(&O)", "開く", &F::MIFOpenClick));
-    file->addAction(make("MIFSave", "上書き保存(&S)", "保存", &F::MIFSaveClick));
-    file->addAction(make("MIFNameSave", "名前をつけて保存(&A)", nullptr, &F::MIFNameSaveClick));
+    file->addAction(make("MIFOpen", "開く(&O)", "開く", &F::openFile));
+    file->addAction(make("MIFSave", "上書き保存(&S)", "保存", &F::saveFile));
+    file->addAction(make("MIFNameSave", "名前をつけて保存(&A)", nullptr, &F::saveFileAs));
     file->addSeparator();
-    file->addAction(make("MIFNew", "新規作成(&N)", "新規作成", &F::MIFNewClick));
+    file->addAction(make("MIFNew", "新規作成(&N)", "新規作成", &F::newFile));
     file->addSeparator();
-    file->addAction(make("N7", "旧データの読み込み(&L)", nullptr, &F::N7Click));
+    file->addAction(make("N7", "旧データの読み込み(&L)", nullptr, &F::importLegacy));
     file->addSeparator();
-    file->addAction(make("D1", "データの関連付け(&D)", nullptr, &F::D1Click));
+    file->addAction(make("D1", "データの関連付け(&D)", nullptr, &F::associateFiles));
     file->addSeparator();
-    file->addAction(make("MIFEnd", "終了(&X)", "終了", &F::MIFEndClick));
+    file->addAction(make("MIFEnd", "終了(&X)", "終了", &F::exitProgram));
 
     QMenu *input = menuBar()->addMenu(QStringLiteral("入力処理(&N)"));
-    input->addAction(make("MIShameiIN", "車名登録(&S)", "車名登録", &F::MIShameiINClick));
-    input->addAction(make("MIgasIN", "燃料メーカー登録(&G)", "燃料メーカー登録", &F::MIgasINClick));
+    input->addAction(make("MIShameiIN", "車名登録(&S)", "車名登録", &F::showCarNameWindow));
+    input->addAction(make("MIgasIN", "燃料メーカー登録(&G)", "燃料メーカー登録", &F::showMakerList));
     input->addSeparator();
-    input->addAction(make("MIdataIN", "給油データ入力(&K)", "給油データ入力", &F::MIdataINClick));
-    input->addAction(make("MImemo", "メモ登録(&M)", "メモ登録", &F::MImemoClick));
+    input->addAction(make("MIdataIN", "給油データ入力(&K)", "給油データ入力", &F::showFuelingList));
+    input->addAction(make("MImemo", "メモ登録(&M)", "メモ登録", &F::showMemoList));
 
     QMenu *output = menuBar()->addMenu(QStringLiteral("出力処理(&S)"));
-    output->addAction(make("MIOut1", "入力データ表示１(&1)", "入力データ表示１", &F::MIOut1Click));
-    output->addAction(make("MIOut3", "月別燃費一覧(&B)", "月別燃費一覧", &F::MIOut3Click));
+    output->addAction(make("MIOut1", "入力データ表示１(&1)", "入力データ表示１", &F::showFuelingsReport));
+    output->addAction(make("MIOut3", "月別燃費一覧(&B)", "月別燃費一覧", &F::showMonthlyReport));
     output->addSeparator();
-    output->addAction(make("MIOut2", "入力データ表示２(&2)", "入力データ表示２", &F::MIOut2Click));
+    output->addAction(make("MIOut2", "入力データ表示２(&2)", "入力データ表示２", &F::showPairsReport));
     output->addAction(
-        make("MIOut4", "燃料メーカー別燃費一覧(&M)", "燃料メーカー別燃費一覧", &F::MIOut4Click));
-    output->addAction(make("MIout5", "燃料区分別燃費一覧(&N)", "燃料区分別燃費一覧", &F::MIout5Click));
+        make("MIOut4", "燃料メーカー別燃費一覧(&M)", "燃料メーカー別燃費一覧", &F::showMakerReport));
+    output->addAction(make("MIout5", "燃料区分別燃費一覧(&N)", "燃料区分別燃費一覧", &F::showCategoryReport));
     output->addSeparator();
-    output->addAction(make("MITextOut", "テキスト出力(&T)", "テキスト出力", &F::MITextOutClick));
+    output->addAction(make("MITextOut", "テキスト出力(&T)", "テキスト出力", &F::showCsvExport));
 
     QMenu *window = menuBar()->addMenu(QStringLiteral("ｳｨﾝﾄﾞｳ(&W)"));
-    window->addAction(make("Cascade1", "重ねて表示(&C)", nullptr, &F::Cascade1Click));
-    window->addAction(make("ArrangeIcon1", "アイコンの整列(&A)", nullptr, &F::ArrangeIcon1Click));
+    window->addAction(make("Cascade1", "重ねて表示(&C)", nullptr, &F::cascadeWindows));
+    window->addAction(make("ArrangeIcon1", "アイコンの整列(&A)", nullptr, &F::arrangeIcons));
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-    help->addAction(make("Contents1", "ヘルプ(&H)", nullptr, &F::Contents1Click));
+    help->addAction(make("Contents1", "ヘルプ(&H)", nullptr, &F::showHelp));
     help->addSeparator();
-    help->addAction(make("About1", "バージョン情報(&A)", nullptr, &F::About1Click));
+    help->addAction(make("About1", "バージョン情報(&A)", nullptr, &F::showAbout));
 }
 
 void MainWindow::buildToolBar()
@@ -188,11 +188,11 @@ void MainWindow::buildToolBar()
     namePanel->setPalette(palette);
     auto *layout = new QHBoxLayout(namePanel);
     layout->setContentsMargins(4, 0, 4, 0);
-    LblShamei = new QLabel(namePanel);
-    LblShamei->setObjectName(QStringLiteral("LblShamei"));
-    LblShamei->setFixedWidth(227);
-    LblShamei->installEventFilter(this);
-    layout->addWidget(LblShamei);
+    carNameLabel_ = new QLabel(namePanel);
+    carNameLabel_->setObjectName(QStringLiteral("LblShamei"));
+    carNameLabel_->setFixedWidth(227);
+    carNameLabel_->installEventFilter(this);
+    layout->addWidget(carNameLabel_);
     bar->addWidget(namePanel);
 
     // The new-logbook button stays hidden, as it always was; the menu item is the way in.
@@ -205,7 +205,7 @@ void MainWindow::buildToolBar()
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == LblShamei && event->type() == QEvent::MouseButtonDblClick) {
+    if (watched == carNameLabel_ && event->type() == QEvent::MouseButtonDblClick) {
         action(QStringLiteral("MIShameiIN"))->trigger();
         return true;
     }
@@ -217,24 +217,24 @@ void MainWindow::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!shown_) {
         shown_ = true;
-        Prompter::guarded([this] { FormShow(); });
+        Prompter::guarded([this] { onFirstShow(); });
     }
 }
 
-void MainWindow::FormShow()
+void MainWindow::onFirstShow()
 {
-    if (ColorBits() < 16)
+    if (colorDepth() < 16)
         Prompter::plain(QStringLiteral("このソフトは、なるべくHighColor以上で使用してください。"));
     newLogbook();
     if (!arguments_.isEmpty() && !arguments_.constFirst().isEmpty())
         openLogbook(arguments_.constFirst());
 }
 
-void MainWindow::IniLoad() { restorePlacement(*this); }
+void MainWindow::loadPlacement() { restorePlacement(*this); }
 
-void MainWindow::IniSave() { savePlacement(*this); }
+void MainWindow::storePlacement() { savePlacement(*this); }
 
-int MainWindow::ColorBits() const
+int MainWindow::colorDepth() const
 {
     const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
     return s ? s->depth() : 32;
@@ -249,12 +249,12 @@ void MainWindow::updateCaption()
                        QString::fromStdString(book_->fileName) + QLatin1Char(']'));
 }
 
-void MainWindow::showShamei() { LblShamei->setText(toQ(book_->carName)); }
+void MainWindow::showCarName() { carNameLabel_->setText(toQ(book_->carName)); }
 
 FileHooks MainWindow::fileHooks()
 {
     FileHooks hooks;
-    hooks.progress = [this](int position) { StBar->setPosition(position); };
+    hooks.progress = [this](int position) { statusBar_->setPosition(position); };
     hooks.olderFormat = [] { Prompter::warning(QString::fromUtf8(msg::OlderFormat)); };
     return hooks;
 }
@@ -264,7 +264,7 @@ void MainWindow::newLogbook()
     lock_.reset();
     book_->clear();
     updateCaption();
-    showShamei();
+    showCarName();
 }
 
 void MainWindow::openLogbook(const QString &path)
@@ -274,10 +274,10 @@ void MainWindow::openLogbook(const QString &path)
         FrameStatusBar *bar;
         ~GaugeReset()
         {
-            if (bar->Position() != 0)
+            if (bar->position() != 0)
                 bar->setPosition(0);
         }
-    } reset{StBar};
+    } reset{statusBar_};
     const std::string file = path.toStdString();
     std::optional<LogbookLock> claim;
     if (fileExists(file) && !mayUse(file, OpenInUseQuestion, claim))
@@ -289,7 +289,7 @@ void MainWindow::openLogbook(const QString &path)
     }
     if (result == LoadResult::Loaded) {
         keepClaim(std::move(claim));
-        showShamei();
+        showCarName();
         updateCaption();
     }
 }
@@ -301,10 +301,10 @@ bool MainWindow::saveLogbook(const QString &path)
         FrameStatusBar *bar;
         ~GaugeReset()
         {
-            if (bar->Position() != 0)
+            if (bar->position() != 0)
                 bar->setPosition(0);
         }
-    } reset{StBar};
+    } reset{statusBar_};
     const std::string file = path.toStdString();
     std::optional<LogbookLock> claim;
     if (!file.empty() && !mayUse(file, SaveInUseQuestion, claim))
@@ -320,7 +320,7 @@ bool MainWindow::saveLogbook(const QString &path)
     keepClaim(std::move(claim));
     updateCaption();
     if (!backupProblem.isEmpty())
-        StBar->setText(backupProblem);
+        statusBar_->setText(backupProblem);
     return true;
 }
 
@@ -429,7 +429,7 @@ QWidget *MainWindow::showChild(const QString &name, const std::function<QWidget 
     return widget;
 }
 
-void MainWindow::MIFOpenClick()
+void MainWindow::openFile()
 {
     if (!savePrompt())
         return;
@@ -442,7 +442,7 @@ void MainWindow::MIFOpenClick()
     openLogbook(*path);
 }
 
-void MainWindow::MIFSaveClick()
+void MainWindow::saveFile()
 {
     if (!book_->fileName.empty()) {
         saveLogbook(QString::fromStdString(book_->fileName));
@@ -452,13 +452,13 @@ void MainWindow::MIFSaveClick()
         saveLogbook(*path);
 }
 
-void MainWindow::MIFNameSaveClick()
+void MainWindow::saveFileAs()
 {
     if (std::optional<QString> path = chooseSavePath())
         saveLogbook(*path);
 }
 
-void MainWindow::MIFNewClick()
+void MainWindow::newFile()
 {
     if (!savePrompt())
         return;
@@ -466,17 +466,17 @@ void MainWindow::MIFNewClick()
     newLogbook();
 }
 
-void MainWindow::MIFEndClick() { close(); }
+void MainWindow::exitProgram() { close(); }
 
-void MainWindow::D1Click() { offerFileAssociation(); }
+void MainWindow::associateFiles() { offerFileAssociation(); }
 
-void MainWindow::Contents1Click() { showHelpContents(this); }
+void MainWindow::showHelp() { showHelpContents(this); }
 
-void MainWindow::About1Click() { showVersionDialog(this); }
+void MainWindow::showAbout() { showVersionDialog(this); }
 
-void MainWindow::Cascade1Click() { mdiArea_->cascadeSubWindows(); }
+void MainWindow::cascadeWindows() { mdiArea_->cascadeSubWindows(); }
 
-void MainWindow::ArrangeIcon1Click()
+void MainWindow::arrangeIcons()
 {
     // Lines the minimised children up along the bottom edge of the MDI area.
     int x = 0;
@@ -503,7 +503,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     // A placement that cannot be saved is reported, but never keeps the program open.
-    Prompter::guarded([this] { IniSave(); });
+    Prompter::guarded([this] { storePlacement(); });
     event->accept();
 }
 

@@ -32,7 +32,7 @@ public:
     ~MainWindow() override;
 
     Logbook &book() { return *book_; }
-    FrameStatusBar *statusBarP() const { return StBar; }
+    FrameStatusBar *frameStatusBar() const { return statusBar_; }
     QMdiArea *mdiArea() const { return mdiArea_; }
 
     // Logbook operations that also keep the caption, the car-name label and the gauge in step.
@@ -43,11 +43,11 @@ public:
     void sortFuelings() { book_->sortFuelings(); }
     void sortMemos() { book_->sortMemos(); }
     // Shows the car name of the logbook in the label beside the tool bar.
-    void showShamei();
+    void showCarName();
     // The caption for the open logbook: untitled or its path.
     void updateCaption();
 
-    int ColorBits() const;
+    int colorDepth() const;
 
     // Brings the MDI child with this component name (compared ignoring case) to the front in
     // its normal state, or creates it with `create` when there is none. Returns the child.
@@ -69,27 +69,27 @@ public:
     QAction *action(const QString &name) const;
 
 public Q_SLOTS:
-    void MIFOpenClick();
-    void MIFSaveClick();
-    void MIFNameSaveClick();
-    void MIFNewClick();
-    void MIFEndClick();
-    void Cascade1Click();
-    void ArrangeIcon1Click();
-    void MIdataINClick();
-    void D1Click();
-    void Contents1Click();
-    void About1Click();
-    void MIShameiINClick();
-    void MIgasINClick();
-    void MImemoClick();
-    void MITextOutClick();
-    void N7Click();
-    void MIOut1Click();
-    void MIOut2Click();
-    void MIOut3Click();
-    void MIOut4Click();
-    void MIout5Click();
+    void openFile();
+    void saveFile();
+    void saveFileAs();
+    void newFile();
+    void exitProgram();
+    void cascadeWindows();
+    void arrangeIcons();
+    void showFuelingList();
+    void associateFiles();
+    void showHelp();
+    void showAbout();
+    void showCarNameWindow();
+    void showMakerList();
+    void showMemoList();
+    void showCsvExport();
+    void importLegacy();
+    void showFuelingsReport();
+    void showPairsReport();
+    void showMonthlyReport();
+    void showMakerReport();
+    void showCategoryReport();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -97,11 +97,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void FormShow();
+    void onFirstShow();
     // The frame's outer size and position, restored before it first shows and saved when it
     // closes.
-    void IniLoad();
-    void IniSave();
+    void loadPlacement();
+    void storePlacement();
     // The question before discarding unsaved changes; false when the command must stop.
     bool savePrompt();
     std::optional<QString> chooseSavePath();
@@ -121,8 +121,8 @@ private:
     const BackupFolder backups_ = BackupFolder::standard();
     QStringList arguments_;
     QMdiArea *mdiArea_;
-    FrameStatusBar *StBar;
-    QLabel *LblShamei = nullptr;
+    FrameStatusBar *statusBar_;
+    QLabel *carNameLabel_ = nullptr;
     bool shown_ = false;
 };
 

@@ -7,7 +7,7 @@
 
 namespace fenlo {
 
-void MainWindow::MIShameiINClick()
+void MainWindow::showCarNameWindow()
 {
     QWidget *window =
         showChild(QStringLiteral("FrmShameiT"), [] { return FrmShameiT = new CarNameWindow; });
@@ -15,7 +15,7 @@ void MainWindow::MIShameiINClick()
     setChildBorder(window, Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 }
 
-void MainWindow::MIgasINClick()
+void MainWindow::showMakerList()
 {
     QWidget *window =
         showChild(QStringLiteral("FrmGasIn"), [] { return FrmGasIn = new MakerListWindow; });
@@ -24,7 +24,7 @@ void MainWindow::MIgasINClick()
                                Qt::WindowCloseButtonHint);
 }
 
-void MainWindow::MImemoClick()
+void MainWindow::showMemoList()
 {
     showChild(QStringLiteral("FrmMemo"), [] { return FrmMemo = new MemoListWindow; });
 }

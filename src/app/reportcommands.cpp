@@ -9,27 +9,27 @@
 
 namespace fenlo {
 
-void MainWindow::MIOut1Click()
+void MainWindow::showFuelingsReport()
 {
     showChild(QStringLiteral("FrmOut1"), [] { return FrmOut1 = new FuelingsReportWindow; });
 }
 
-void MainWindow::MIOut2Click()
+void MainWindow::showPairsReport()
 {
     showChild(QStringLiteral("FrmOut2"), [] { return FrmOut2 = new PairsReportWindow; });
 }
 
-void MainWindow::MIOut3Click()
+void MainWindow::showMonthlyReport()
 {
     showChild(QStringLiteral("FrmTukibetu"), [] { return FrmTukibetu = new MonthlyReportWindow; });
 }
 
-void MainWindow::MIOut4Click()
+void MainWindow::showMakerReport()
 {
     showChild(QStringLiteral("FrmMBNIR"), [] { return FrmMBNIR = new MakerReportWindow; });
 }
 
-void MainWindow::MIout5Click()
+void MainWindow::showCategoryReport()
 {
     showChild(QStringLiteral("FrmKBNIR"), [] { return FrmKbnir = new CategoryReportWindow; });
 }

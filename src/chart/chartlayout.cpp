@@ -25,7 +25,7 @@ bool hasPie(const ChartModel &chart)
 // Takes the title lines off the top of area.
 void layoutTitle(const ChartModel &chart, QRectF &area, ChartLayout &out)
 {
-    const QStringList &lines = chart.Title.Text;
+    const QStringList &lines = chart.Title.text;
     if (!chart.Title.Visible ||
         std::all_of(lines.begin(), lines.end(), [](const QString &l) { return l.isEmpty(); }))
         return;

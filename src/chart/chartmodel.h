@@ -51,7 +51,7 @@ struct View3DOptions
 
 struct ChartTitle
 {
-    QStringList Text{QStringLiteral("TChart")};
+    QStringList text{QStringLiteral("TChart")};
     bool Visible = true;
     ChartFont Font;
 };

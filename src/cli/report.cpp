@@ -138,7 +138,7 @@ void printDisplay(const Logbook &book, DisplayKind kind, const Choices &c)
 {
     const std::vector<Measurement> rows = displayRows(book, kind, displayOptions(book, c));
     print(displayCells(book, rows));
-    const Summary summary = GoukeiHyouji(rows);
+    const Summary summary = summaryOf(rows);
     std::cout << '\n';
     print(summaryCells(summary));
     std::cout << "件数\t" << countCell(summary) << '\n';

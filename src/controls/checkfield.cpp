@@ -23,8 +23,8 @@ CheckField::CheckField(const QString &text, QWidget *parent)
                                         {}})
 {
     // A check box has no text to move through: the arrows and F2 keep their usual meaning.
-    m_field.CKeyUp = false;
-    m_field.CKeyDown = false;
+    m_field.upMovesBack = false;
+    m_field.downMovesOn = false;
 }
 
 void CheckField::keyPressEvent(QKeyEvent *event)

@@ -14,8 +14,8 @@ class CheckField : public QCheckBox
 public:
     explicit CheckField(const QString &text = QString(), QWidget *parent = nullptr);
 
-    bool RetNext() const { return m_field.RetNext; }
-    void setRetNext(bool on) { m_field.RetNext = on; }
+    bool enterMovesOn() const { return m_field.enterMovesOn; }
+    void setEnterMovesOn(bool on) { m_field.enterMovesOn = on; }
 
 Q_SIGNALS:
     void entered();

@@ -9,14 +9,14 @@ DatePartField::DatePartField(QWidget *parent) : NumberField(parent)
     setMaxLength(2);
 }
 
-void DatePartField::setYMDmm(DatePartField *month)
+void DatePartField::setMonthField(DatePartField *month)
 {
     if (m_part == DatePart::Day) {
-        m_month = month;
+        monthField_ = month;
         return;
     }
     Prompter::plain(QStringLiteral("このプロパティはYMDswがswDDの時だけ指定してください"));
-    m_month = nullptr;
+    monthField_ = nullptr;
 }
 
 bool DatePartField::leaveField()
@@ -34,7 +34,7 @@ bool DatePartField::leaveField()
 // (pasted) is as wrong as a number out of range.
 QString DatePartField::complaint() const
 {
-    const QString value = Text();
+    const QString value = valueText();
     if (value.isEmpty() || m_part == DatePart::Year)
         return {};
     bool isNumber = false;
@@ -53,10 +53,10 @@ QString DatePartField::complaint() const
 // date once it is complete.
 int DatePartField::lastDay() const
 {
-    if (!m_month)
+    if (!monthField_)
         return 31;
     bool isNumber = false;
-    switch (m_month->Text().toInt(&isNumber)) {
+    switch (monthField_->valueText().toInt(&isNumber)) {
     case 4:
     case 6:
     case 9:

@@ -16,12 +16,12 @@ class DatePartField : public NumberField
 public:
     explicit DatePartField(QWidget *parent = nullptr);
 
-    DatePart YMDsw() const { return m_part; }
-    void setYMDsw(DatePart part) { m_part = part; }
+    DatePart part() const { return m_part; }
+    void setPart(DatePart part) { m_part = part; }
     // The month field a day is checked against; only a day field has one. Forgotten when that
     // field is destroyed.
-    DatePartField *YMDmm() const { return m_month; }
-    void setYMDmm(DatePartField *month);
+    DatePartField *monthField() const { return monthField_; }
+    void setMonthField(DatePartField *month);
 
 protected:
     bool leaveField() override;
@@ -31,7 +31,7 @@ private:
     int lastDay() const;
 
     DatePart m_part = DatePart::Month;
-    QPointer<DatePartField> m_month;
+    QPointer<DatePartField> monthField_;
 };
 
 } // namespace fenlo

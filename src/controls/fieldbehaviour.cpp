@@ -78,11 +78,11 @@ bool FieldBehaviour::handleKey(QKeyEvent *event, QLineEdit *editPart, CaretAfter
 {
     const int key = event->key();
     if (!isAltAlone(event)) {
-        if (key == Qt::Key_Up && CKeyUp) {
+        if (key == Qt::Key_Up && upMovesBack) {
             m_hooks.focusNextPrev(false);
             return true;
         }
-        if (key == Qt::Key_Down && CKeyDown) {
+        if (key == Qt::Key_Down && downMovesOn) {
             m_hooks.focusNextPrev(true);
             return true;
         }
@@ -99,7 +99,7 @@ bool FieldBehaviour::handleKey(QKeyEvent *event, QLineEdit *editPart, CaretAfter
             return true;
     }
     if (isEnter(event)) {
-        if (RetNext)
+        if (enterMovesOn)
             m_hooks.focusNextPrev(true);
         else
             m_hooks.pressEnter();
@@ -156,9 +156,9 @@ void FieldBehaviour::endOtherVisits()
 void FieldBehaviour::applyColors()
 {
     if (m_entered)
-        paintSurface(m_owner, m_surface, m_colors.fcsColor, m_colors.fcsfntColor);
+        paintSurface(m_owner, m_surface, m_colors.focusedBackground, m_colors.focusedText);
     else
-        paintSurface(m_owner, m_surface, m_colors.fcsnotColor, m_colors.fcsnotfntColor);
+        paintSurface(m_owner, m_surface, m_colors.unfocusedBackground, m_colors.unfocusedText);
 }
 
 } // namespace fenlo

@@ -31,15 +31,15 @@ public:
     struct Hooks
     {
         std::function<bool(bool next)> focusNextPrev; // the owner's focusNextPrevChild
-        std::function<void()> pressEnter;             // Enter while RetNext is off
+        std::function<void()> pressEnter;             // Enter while enterMovesOn is off
         std::function<void(KeyDown *)> keyDown;       // may be empty
     };
 
     FieldBehaviour(QWidget *owner, Surface surface, FocusColors colors, Hooks hooks);
 
-    bool RetNext = true;
-    bool CKeyUp = true;
-    bool CKeyDown = true;
+    bool enterMovesOn = true;
+    bool upMovesBack = true;
+    bool downMovesOn = true;
 
     const FocusColors &colors() const { return m_colors; }
     // Takes effect at once, in whichever state the field is.

@@ -9,19 +9,19 @@ namespace fenlo {
 class FieldSettings
 {
 public:
-    bool RetNext() const { return field().RetNext; }
-    void setRetNext(bool on) { field().RetNext = on; }
-    bool CKeyUp() const { return field().CKeyUp; }
-    void setCKeyUp(bool on) { field().CKeyUp = on; }
-    bool CKeyDown() const { return field().CKeyDown; }
-    void setCKeyDown(bool on) { field().CKeyDown = on; }
+    bool enterMovesOn() const { return field().enterMovesOn; }
+    void setEnterMovesOn(bool on) { field().enterMovesOn = on; }
+    bool upMovesBack() const { return field().upMovesBack; }
+    void setUpMovesBack(bool on) { field().upMovesBack = on; }
+    bool downMovesOn() const { return field().downMovesOn; }
+    void setDownMovesOn(bool on) { field().downMovesOn = on; }
 
     const FocusColors &focusColors() const { return field().colors(); }
     void setFocusColors(const FocusColors &colors) { field().setColors(colors); }
-    void setFcsColor(const QColor &c) { field().setColor(&FocusColors::fcsColor, c); }
-    void setFcsfntColor(const QColor &c) { field().setColor(&FocusColors::fcsfntColor, c); }
-    void setFcsnotColor(const QColor &c) { field().setColor(&FocusColors::fcsnotColor, c); }
-    void setFcsnotfntColor(const QColor &c) { field().setColor(&FocusColors::fcsnotfntColor, c); }
+    void setFocusedBackground(const QColor &c) { field().setColor(&FocusColors::focusedBackground, c); }
+    void setFocusedText(const QColor &c) { field().setColor(&FocusColors::focusedText, c); }
+    void setUnfocusedBackground(const QColor &c) { field().setColor(&FocusColors::unfocusedBackground, c); }
+    void setUnfocusedText(const QColor &c) { field().setColor(&FocusColors::unfocusedText, c); }
 
 protected:
     ~FieldSettings() = default;

@@ -9,7 +9,7 @@ namespace fenlo {
 FocusColors FocusColors::standard()
 {
     FocusColors colors = plain();
-    colors.fcsColor = QColor(206, 231, 255);
+    colors.focusedBackground = QColor(206, 231, 255);
     return colors;
 }
 

@@ -44,29 +44,29 @@ NumberField::NumberField(QWidget *parent)
     updateInputHints();
 }
 
-QString NumberField::Text() const
+QString NumberField::valueText() const
 {
     return withoutSeparators(text());
 }
 
 void NumberField::setText(const QString &value)
 {
-    setDisplayed(m_comma ? groupThousands(value) : value);
+    setDisplayed(groupsThousands_ ? groupThousands(value) : value);
 }
 
-void NumberField::setDecimal(bool on)
+void NumberField::setAllowsDecimals(bool on)
 {
-    m_decimal = on;
+    allowsDecimals_ = on;
     updateInputHints();
 }
 
-void NumberField::setMinus(bool on)
+void NumberField::setAllowsMinus(bool on)
 {
-    m_minus = on;
+    allowsMinus_ = on;
     updateInputHints();
 }
 
-void NumberField::CommaFormat()
+void NumberField::regroupThousands()
 {
     setDisplayed(groupThousands(text()));
 }
@@ -81,12 +81,12 @@ bool NumberField::swallowCharacter(QKeyEvent *event)
         return false;
     if (typed.size() != 1)
         return true;
-    return m_decimal ? swallowInDecimalField(typed.front()) : swallowInIntegerField(typed.front());
+    return allowsDecimals_ ? swallowInDecimalField(typed.front()) : swallowInIntegerField(typed.front());
 }
 
 bool NumberField::swallowInDecimalField(QChar typed)
 {
-    if (m_minus && typed == minus) {
+    if (allowsMinus_ && typed == minus) {
         toggleSign();
         return true;
     }
@@ -101,7 +101,7 @@ bool NumberField::swallowInIntegerField(QChar typed)
         appendThousands();
         return true;
     }
-    if (m_minus && typed == minus) {
+    if (allowsMinus_ && typed == minus) {
         toggleSign();
         return true;
     }
@@ -112,22 +112,22 @@ bool NumberField::swallowInIntegerField(QChar typed)
 // replaced as a whole (all selected, or an empty field) is never full.
 bool NumberField::digitsFull() const
 {
-    const QString value = Text();
+    const QString value = valueText();
     const qsizetype length = value.size();
     if (length == selectedText().size())
         return false;
     const qsizetype pointAt = value.lastIndexOf(point) + 1; // 1-based, 0 = none
     const qsizetype caret = hasSelectedText() ? selectionStart() : cursorPosition();
     if (pointAt == 0)
-        return length >= m_maxSeisu;
+        return length >= maxIntegerDigits_;
     if (caret >= pointAt)
-        return length >= pointAt + m_maxShousu;
-    return pointAt > m_maxSeisu;
+        return length >= pointAt + maxFractionDigits_;
+    return pointAt > maxIntegerDigits_;
 }
 
 void NumberField::toggleSign()
 {
-    const QString value = Text();
+    const QString value = valueText();
     if (value == QString(minus))
         setDisplayed(QString());
     else if (value.startsWith(minus))
@@ -140,7 +140,7 @@ void NumberField::toggleSign()
 // "." in an integer field multiplies by a thousand, where the length allows it.
 void NumberField::appendThousands()
 {
-    const QString value = Text();
+    const QString value = valueText();
     if (maxLength() < unlimitedLength && value.size() <= maxLength() - 3)
         setDisplayed(value + QStringLiteral("000"));
     end(false);
@@ -166,47 +166,47 @@ void NumberField::textHasChanged()
 // Content that breaks a rule empties the field rather than being corrected.
 bool NumberField::breaksRules(const QString &shown) const
 {
-    if (!m_decimal && shown.contains(point))
+    if (!allowsDecimals_ && shown.contains(point))
         return true;
-    if (!m_minus && shown.contains(minus))
+    if (!allowsMinus_ && shown.contains(minus))
         return true;
-    if (m_decimal && shown.count(point) > 1)
+    if (allowsDecimals_ && shown.count(point) > 1)
         return true;
-    if (m_minus && shown.count(minus) > 1)
+    if (allowsMinus_ && shown.count(minus) > 1)
         return true;
     // Limits bind what the user types or pastes; a value set by the program stays as it is.
-    return m_decimal && isModified() && exceedsDigitLimits();
+    return allowsDecimals_ && isModified() && exceedsDigitLimits();
 }
 
 bool NumberField::exceedsDigitLimits() const
 {
-    const QString value = Text();
+    const QString value = valueText();
     const qsizetype pointAt = value.lastIndexOf(point) + 1;
     if (pointAt == 0)
-        return value.size() > m_maxSeisu;
-    return pointAt - 1 > m_maxSeisu || value.size() - pointAt > m_maxShousu;
+        return value.size() > maxIntegerDigits_;
+    return pointAt - 1 > maxIntegerDigits_ || value.size() - pointAt > maxFractionDigits_;
 }
 
 void NumberField::enterField()
 {
-    if (text() != Text())
-        setDisplayed(Text()); // separators are in the way while editing
+    if (text() != valueText())
+        setDisplayed(valueText()); // separators are in the way while editing
     FieldLineEdit::enterField();
 }
 
 bool NumberField::leaveField()
 {
-    if (!m_decimal)
+    if (!allowsDecimals_)
         removeLeadingZeros();
-    if (m_comma)
-        CommaFormat();
+    if (groupsThousands_)
+        regroupThousands();
     return true;
 }
 
 // 007 becomes 7, 000 becomes 0, -007 becomes -7 and a lone "-" goes.
 void NumberField::removeLeadingZeros()
 {
-    QString digits = Text();
+    QString digits = valueText();
     const bool negative = digits.startsWith(minus);
     if (negative)
         digits.remove(0, 1);
@@ -236,7 +236,7 @@ void NumberField::setDisplayed(const QString &shown)
 
 void NumberField::updateInputHints()
 {
-    setInputMethodHints(m_decimal || m_minus ? Qt::ImhFormattedNumbersOnly : Qt::ImhDigitsOnly);
+    setInputMethodHints(allowsDecimals_ || allowsMinus_ ? Qt::ImhFormattedNumbersOnly : Qt::ImhDigitsOnly);
 }
 
 } // namespace fenlo

@@ -16,25 +16,25 @@ public:
     explicit NumberField(QWidget *parent = nullptr);
 
     // The value: the displayed text without thousands separators.
-    QString Text() const;
-    // Shows the value, grouped by thousands when Comma is on. This hides QLineEdit::setText,
+    QString valueText() const;
+    // Shows the value, grouped by thousands when groupsThousands is on. This hides QLineEdit::setText,
     // which shows the text exactly as given.
     void setText(const QString &value);
 
-    bool Comma() const { return m_comma; }
-    void setComma(bool on) { m_comma = on; }
-    bool Decimal() const { return m_decimal; }
-    void setDecimal(bool on);
-    bool Minus() const { return m_minus; }
-    void setMinus(bool on);
+    bool groupsThousands() const { return groupsThousands_; }
+    void setGroupsThousands(bool on) { groupsThousands_ = on; }
+    bool allowsDecimals() const { return allowsDecimals_; }
+    void setAllowsDecimals(bool on);
+    bool allowsMinus() const { return allowsMinus_; }
+    void setAllowsMinus(bool on);
     // With Decimal: the most characters before the point and the most digits after it.
-    int MaxSeisu() const { return m_maxSeisu; }
-    void setMaxSeisu(int count) { m_maxSeisu = count; }
-    int MaxShousu() const { return m_maxShousu; }
-    void setMaxShousu(int count) { m_maxShousu = count; }
+    int maxIntegerDigits() const { return maxIntegerDigits_; }
+    void setMaxIntegerDigits(int count) { maxIntegerDigits_ = count; }
+    int maxFractionDigits() const { return maxFractionDigits_; }
+    void setMaxFractionDigits(int count) { maxFractionDigits_ = count; }
 
     // Regroups the displayed text by thousands.
-    virtual void CommaFormat();
+    virtual void regroupThousands();
 
 protected:
     bool swallowCharacter(QKeyEvent *event) override;
@@ -54,11 +54,11 @@ private:
     void setDisplayed(const QString &shown);
     void updateInputHints();
 
-    bool m_comma = false;
-    bool m_decimal = false;
-    bool m_minus = false;
-    int m_maxSeisu = 0;
-    int m_maxShousu = 0;
+    bool groupsThousands_ = false;
+    bool allowsDecimals_ = false;
+    bool allowsMinus_ = false;
+    int maxIntegerDigits_ = 0;
+    int maxFractionDigits_ = 0;
 };
 
 } // namespace fenlo

@@ -13,7 +13,7 @@ class StatusLine : public QStatusBar
 public:
     explicit StatusLine(QWidget *parent = nullptr);
 
-    const QString &Text() const { return m_text; }
+    const QString &text() const { return m_text; }
     void setText(const QString &text);
 
 private:

@@ -56,7 +56,7 @@ private:
     LineReader lines_;
 };
 
-void readGasTable(Reader &in, Logbook &book)
+void readMakerTable(Reader &in, Logbook &book)
 {
     for (Maker &g : book.makers) {
         g.code = in.integer();
@@ -64,7 +64,7 @@ void readGasTable(Reader &in, Logbook &book)
     }
 }
 
-void readNenpiTable(Reader &in, Logbook &book, bool withComments, const FileHooks &hooks)
+void readFuelingTable(Reader &in, Logbook &book, bool withComments, const FileHooks &hooks)
 {
     report(hooks, 0);
     StepGauge gauge(hooks, 10, 0);
@@ -117,8 +117,8 @@ LoadResult parseLogbook(Logbook &book, ByteSource &source, const FileHooks &hook
     auto fresh = std::make_unique<Logbook>();
     try {
         fresh->carName = in.text();
-        readGasTable(in, *fresh);
-        readNenpiTable(in, *fresh, current, hooks);
+        readMakerTable(in, *fresh);
+        readFuelingTable(in, *fresh, current, hooks);
         if (current)
             readMemoTable(in, *fresh);
     } catch (const LineReader::LineTooLong &) {

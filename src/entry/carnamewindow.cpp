@@ -17,24 +17,24 @@
 namespace fenlo {
 
 CarNameWindow::CarNameWindow(QWidget *parent)
-    : QWidget(parent), EdtShamei(new TextField(this)),
+    : QWidget(parent), nameField(new TextField(this)),
       buttons_(this, {QStringLiteral("登録"), QStringLiteral("キャンセル")},
-               [this] { Prompter::guarded([this] { SBtnTourokuClick(); }); },
-               [this] { SBtnCancelClick(); })
+               [this] { Prompter::guarded([this] { registerEntry(); }); },
+               [this] { cancel(); })
 {
-    BtnTouroku = buttons_.BtnTouroku;
-    BtnCancel = buttons_.BtnCancel;
+    registerButton = buttons_.registerButton;
+    cancelButton = buttons_.cancelButton;
     setWindowTitle(QStringLiteral("車名登録"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(formFont(QStringLiteral("ＭＳ ゴシック"), 13));
-    EdtShamei->setObjectName(QStringLiteral("EdtShamei"));
-    EdtShamei->setMaxLength(30);
-    connect(EdtShamei, &TextField::changed, this, [this] { InputChanged = true; });
+    nameField->setObjectName(QStringLiteral("EdtShamei"));
+    nameField->setMaxLength(30);
+    connect(nameField, &TextField::changed, this, [this] { edited = true; });
 
     auto *field = new QHBoxLayout;
     field->setContentsMargins(16, 24, 16, 0);
     field->addWidget(new QLabel(QStringLiteral("車名"), this));
-    field->addWidget(EdtShamei, 1);
+    field->addWidget(nameField, 1);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(field);
@@ -50,31 +50,31 @@ void CarNameWindow::showEvent(QShowEvent *event)
     if (shown_)
         return;
     shown_ = true;
-    EdtShamei->setText(toQ(FrmFenloMenu->book().carName));
-    EdtShamei->setFocus();
-    EdtShamei->selectAll(); // typing replaces the name
-    InputChanged = false;
+    nameField->setText(toQ(FrmFenloMenu->book().carName));
+    nameField->setFocus();
+    nameField->selectAll(); // typing replaces the name
+    edited = false;
 }
 
-void CarNameWindow::SBtnTourokuClick()
+void CarNameWindow::registerEntry()
 {
     Logbook &book = FrmFenloMenu->book();
-    book.carName = storedText(EdtShamei->text());
-    FrmFenloMenu->showShamei();
-    if (InputChanged)
+    book.carName = storedText(nameField->text());
+    FrmFenloMenu->showCarName();
+    if (edited)
         book.modified = true;
-    InputChanged = false;
-    SBtnCancelClick();
+    edited = false;
+    cancel();
 }
 
-void CarNameWindow::SBtnCancelClick()
+void CarNameWindow::cancel()
 {
     MainWindow::closeChild(this);
 }
 
 void CarNameWindow::closeEvent(QCloseEvent *event)
 {
-    if (mayDiscardEdits(InputChanged))
+    if (mayDiscardEdits(edited))
         event->accept();
     else
         event->ignore();

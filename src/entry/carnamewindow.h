@@ -18,10 +18,10 @@ class CarNameWindow : public QWidget
 public:
     explicit CarNameWindow(QWidget *parent = nullptr);
 
-    bool InputChanged = false;
-    TextField *EdtShamei;
-    QPushButton *BtnTouroku;
-    QPushButton *BtnCancel;
+    bool edited = false;
+    TextField *nameField;
+    QPushButton *registerButton;
+    QPushButton *cancelButton;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -29,9 +29,9 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
-    void SBtnTourokuClick();
+    void registerEntry();
     // Closes the window together with its frame in the MDI area.
-    void SBtnCancelClick();
+    void cancel();
 
     RegisterButtons buttons_;
     bool shown_ = false;

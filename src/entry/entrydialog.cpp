@@ -13,9 +13,9 @@
 
 namespace fenlo {
 
-bool mayDiscardEdits(bool inputChanged)
+bool mayDiscardEdits(bool edited)
 {
-    return !inputChanged || Prompter::confirm(QStringLiteral("データを登録せずに終了しますか？"));
+    return !edited || Prompter::confirm(QStringLiteral("データを登録せずに終了しますか？"));
 }
 
 std::string storedText(const QString &text)
@@ -29,11 +29,11 @@ std::string storedText(const QString &text)
 EntryDialog::EntryDialog(QWidget *parent)
     : QDialog(parent),
       buttons_(this, {QStringLiteral("登録(&T)"), QStringLiteral("キャンセル(&C)")},
-               [this] { Prompter::guarded([this] { SBtnTourokuClick(); }); },
-               [this] { SBtnCancelClick(); })
+               [this] { Prompter::guarded([this] { registerEntry(); }); },
+               [this] { cancel(); })
 {
-    BtnTouroku = buttons_.BtnTouroku;
-    BtnCancel = buttons_.BtnCancel;
+    registerButton = buttons_.registerButton;
+    cancelButton = buttons_.cancelButton;
     setModal(true);
 }
 
@@ -47,7 +47,7 @@ void EntryDialog::placeBeside(QWidget *listWindow, int offset)
 
 void EntryDialog::finishRegistration()
 {
-    InputChanged = false;
+    edited = false;
     accept();
 }
 
@@ -56,14 +56,14 @@ void EntryDialog::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return; // the window system showing it again is not a new use of the dialog
-    FormShow();
-    InputChanged = false;
+    populate();
+    edited = false;
 }
 
 void EntryDialog::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape) {
-        BtnCancel->click();
+        cancelButton->click();
         return;
     }
     // Enter moves between fields in this program; it never registers by itself.
@@ -74,7 +74,7 @@ void EntryDialog::keyPressEvent(QKeyEvent *event)
 
 void EntryDialog::closeEvent(QCloseEvent *event)
 {
-    if (!mayDiscardEdits(InputChanged)) {
+    if (!mayDiscardEdits(edited)) {
         event->ignore();
         return;
     }

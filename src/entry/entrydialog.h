@@ -13,7 +13,7 @@ namespace fenlo {
 class Logbook;
 
 // What the fueling, maker and memo dialogs share: the mode told by the caption ("追加" adds,
-// anything else changes), the edited flag InputChanged, the buttons 登録 / ｷｬﾝｾﾙ and their pop-up
+// anything else changes), the edited flag edited, the buttons 登録 / ｷｬﾝｾﾙ and their pop-up
 // menu, Escape as cancel, the question before closing with unregistered edits, and the place
 // beside the list window that opened it.
 class EntryDialog : public QDialog
@@ -22,10 +22,10 @@ class EntryDialog : public QDialog
 
 public:
     bool isAddMode() const { return windowTitle() == QStringLiteral("追加"); }
-    bool InputChanged = false;
+    bool edited = false;
 
-    QPushButton *BtnTouroku;
-    QPushButton *BtnCancel;
+    QPushButton *registerButton;
+    QPushButton *cancelButton;
 
 protected:
     explicit EntryDialog(QWidget *parent = nullptr);
@@ -36,13 +36,13 @@ protected:
     // The row of the two buttons, for the bottom of the dialog's layout.
     QWidget *buttonPanel() { return buttons_.panel(this); }
     // The edited flag follows every change of these signals' senders.
-    void markChanged() { InputChanged = true; }
+    void markChanged() { edited = true; }
     // Fills the fields each time the dialog is shown; the edited flag is cleared afterwards,
     // so filling does not count as an edit.
-    virtual void FormShow() {}
+    virtual void populate() {}
     // Stores the values; false keeps the dialog open.
-    virtual void SBtnTourokuClick() = 0;
-    void SBtnCancelClick() { close(); }
+    virtual void registerEntry() = 0;
+    void cancel() { close(); }
     // Ends the dialog after a successful registration.
     void finishRegistration();
 
@@ -57,7 +57,7 @@ private:
 };
 
 // The question of every editor before unregistered edits are dropped; true to drop them.
-bool mayDiscardEdits(bool inputChanged);
+bool mayDiscardEdits(bool edited);
 
 // The text of a field as the logbook stores it. The fields refuse characters the logbook
 // cannot hold, so a failure here is an error of the program, reported rather than stored.

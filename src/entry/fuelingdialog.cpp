@@ -35,7 +35,7 @@ QString general(Currency value)
 Currency optionalCurrency(const NumberField *field)
 {
     try {
-        return parseCurrency(field->Text().trimmed().toStdString());
+        return parseCurrency(field->valueText().trimmed().toStdString());
     } catch (const FenloError &) {
         return {};
     }
@@ -65,9 +65,9 @@ template <class Field> Field *field(QWidget *parent, const char *name, const cha
 NumberField *decimalField(QWidget *parent, const char *name, const char *hint)
 {
     NumberField *f = field<NumberField>(parent, name, hint);
-    f->setDecimal(true);
-    f->setMaxSeisu(4);
-    f->setMaxShousu(1);
+    f->setAllowsDecimals(true);
+    f->setMaxIntegerDigits(4);
+    f->setMaxFractionDigits(1);
     f->setMaxLength(6);
     f->setFixedWidth(70);
     return f;
@@ -77,58 +77,58 @@ NumberField *decimalField(QWidget *parent, const char *name, const char *hint)
 
 FuelingDialog::FuelingDialog(QWidget *parent)
     : EntryDialog(parent),
-      Edtyy(field<DatePartField>(this, "Edtyy", "年を西暦４桁で入力してください。")),
-      Edtmm(field<DatePartField>(this, "Edtmm", "月を入力してください")),
-      Edtdd(field<DatePartField>(this, "Edtdd", "日を入力してください")),
-      EdtJi(field<NumberField>(this, "EdtJi", "給油した時間を入力してください")),
-      Edtkyori1(decimalField(this, "Edtkyori1", "距離を入力してください")),
-      Edtkyori2(decimalField(this, "Edtkyori2", "距離を入力してください")),
-      Edtryou(decimalField(this, "Edtryou", "給油量を入力してください")),
-      CmBxgas(field<ComboField>(this, "CmBxgas", "メーカーを選択してください")),
-      CmBxkubun(field<ComboField>(this, "CmBxkubun", "燃料区分を選択してください")),
-      Edtkingaku(field<NumberField>(this, "Edtkingaku", "金額を入力してください")),
-      Lblnenpi(new QLabel(this)),
-      Edtcomment(field<TextField>(this, "Edtcomment", "コメントを入力してください")),
-      dates_(new DateFields(Edtyy, Edtmm, Edtdd, this))
+      yearField(field<DatePartField>(this, "Edtyy", "年を西暦４桁で入力してください。")),
+      monthField(field<DatePartField>(this, "Edtmm", "月を入力してください")),
+      dayField(field<DatePartField>(this, "Edtdd", "日を入力してください")),
+      hourField(field<NumberField>(this, "EdtJi", "給油した時間を入力してください")),
+      odometerField(decimalField(this, "Edtkyori1", "距離を入力してください")),
+      tripField(decimalField(this, "Edtkyori2", "距離を入力してください")),
+      litresField(decimalField(this, "Edtryou", "給油量を入力してください")),
+      makerBox(field<ComboField>(this, "CmBxgas", "メーカーを選択してください")),
+      categoryBox(field<ComboField>(this, "CmBxkubun", "燃料区分を選択してください")),
+      amountField(field<NumberField>(this, "Edtkingaku", "金額を入力してください")),
+      economyLabel(new QLabel(this)),
+      commentField(field<TextField>(this, "Edtcomment", "コメントを入力してください")),
+      dates_(new DateFields(yearField, monthField, dayField, this))
 {
     setObjectName(QStringLiteral("FrmNenpiDataINT"));
     setFont(formFont(QStringLiteral("ＭＳ ゴシック"), 13));
     setFixedSize(458, 335);
 
-    Edtyy->setYMDsw(DatePart::Year);
-    Edtyy->setMaxLength(4);
-    Edtmm->setYMDsw(DatePart::Month);
-    Edtmm->setMaxLength(2);
-    Edtdd->setYMDsw(DatePart::Day);
-    Edtdd->setYMDmm(Edtmm);
-    Edtdd->setMaxLength(2);
-    EdtJi->setMaxLength(2);
-    Edtkingaku->setMaxLength(5);
-    Edtcomment->setMaxLength(100);
-    Edtcomment->setAttribute(Qt::WA_InputMethodEnabled, true);
+    yearField->setPart(DatePart::Year);
+    yearField->setMaxLength(4);
+    monthField->setPart(DatePart::Month);
+    monthField->setMaxLength(2);
+    dayField->setPart(DatePart::Day);
+    dayField->setMonthField(monthField);
+    dayField->setMaxLength(2);
+    hourField->setMaxLength(2);
+    amountField->setMaxLength(5);
+    commentField->setMaxLength(100);
+    commentField->setAttribute(Qt::WA_InputMethodEnabled, true);
     // A long free text: no highlight while it is typed.
-    Edtcomment->setFcsColor(FocusColors::plain().fcsColor);
-    CmBxgas->setFixedWidth(176);
-    CmBxkubun->addItems(
+    commentField->setFocusedBackground(FocusColors::plain().focusedBackground);
+    makerBox->setFixedWidth(176);
+    categoryBox->addItems(
         {QStringLiteral("レギュラー"), QStringLiteral("ハイオク"), QStringLiteral("軽油")});
-    Lblnenpi->setObjectName(QStringLiteral("Lblnenpi"));
-    Lblnenpi->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Lblnenpi->setFrameShape(QFrame::Panel);
-    Lblnenpi->setFrameShadow(QFrame::Sunken);
-    Lblnenpi->setAutoFillBackground(true);
-    Lblnenpi->setBackgroundRole(QPalette::ToolTipBase);
-    Lblnenpi->setFixedWidth(70);
+    economyLabel->setObjectName(QStringLiteral("Lblnenpi"));
+    economyLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    economyLabel->setFrameShape(QFrame::Panel);
+    economyLabel->setFrameShadow(QFrame::Sunken);
+    economyLabel->setAutoFillBackground(true);
+    economyLabel->setBackgroundRole(QPalette::ToolTipBase);
+    economyLabel->setFixedWidth(70);
 
     for (FieldLineEdit *f : std::initializer_list<FieldLineEdit *>{
-             Edtyy, Edtmm, Edtdd, EdtJi, Edtkyori1, Edtkyori2, Edtryou, Edtkingaku, Edtcomment})
+             yearField, monthField, dayField, hourField, odometerField, tripField, litresField, amountField, commentField})
         connect(f, &FieldLineEdit::changed, this, [this] { markChanged(); });
-    for (ComboField *c : {CmBxgas, CmBxkubun})
+    for (ComboField *c : {makerBox, categoryBox})
         connect(c, &QComboBox::currentIndexChanged, this, [this] { markChanged(); });
-    connect(Edtkyori1, &NumberField::exited, this,
-            [this] { Prompter::guarded([this] { Edtkyori1Exit(); }); });
-    for (NumberField *f : {Edtkyori2, Edtryou})
+    connect(odometerField, &NumberField::exited, this,
+            [this] { Prompter::guarded([this] { odometerLeft(); }); });
+    for (NumberField *f : {tripField, litresField})
         connect(f, &NumberField::exited, this,
-                [this, f] { Prompter::guarded([this, f] { Edtkyori2Exit(f); }); });
+                [this, f] { Prompter::guarded([this, f] { quantityLeft(f); }); });
 
     buildForm();
 }
@@ -148,21 +148,21 @@ void FuelingDialog::buildForm()
         line->addStretch();
         grid->addLayout(line, r, 1);
     };
-    for (NumberField *f : {static_cast<NumberField *>(Edtmm), static_cast<NumberField *>(Edtdd), EdtJi})
+    for (NumberField *f : {static_cast<NumberField *>(monthField), static_cast<NumberField *>(dayField), hourField})
         f->setFixedWidth(28);
-    Edtyy->setFixedWidth(44);
-    Edtkingaku->setFixedWidth(70);
-    row(0, "日付", {Edtyy, text("年"), Edtmm, text("月"), Edtdd, text("日"), EdtJi, text("時")});
-    row(1, "距離(ﾄｰﾀﾙ)", {Edtkyori1, text("km")});
+    yearField->setFixedWidth(44);
+    amountField->setFixedWidth(70);
+    row(0, "日付", {yearField, text("年"), monthField, text("月"), dayField, text("日"), hourField, text("時")});
+    row(1, "距離(ﾄｰﾀﾙ)", {odometerField, text("km")});
     grid->addWidget(text("＜ﾄﾘｯﾌﾟﾒｰﾀｰの無い車の場合に利用してください。"), 2, 1);
-    row(3, "距離(今回)", {Edtkyori2, text("km")});
-    row(4, "給油量", {Edtryou, text("L")});
-    row(5, "メーカー", {CmBxgas});
-    row(6, "燃料区分", {CmBxkubun});
-    row(7, "金額", {Edtkingaku});
-    row(8, "燃費", {Lblnenpi, text("km/L")});
-    row(9, "コメント", {Edtcomment});
-    Edtcomment->setFixedWidth(330);
+    row(3, "距離(今回)", {tripField, text("km")});
+    row(4, "給油量", {litresField, text("L")});
+    row(5, "メーカー", {makerBox});
+    row(6, "燃料区分", {categoryBox});
+    row(7, "金額", {amountField});
+    row(8, "燃費", {economyLabel, text("km/L")});
+    row(9, "コメント", {commentField});
+    commentField->setFixedWidth(330);
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(16, 12, 16, 12);
@@ -170,93 +170,93 @@ void FuelingDialog::buildForm()
     outer->addStretch();
     outer->addWidget(buttonPanel());
 
-    QWidget *order[] = {Edtyy,   Edtmm,     Edtdd,      EdtJi,      Edtkyori1,  Edtkyori2, Edtryou,
-                        CmBxgas, CmBxkubun, Edtkingaku, Edtcomment, BtnTouroku, BtnCancel};
+    QWidget *order[] = {yearField,   monthField,     dayField,      hourField,      odometerField,  tripField, litresField,
+                        makerBox, categoryBox, amountField, commentField, registerButton, cancelButton};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
 
-void FuelingDialog::FormShow()
+void FuelingDialog::populate()
 {
     placeBeside(FrmNenpiDataIN, 120);
-    GasListSet();
+    fillMakerList();
     if (isAddMode())
         clearFields();
     else
-        fillFrom(book().fuelings[DataNo]);
-    Edtyy->setFocus(Qt::OtherFocusReason);
+        fillFrom(book().fuelings[entrySlot]);
+    yearField->setFocus(Qt::OtherFocusReason);
 }
 
-bool FuelingDialog::GasListSet()
+bool FuelingDialog::fillMakerList()
 {
-    CmBxgas->clear();
+    makerBox->clear();
     for (const std::string &item : makerChoiceItems(book()))
-        CmBxgas->addItem(QString::fromStdString(item));
-    return CmBxgas->count() > 0;
+        makerBox->addItem(QString::fromStdString(item));
+    return makerBox->count() > 0;
 }
 
 void FuelingDialog::fillFrom(const Fueling &record)
 {
     dates_->show(record.moment);
-    EdtJi->setText(QString::fromStdString(formatHour(record.moment)));
-    Edtkyori1->setText(general(record.odometer));
-    Edtkyori2->setText(general(record.trip));
-    Edtryou->setText(general(record.litres));
-    Edtkingaku->setText(general(record.amount));
+    hourField->setText(QString::fromStdString(formatHour(record.moment)));
+    odometerField->setText(general(record.odometer));
+    tripField->setText(general(record.trip));
+    litresField->setText(general(record.litres));
+    amountField->setText(general(record.amount));
     showEconomy(general(record.economy));
-    Edtcomment->setText(toQ(record.comment));
+    commentField->setText(toQ(record.comment));
     int selected = -1;
-    for (int i = 0; i < CmBxgas->count(); ++i)
-        if (makerChoiceCode(CmBxgas->itemText(i).toStdString()) == record.makerCode)
+    for (int i = 0; i < makerBox->count(); ++i)
+        if (makerChoiceCode(makerBox->itemText(i).toStdString()) == record.makerCode)
             selected = i; // with duplicate codes the last one wins
-    CmBxgas->setCurrentIndex(selected);
-    CmBxkubun->setCurrentIndex(record.category - 1);
+    makerBox->setCurrentIndex(selected);
+    categoryBox->setCurrentIndex(record.category - 1);
 }
 
 void FuelingDialog::clearFields()
 {
     dates_->clear();
-    for (NumberField *f : {EdtJi, Edtkyori1, Edtkyori2, Edtryou, Edtkingaku})
+    for (NumberField *f : {hourField, odometerField, tripField, litresField, amountField})
         f->clear();
-    Edtcomment->clear();
-    CmBxgas->setCurrentIndex(CmBxgas->count() > 0 ? 0 : -1);
-    CmBxkubun->setCurrentIndex(0);
+    commentField->clear();
+    makerBox->setCurrentIndex(makerBox->count() > 0 ? 0 : -1);
+    categoryBox->setCurrentIndex(0);
 }
 
 void FuelingDialog::roundField(NumberField *field)
 {
-    if (field->Text().isEmpty())
+    if (field->valueText().isEmpty())
         return;
-    field->setText(QString::fromStdString(roundedToOneDecimal(field->Text().toStdString())));
+    field->setText(QString::fromStdString(roundedToOneDecimal(field->valueText().toStdString())));
 }
 
-void FuelingDialog::Edtkyori1Exit()
+void FuelingDialog::odometerLeft()
 {
-    roundField(Edtkyori1);
-    if (DataNo == 0)
+    roundField(odometerField);
+    if (entrySlot == 0)
         return;
     // The previous record in date order: the last stored one when adding.
-    const int previous = isAddMode() ? DataNo : DataNo - 1;
+    const int previous = isAddMode() ? entrySlot : entrySlot - 1;
     if (previous < 1)
         return;
-    const Currency previousKyori1 = book().fuelings[previous].odometer;
-    if (previousKyori1.raw() == 0 || Edtkyori1->Text().isEmpty() || !Edtkyori2->Text().isEmpty())
+    const Currency previousOdometer = book().fuelings[previous].odometer;
+    if (previousOdometer.raw() == 0 || odometerField->valueText().isEmpty() || !tripField->valueText().isEmpty())
         return;
     // A smaller odometer gives a negative trip, which the trip field does not accept and so
     // leaves empty.
-    Edtkyori2->setText(general(requiredCurrency(Edtkyori1->Text()) - previousKyori1));
+    tripField->setText(general(requiredCurrency(odometerField->valueText()) - previousOdometer));
 }
 
-void FuelingDialog::Edtkyori2Exit(NumberField *sender)
+void FuelingDialog::quantityLeft(NumberField *sender)
 {
     roundField(sender);
-    NenpiCalc();
+    calculateEconomy();
 }
 
-void FuelingDialog::NenpiCalc()
+void FuelingDialog::calculateEconomy()
 {
-    const QString distance = Edtkyori2->Text().trimmed();
-    const QString litres = Edtryou->Text().trimmed();
+    const QString distance = tripField->valueText().trimmed();
+    const QString litres = litresField->valueText().trimmed();
     if (distance.isEmpty() || litres.isEmpty())
         return;
     showEconomy(
@@ -265,14 +265,14 @@ void FuelingDialog::NenpiCalc()
 
 void FuelingDialog::showEconomy(const QString &text)
 {
-    Lblnenpi->setText(text);
-    economyBasis_ = {Edtkyori2->Text().trimmed(), Edtryou->Text().trimmed()};
+    economyLabel->setText(text);
+    economyBasis_ = {tripField->valueText().trimmed(), litresField->valueText().trimmed()};
 }
 
 int FuelingDialog::hour() const
 {
     bool ok = false;
-    const int h = EdtJi->Text().toInt(&ok);
+    const int h = hourField->valueText().toInt(&ok);
     return ok ? h : 0;
 }
 
@@ -283,21 +283,21 @@ bool FuelingDialog::refuse(const QString &message, QWidget *focus)
     return false;
 }
 
-bool FuelingDialog::DataCheck()
+bool FuelingDialog::checkEntries()
 {
-    if (Edtyy->Text().isEmpty())
-        return refuse(QStringLiteral("年が入力されていません"), Edtyy);
-    if (Edtmm->Text().isEmpty())
-        return refuse(QStringLiteral("月が入力されていません"), Edtyy);
-    if (Edtdd->Text().isEmpty())
-        return refuse(QStringLiteral("日が入力されていません"), Edtyy);
-    if (Edtkyori2->Text().isEmpty())
-        return refuse(QStringLiteral("距離（今回）が入力されていません"), Edtkyori2);
-    if (Edtryou->Text().isEmpty())
-        return refuse(QStringLiteral("給油量が入力されていません"), Edtryou);
+    if (yearField->valueText().isEmpty())
+        return refuse(QStringLiteral("年が入力されていません"), yearField);
+    if (monthField->valueText().isEmpty())
+        return refuse(QStringLiteral("月が入力されていません"), yearField);
+    if (dayField->valueText().isEmpty())
+        return refuse(QStringLiteral("日が入力されていません"), yearField);
+    if (tripField->valueText().isEmpty())
+        return refuse(QStringLiteral("距離（今回）が入力されていません"), tripField);
+    if (litresField->valueText().isEmpty())
+        return refuse(QStringLiteral("給油量が入力されていません"), litresField);
     const std::optional<DateTime> moment = dates_->dateTime(hour());
     if (!moment)
-        return refuse(QStringLiteral("日付の指定が違います"), Edtyy);
+        return refuse(QStringLiteral("日付の指定が違います"), yearField);
     if (isAddMode()) {
         for (const Fueling &r : book().fuelings)
             if (r.used() && sameMoment(r.moment, *moment)) {
@@ -306,8 +306,8 @@ bool FuelingDialog::DataCheck()
             }
     }
     // Only a stored maker code that is no longer registered leaves the list without a choice.
-    if (!makerChoiceCode(CmBxgas->currentText().toStdString()))
-        return refuse(QStringLiteral("メーカーを選択してください"), CmBxgas);
+    if (!makerChoiceCode(makerBox->currentText().toStdString()))
+        return refuse(QStringLiteral("メーカーを選択してください"), makerBox);
     return true;
 }
 
@@ -317,31 +317,31 @@ Fueling FuelingDialog::enteredRecord() const
 {
     Fueling r;
     r.moment = *dates_->dateTime(hour());
-    r.odometer = optionalCurrency(Edtkyori1);
-    r.trip = requiredCurrency(Edtkyori2->Text());
-    r.litres = requiredCurrency(Edtryou->Text());
-    r.amount = optionalCurrency(Edtkingaku);
-    r.economy = requiredCurrency(Lblnenpi->text());
-    r.makerCode = *makerChoiceCode(CmBxgas->currentText().toStdString());
-    r.category = CmBxkubun->currentIndex() + 1;
-    r.comment = storedText(Edtcomment->text());
+    r.odometer = optionalCurrency(odometerField);
+    r.trip = requiredCurrency(tripField->valueText());
+    r.litres = requiredCurrency(litresField->valueText());
+    r.amount = optionalCurrency(amountField);
+    r.economy = requiredCurrency(economyLabel->text());
+    r.makerCode = *makerChoiceCode(makerBox->currentText().toStdString());
+    r.category = categoryBox->currentIndex() + 1;
+    r.comment = storedText(commentField->text());
     return r;
 }
 
-void FuelingDialog::SBtnTourokuClick()
+void FuelingDialog::registerEntry()
 {
     // Leaving the field being edited completes it (rounding, the year, the economy) first.
-    Edtyy->setFocus(Qt::OtherFocusReason);
+    yearField->setFocus(Qt::OtherFocusReason);
     dates_->completeYear(); // the year field itself may have had the focus, and is not left
-    if (!DataCheck())
+    if (!checkEntries())
         return;
     // The economy on display may belong to other figures, when the trip was derived from the
     // odometer after the litres were entered; the stored economy must match the stored trip.
-    if (economyBasis_ != std::pair{Edtkyori2->Text().trimmed(), Edtryou->Text().trimmed()})
-        NenpiCalc();
+    if (economyBasis_ != std::pair{tripField->valueText().trimmed(), litresField->valueText().trimmed()})
+        calculateEconomy();
     const Fueling record = enteredRecord();
-    book().fuelings[isAddMode() ? DataNo + 1 : DataNo] = record;
-    if (InputChanged)
+    book().fuelings[isAddMode() ? entrySlot + 1 : entrySlot] = record;
+    if (edited)
         book().modified = true;
     finishRegistration();
 }

@@ -18,7 +18,7 @@ class NumberField;
 class TextField;
 class DatePartField;
 
-// The modal dialog that enters one fueling ("追加") or changes the one in slot DataNo ("変更").
+// The modal dialog that enters one fueling ("追加") or changes the one in slot entrySlot ("変更").
 // It completes two-digit years, rounds distances and litres to one decimal, derives the trip
 // from the odometer and shows the economy; registering validates and writes the slot.
 class FuelingDialog : public EntryDialog
@@ -30,37 +30,37 @@ public:
 
     // Add mode: the number of used slots (the new record goes after them). Change mode: the
     // slot being changed.
-    int DataNo = 0;
+    int entrySlot = 0;
 
-    DatePartField *Edtyy;
-    DatePartField *Edtmm;
-    DatePartField *Edtdd;
-    NumberField *EdtJi;
-    NumberField *Edtkyori1;
-    NumberField *Edtkyori2;
-    NumberField *Edtryou;
-    ComboField *CmBxgas;
-    ComboField *CmBxkubun;
-    NumberField *Edtkingaku;
-    QLabel *Lblnenpi;
-    TextField *Edtcomment;
+    DatePartField *yearField;
+    DatePartField *monthField;
+    DatePartField *dayField;
+    NumberField *hourField;
+    NumberField *odometerField;
+    NumberField *tripField;
+    NumberField *litresField;
+    ComboField *makerBox;
+    ComboField *categoryBox;
+    NumberField *amountField;
+    QLabel *economyLabel;
+    TextField *commentField;
 
 protected:
-    void FormShow() override;
-    void SBtnTourokuClick() override;
+    void populate() override;
+    void registerEntry() override;
 
 private:
     void buildForm();
-    bool GasListSet();
+    bool fillMakerList();
     void fillFrom(const Fueling &record);
     void clearFields();
-    void Edtkyori1Exit();
-    void Edtkyori2Exit(NumberField *sender);
+    void odometerLeft();
+    void quantityLeft(NumberField *sender);
     void roundField(NumberField *field);
-    void NenpiCalc();
+    void calculateEconomy();
     void showEconomy(const QString &text);
     int hour() const;
-    bool DataCheck();
+    bool checkEntries();
     bool refuse(const QString &message, QWidget *focus);
     Fueling enteredRecord() const;
 

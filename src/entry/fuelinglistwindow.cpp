@@ -46,11 +46,11 @@ ListWindow::ButtonTexts buttonTexts()
 } // namespace
 
 FuelingListWindow::FuelingListWindow(QWidget *parent)
-    : ListWindow(QStringLiteral("給油データ登録"), parent), PnlGoukei(new SummaryPanel),
-      StatusBarT1(new StatusLine)
+    : ListWindow(QStringLiteral("給油データ登録"), parent), summaryPanel_(new SummaryPanel),
+      statusLine_(new StatusLine)
 {
     setFont(formFont(QStringLiteral("ＭＳ ゴシック"), 13));
-    StatusBarT1->setObjectName(QStringLiteral("StatusBarT1"));
+    statusLine_->setObjectName(QStringLiteral("StatusBarT1"));
     grid()->setObjectName(QStringLiteral("SGrdNenpi"));
     grid()->setColumns({{QStringLiteral("No"), 25, Qt::AlignRight},
                         {QStringLiteral("日付"), 99, Qt::AlignLeft},
@@ -68,21 +68,21 @@ FuelingListWindow::FuelingListWindow(QWidget *parent)
     auto *bottomLayout = new QVBoxLayout(bottom);
     bottomLayout->setContentsMargins(0, 0, 0, 0);
     bottomLayout->setSpacing(0);
-    bottomLayout->addWidget(PnlGoukei);
-    bottomLayout->addWidget(StatusBarT1);
+    bottomLayout->addWidget(summaryPanel_);
+    bottomLayout->addWidget(statusLine_);
     buildLayout(ButtonPlacement::Top, buttonTexts(), bottom);
 
     connect(grid(), &ListGrid::currentDataRowChanged, this,
             [this](int row) { showComment(row); });
 }
 
-void FuelingListWindow::FormShow()
+void FuelingListWindow::populate()
 {
     applySizeLimits();
     const int caption = style()->pixelMetric(QStyle::PM_TitleBarHeight);
     outerWindow()->resize(DesignWidth, caption + DesignHeight);
-    DataHyouji();
-    GoukeiHyouji();
+    showRecords();
+    showSummary();
     moveCursor(grid()->lastDataRow());
     // The grid gets its final height only once the window is laid out; scroll then.
     QTimer::singleShot(0, grid(), [g = grid()] { g->scrollTo(g->currentIndex()); });
@@ -110,7 +110,7 @@ void FuelingListWindow::resizeEvent(QResizeEvent *event)
         grid()->setColumnWidth(CommentColumn, outerWindow()->width() - CommentWidthOffset);
 }
 
-void FuelingListWindow::DataHyouji()
+void FuelingListWindow::showRecords()
 {
     const Logbook &b = book();
     const MakerNames makers(b);
@@ -136,17 +136,17 @@ void FuelingListWindow::DataHyouji()
     }
 }
 
-void FuelingListWindow::GoukeiHyouji()
+void FuelingListWindow::showSummary()
 {
-    PnlGoukei->showSummary(fenlo::GoukeiHyouji(book()));
+    summaryPanel_->showSummary(fenlo::summaryOf(book()));
 }
 
 void FuelingListWindow::refresh()
 {
     repaint();
     FrmFenloMenu->sortFuelings();
-    DataHyouji();
-    GoukeiHyouji();
+    showRecords();
+    showSummary();
 }
 
 void FuelingListWindow::showComment(int row)
@@ -154,7 +154,7 @@ void FuelingListWindow::showComment(int row)
     const Logbook &b = book();
     const std::string *comment =
         row >= 1 && row <= Logbook::FuelingSlots ? &b.fuelings[row].comment : nullptr;
-    StatusBarT1->setText(QStringLiteral("コメント：") + (comment ? toQ(*comment) : QString()));
+    statusLine_->setText(QStringLiteral("コメント：") + (comment ? toQ(*comment) : QString()));
 }
 
 void FuelingListWindow::moveCursor(int row)
@@ -163,17 +163,17 @@ void FuelingListWindow::moveCursor(int row)
     showComment(grid()->currentDataRow()); // the row may be the same one showing another record
 }
 
-void FuelingListWindow::runDialog(const QString &caption, int dataNo)
+void FuelingListWindow::runDialog(const QString &caption, int entrySlot)
 {
     auto *dialog = new FuelingDialog(FrmFenloMenu);
     FrmNenpiDataINT = dialog;
     dialog->setWindowTitle(caption);
-    dialog->DataNo = dataNo;
+    dialog->entrySlot = entrySlot;
     dialog->exec();
     delete dialog;
 }
 
-void FuelingListWindow::SBtnTuikaClick()
+void FuelingListWindow::addEntry()
 {
     const int n = book().fuelings.usedCount();
     // Slot 1000 stays free for what a file may bring.
@@ -190,7 +190,7 @@ void FuelingListWindow::SBtnTuikaClick()
     moveCursor(grid()->lastDataRow());
 }
 
-void FuelingListWindow::SBtnHenkouClick()
+void FuelingListWindow::changeEntry()
 {
     const int r = grid()->currentDataRow();
     if (r < 1 || !book().fuelings[r].used())
@@ -200,7 +200,7 @@ void FuelingListWindow::SBtnHenkouClick()
     moveCursor(r);
 }
 
-void FuelingListWindow::SBtnDelClick()
+void FuelingListWindow::deleteEntry()
 {
     if (book().fuelings.usedCount() == 0)
         return;
@@ -211,8 +211,8 @@ void FuelingListWindow::SBtnDelClick()
         return;
     book().fuelings[r] = Fueling{};
     FrmFenloMenu->sortFuelings();
-    DataHyouji();
-    GoukeiHyouji();
+    showRecords();
+    showSummary();
     book().modified = true;
     moveCursor(r); // clamped to the last row when the last record went
 }

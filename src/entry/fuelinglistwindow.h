@@ -24,28 +24,28 @@ public:
     static constexpr int DesignHeight = 292; // below the caption
     static constexpr int MinimumHeight = 310;
 
-    SummaryPanel *summaryPanel() const { return PnlGoukei; }
-    StatusLine *statusBar() const { return StatusBarT1; }
+    SummaryPanel *summaryPanel() const { return summaryPanel_; }
+    StatusLine *statusLine() const { return statusLine_; }
 
 protected:
-    void SBtnTuikaClick() override;
-    void SBtnHenkouClick() override;
-    void SBtnDelClick() override;
-    void FormShow() override;
+    void addEntry() override;
+    void changeEntry() override;
+    void deleteEntry() override;
+    void populate() override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void DataHyouji();
-    void GoukeiHyouji();
+    void showRecords();
+    void showSummary();
     void refresh();
     void showComment(int row);
     void moveCursor(int row);
-    // Shows the entry dialog for slot `dataNo` with the caption "追加" or "変更".
-    void runDialog(const QString &caption, int dataNo);
+    // Shows the entry dialog for slot `entrySlot` with the caption "追加" or "変更".
+    void runDialog(const QString &caption, int entrySlot);
     void applySizeLimits();
 
-    SummaryPanel *PnlGoukei;
-    StatusLine *StatusBarT1;
+    SummaryPanel *summaryPanel_;
+    StatusLine *statusLine_;
 };
 
 inline QPointer<FuelingListWindow> FrmNenpiDataIN;

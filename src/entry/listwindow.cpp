@@ -17,10 +17,10 @@ ListWindow::ListWindow(const QString &caption, QWidget *parent)
 {
     setWindowTitle(caption);
     setAttribute(Qt::WA_DeleteOnClose);
-    connect(grid_, &ListGrid::addRequested, this, [this] { run(&ListWindow::SBtnTuikaClick); });
+    connect(grid_, &ListGrid::addRequested, this, [this] { run(&ListWindow::addEntry); });
     connect(grid_, &ListGrid::changeRequested, this,
-            [this] { run(&ListWindow::SBtnHenkouClick); });
-    connect(grid_, &ListGrid::deleteRequested, this, [this] { run(&ListWindow::SBtnDelClick); });
+            [this] { run(&ListWindow::changeEntry); });
+    connect(grid_, &ListGrid::deleteRequested, this, [this] { run(&ListWindow::deleteEntry); });
 }
 
 Logbook &ListWindow::book() { return FrmFenloMenu->book(); }
@@ -39,7 +39,7 @@ void ListWindow::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (formShown_)
         return;
-    Prompter::guarded([this] { FormShow(); });
+    Prompter::guarded([this] { populate(); });
     formShown_ = true;
 }
 
@@ -73,22 +73,22 @@ QToolButton *ListWindow::makeButton(const QString &name, const QString &caption,
 
 void ListWindow::buildLayout(ButtonPlacement placement, const ButtonTexts &texts, QWidget *bottom)
 {
-    SBtnTuika = makeButton(QStringLiteral("SBtnTuika"), texts.add, texts.addHint,
-                           &ListWindow::SBtnTuikaClick);
-    SBtnHenkou = makeButton(QStringLiteral("SBtnHenkou"), texts.change, texts.changeHint,
-                            &ListWindow::SBtnHenkouClick);
-    SBtnDel = makeButton(QStringLiteral("SBtnDel"), texts.remove, texts.removeHint,
-                         &ListWindow::SBtnDelClick);
-    SBtnEnd = makeButton(QStringLiteral("SBtnEnd"), texts.end, texts.endHint,
-                         &ListWindow::SBtnEndClick);
+    addButton_ = makeButton(QStringLiteral("SBtnTuika"), texts.add, texts.addHint,
+                           &ListWindow::addEntry);
+    changeButton_ = makeButton(QStringLiteral("SBtnHenkou"), texts.change, texts.changeHint,
+                            &ListWindow::changeEntry);
+    deleteButton_ = makeButton(QStringLiteral("SBtnDel"), texts.remove, texts.removeHint,
+                         &ListWindow::deleteEntry);
+    endButton_ = makeButton(QStringLiteral("SBtnEnd"), texts.end, texts.endHint,
+                         &ListWindow::endClicked);
 
     popup_ = new QMenu(this);
-    popup_->addAction(texts.menuAdd, this, [this] { run(&ListWindow::SBtnTuikaClick); });
-    popup_->addAction(QStringLiteral("変更"), this, [this] { run(&ListWindow::SBtnHenkouClick); });
+    popup_->addAction(texts.menuAdd, this, [this] { run(&ListWindow::addEntry); });
+    popup_->addAction(QStringLiteral("変更"), this, [this] { run(&ListWindow::changeEntry); });
     popup_->addSeparator();
-    popup_->addAction(QStringLiteral("削除"), this, [this] { run(&ListWindow::SBtnDelClick); });
+    popup_->addAction(QStringLiteral("削除"), this, [this] { run(&ListWindow::deleteEntry); });
     popup_->addSeparator();
-    popup_->addAction(QStringLiteral("終了"), this, [this] { SBtnEndClick(); });
+    popup_->addAction(QStringLiteral("終了"), this, [this] { endClicked(); });
 
     auto *buttons = new QWidget(this);
     auto *buttonLayout = new QBoxLayout(
@@ -96,7 +96,7 @@ void ListWindow::buildLayout(ButtonPlacement placement, const ButtonTexts &texts
         buttons);
     buttonLayout->setContentsMargins(8, 6, 8, 6);
     buttonLayout->setSpacing(placement == ButtonPlacement::Top ? 2 : 6);
-    for (QToolButton *b : {SBtnTuika, SBtnHenkou, SBtnDel, SBtnEnd})
+    for (QToolButton *b : {addButton_, changeButton_, deleteButton_, endButton_})
         buttonLayout->addWidget(b);
     buttonLayout->addStretch();
     if (placement == ButtonPlacement::Top)

@@ -46,21 +46,21 @@ protected:
 
     // Fills the window when it is first shown (not again when it comes back from being
     // minimised); `formShown()` is false until this has run.
-    virtual void FormShow() {}
+    virtual void populate() {}
     bool formShown() const { return formShown_; }
     void showEvent(QShowEvent *event) override;
 
-    virtual void SBtnTuikaClick() = 0;
-    virtual void SBtnHenkouClick() = 0;
-    virtual void SBtnDelClick() = 0;
-    void SBtnEndClick() { closeWindow(); }
+    virtual void addEntry() = 0;
+    virtual void changeEntry() = 0;
+    virtual void deleteEntry() = 0;
+    void endClicked() { closeWindow(); }
 
     void contextMenuEvent(QContextMenuEvent *event) override;
 
-    QToolButton *SBtnTuika = nullptr;
-    QToolButton *SBtnHenkou = nullptr;
-    QToolButton *SBtnDel = nullptr;
-    QToolButton *SBtnEnd = nullptr;
+    QToolButton *addButton_ = nullptr;
+    QToolButton *changeButton_ = nullptr;
+    QToolButton *deleteButton_ = nullptr;
+    QToolButton *endButton_ = nullptr;
 
 private:
     QToolButton *makeButton(const QString &name, const QString &caption, const QString &hint,

@@ -21,18 +21,18 @@ public:
     explicit MakerDialog(QWidget *parent = nullptr);
 
     // Add: the number of used slots (the maker goes into the next one). Change: its slot.
-    int GasNo = 0;
+    int entrySlot = 0;
 
-    QLabel *LblCD;
-    NumberField *EdtCD;
-    TextField *EdtName;
+    QLabel *codeLabel;
+    NumberField *codeField;
+    TextField *nameField;
 
 protected:
-    void FormShow() override;
-    void SBtnTourokuClick() override;
+    void populate() override;
+    void registerEntry() override;
 
 private:
-    bool GasCheck();
+    bool checkEntries();
     int code() const;
 };
 

@@ -15,46 +15,46 @@ namespace fenlo {
 MakerListWindow::MakerListWindow(QWidget *parent) : ListWindow(QStringLiteral("燃料メーカー登録"), parent)
 {
     setFont(formFont(QStringLiteral("ＭＳ ゴシック"), 13));
-    ListGrid *SGrdGas = grid();
-    SGrdGas->setObjectName(QStringLiteral("SGrdGas"));
-    SGrdGas->setFixedFirstColumn(true);
-    SGrdGas->setColumns({{QString(), 10},
+    ListGrid *listGrid = grid();
+    listGrid->setObjectName(QStringLiteral("SGrdGas"));
+    listGrid->setFixedFirstColumn(true);
+    listGrid->setColumns({{QString(), 10},
                          {QStringLiteral("ｺｰﾄﾞ"), 30, Qt::AlignRight},
                          {QStringLiteral("　　　名　　称"), 144}});
-    SGrdGas->resetRows(Logbook::MakerSlots);
+    listGrid->resetRows(Logbook::MakerSlots);
     buildLayout(ButtonPlacement::Right, sidePanelTexts(QStringLiteral("追 加")));
     setFixedSize(292, 213);
 }
 
-void MakerListWindow::FormShow()
+void MakerListWindow::populate()
 {
-    GasHyouji();
+    showMakers();
     grid()->setCurrentDataRow(1);
 }
 
-void MakerListWindow::GasHyouji()
+void MakerListWindow::showMakers()
 {
-    ListGrid *SGrdGas = grid();
-    SGrdGas->resetRows(Logbook::MakerSlots);
+    ListGrid *listGrid = grid();
+    listGrid->resetRows(Logbook::MakerSlots);
     for (int k = 1; k <= Logbook::MakerSlots; ++k) {
         const Maker &maker = book().makers[k];
         if (!maker.used())
             continue;
-        SGrdGas->setCell(k, 1, QString::number(maker.code));
-        SGrdGas->setCell(k, 2, toQ(maker.name));
+        listGrid->setCell(k, 1, QString::number(maker.code));
+        listGrid->setCell(k, 2, toQ(maker.name));
     }
 }
 
-void MakerListWindow::runDialog(const QString &mode, int gasNo)
+void MakerListWindow::runDialog(const QString &mode, int entrySlot)
 {
     auto dialog = std::make_unique<MakerDialog>(this);
     FrmGasInT = dialog.get();
     dialog->setWindowTitle(mode);
-    dialog->GasNo = gasNo;
+    dialog->entrySlot = entrySlot;
     dialog->exec();
 }
 
-void MakerListWindow::SBtnTuikaClick()
+void MakerListWindow::addEntry()
 {
     const auto &slots = book().makers;
     const int n = static_cast<int>(
@@ -65,18 +65,18 @@ void MakerListWindow::SBtnTuikaClick()
     }
     runDialog(QStringLiteral("追加"), n);
     FrmFenloMenu->sortMakers();
-    GasHyouji();
+    showMakers();
     grid()->setCurrentDataRow(n + 1);
 }
 
-void MakerListWindow::SBtnHenkouClick()
+void MakerListWindow::changeEntry()
 {
     const int r = grid()->currentDataRow();
     if (r < 1 || !book().makers[r].used())
         return;
     runDialog(QStringLiteral("変更"), r);
     FrmFenloMenu->sortMakers();
-    GasHyouji();
+    showMakers();
     grid()->setCurrentDataRow(r);
 }
 
@@ -89,7 +89,7 @@ bool MakerListWindow::inUse(int code) const
     return false;
 }
 
-void MakerListWindow::SBtnDelClick()
+void MakerListWindow::deleteEntry()
 {
     if (!book().hasMakers())
         return;
@@ -107,7 +107,7 @@ void MakerListWindow::SBtnDelClick()
     }
     maker = Maker{};
     FrmFenloMenu->sortMakers();
-    GasHyouji();
+    showMakers();
     book().modified = true;
     grid()->setCurrentDataRow(r);
 }

@@ -16,15 +16,15 @@ public:
     explicit MakerListWindow(QWidget *parent = nullptr);
 
 protected:
-    void FormShow() override;
-    void SBtnTuikaClick() override;
-    void SBtnHenkouClick() override;
-    void SBtnDelClick() override;
+    void populate() override;
+    void addEntry() override;
+    void changeEntry() override;
+    void deleteEntry() override;
 
 private:
-    void GasHyouji();
+    void showMakers();
     // Opens the maker dialog in this mode for this slot number and waits until it is closed.
-    void runDialog(const QString &mode, int gasNo);
+    void runDialog(const QString &mode, int entrySlot);
     bool inUse(int code) const;
 };
 

@@ -21,7 +21,7 @@ DatePartField *datePart(QWidget *parent, const char *name, DatePart part, int le
 {
     auto *field = new DatePartField(parent);
     field->setObjectName(QString::fromUtf8(name));
-    field->setYMDsw(part);
+    field->setPart(part);
     field->setMaxLength(length);
     field->setToolTip(QString::fromUtf8(hint));
     field->setFixedWidth(length == 4 ? 40 : 24);
@@ -32,34 +32,34 @@ DatePartField *datePart(QWidget *parent, const char *name, DatePart part, int le
 
 MemoDialog::MemoDialog(QWidget *parent)
     : EntryDialog(parent),
-      Edtyy(datePart(this, "Edtyy", DatePart::Year, 4, "年を西暦４桁で入力してください。")),
-      Edtmm(datePart(this, "Edtmm", DatePart::Month, 2, "月を入力してください")),
-      Edtdd(datePart(this, "Edtdd", DatePart::Day, 2, "日を入力してください")),
-      Memo1(new TextField(this)), date_(new DateFields(Edtyy, Edtmm, Edtdd, this))
+      yearField(datePart(this, "Edtyy", DatePart::Year, 4, "年を西暦４桁で入力してください。")),
+      monthField(datePart(this, "Edtmm", DatePart::Month, 2, "月を入力してください")),
+      dayField(datePart(this, "Edtdd", DatePart::Day, 2, "日を入力してください")),
+      textField(new TextField(this)), date_(new DateFields(yearField, monthField, dayField, this))
 {
     setFont(formFont(QStringLiteral("ＭＳ ゴシック"), 13));
-    Edtdd->setYMDmm(Edtmm);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setMaxLength(255);
-    connect(Edtyy, &DatePartField::changed, this, &MemoDialog::markChanged);
-    connect(Edtmm, &DatePartField::changed, this, &MemoDialog::markChanged);
-    connect(Edtdd, &DatePartField::changed, this, &MemoDialog::markChanged);
-    connect(Memo1, &TextField::changed, this, &MemoDialog::markChanged);
+    dayField->setMonthField(monthField);
+    textField->setObjectName(QStringLiteral("Memo1"));
+    textField->setMaxLength(255);
+    connect(yearField, &DatePartField::changed, this, &MemoDialog::markChanged);
+    connect(monthField, &DatePartField::changed, this, &MemoDialog::markChanged);
+    connect(dayField, &DatePartField::changed, this, &MemoDialog::markChanged);
+    connect(textField, &TextField::changed, this, &MemoDialog::markChanged);
 
     auto *dateRow = new QHBoxLayout;
     dateRow->addWidget(new QLabel(QStringLiteral("日付"), this));
     dateRow->addSpacing(8);
-    dateRow->addWidget(Edtyy);
+    dateRow->addWidget(yearField);
     dateRow->addWidget(new QLabel(QStringLiteral("年"), this));
-    dateRow->addWidget(Edtmm);
+    dateRow->addWidget(monthField);
     dateRow->addWidget(new QLabel(QStringLiteral("月"), this));
-    dateRow->addWidget(Edtdd);
+    dateRow->addWidget(dayField);
     dateRow->addWidget(new QLabel(QStringLiteral("日"), this));
     dateRow->addStretch();
     auto *memoRow = new QHBoxLayout;
     memoRow->addWidget(new QLabel(QStringLiteral("メモ"), this));
     memoRow->addSpacing(8);
-    memoRow->addWidget(Memo1, 1);
+    memoRow->addWidget(textField, 1);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
@@ -70,56 +70,56 @@ MemoDialog::MemoDialog(QWidget *parent)
     layout->addLayout(fields);
     layout->addStretch();
     layout->addWidget(buttonPanel());
-    setTabOrder(Edtyy, Edtmm);
-    setTabOrder(Edtmm, Edtdd);
-    setTabOrder(Edtdd, Memo1);
+    setTabOrder(yearField, monthField);
+    setTabOrder(monthField, dayField);
+    setTabOrder(dayField, textField);
     setFixedSize(514, 115);
 }
 
-void MemoDialog::FormShow()
+void MemoDialog::populate()
 {
-    Edtyy->setFocus();
+    yearField->setFocus();
     placeBeside(FrmMemo, 10);
     if (isAddMode()) {
         date_->clear();
-        Memo1->clear();
+        textField->clear();
         return;
     }
-    const Memo &memo = book().memos[DataNo];
+    const Memo &memo = book().memos[entrySlot];
     date_->show(memo.date);
-    Memo1->setText(toQ(memo.text));
+    textField->setText(toQ(memo.text));
 }
 
-bool MemoDialog::DataCheck()
+bool MemoDialog::checkEntries()
 {
     auto refuse = [](const QString &text, QWidget *field) {
         Prompter::warning(text);
         field->setFocus();
         return false;
     };
-    if (Edtyy->text().isEmpty())
-        return refuse(QStringLiteral("年が入力されていません"), Edtyy);
-    if (Edtmm->text().isEmpty())
-        return refuse(QStringLiteral("月が入力されていません"), Edtyy);
-    if (Edtdd->text().isEmpty())
-        return refuse(QStringLiteral("日が入力されていません"), Edtyy);
-    if (Memo1->text().isEmpty())
-        return refuse(QStringLiteral("メモが入力されていません"), Memo1);
+    if (yearField->text().isEmpty())
+        return refuse(QStringLiteral("年が入力されていません"), yearField);
+    if (monthField->text().isEmpty())
+        return refuse(QStringLiteral("月が入力されていません"), yearField);
+    if (dayField->text().isEmpty())
+        return refuse(QStringLiteral("日が入力されていません"), yearField);
+    if (textField->text().isEmpty())
+        return refuse(QStringLiteral("メモが入力されていません"), textField);
     if (!date_->dateTime())
-        return refuse(QStringLiteral("日付の指定が違います"), Edtyy);
+        return refuse(QStringLiteral("日付の指定が違います"), yearField);
     return true;
 }
 
-void MemoDialog::SBtnTourokuClick()
+void MemoDialog::registerEntry()
 {
     // Leaving the field that had the focus finishes its own checks first.
-    Edtyy->setFocus();
+    yearField->setFocus();
     date_->completeYear();
-    if (!DataCheck())
+    if (!checkEntries())
         return;
-    Memo &memo = book().memos[isAddMode() ? DataNo + 1 : DataNo];
-    memo = {*date_->dateTime(), storedText(Memo1->text())};
-    if (InputChanged)
+    Memo &memo = book().memos[isAddMode() ? entrySlot + 1 : entrySlot];
+    memo = {*date_->dateTime(), storedText(textField->text())};
+    if (edited)
         book().modified = true;
     finishRegistration();
 }

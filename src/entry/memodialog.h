@@ -19,19 +19,19 @@ public:
     explicit MemoDialog(QWidget *parent = nullptr);
 
     // Add: the number of used slots (the memo goes into the next one). Change: its slot.
-    int DataNo = 0;
+    int entrySlot = 0;
 
-    DatePartField *Edtyy;
-    DatePartField *Edtmm;
-    DatePartField *Edtdd;
-    TextField *Memo1;
+    DatePartField *yearField;
+    DatePartField *monthField;
+    DatePartField *dayField;
+    TextField *textField;
 
 protected:
-    void FormShow() override;
-    void SBtnTourokuClick() override;
+    void populate() override;
+    void registerEntry() override;
 
 private:
-    bool DataCheck();
+    bool checkEntries();
 
     DateFields *date_;
 };

@@ -24,31 +24,31 @@ constexpr int BesideMemoColumn = 217;
 } // namespace
 
 MemoListWindow::MemoListWindow(QWidget *parent)
-    : ListWindow(QStringLiteral("メモ登録"), parent), StatusBarT1(new StatusLine(this))
+    : ListWindow(QStringLiteral("メモ登録"), parent), statusLine_(new StatusLine(this))
 {
     setFont(formFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
-    ListGrid *SGrdMemo = grid();
-    SGrdMemo->setObjectName(QStringLiteral("SGrdMemo"));
-    SGrdMemo->setFixedFirstColumn(true);
-    SGrdMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ListGrid *listGrid = grid();
+    listGrid->setObjectName(QStringLiteral("SGrdMemo"));
+    listGrid->setFixedFirstColumn(true);
+    listGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The design's 68 pixels hold a date in the Windows face; a substituted face may be wider,
     // and a date cut short is no date at all.
     const int dateWidth =
-        std::max(68, SGrdMemo->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00")) + 4);
-    SGrdMemo->setColumns({{QStringLiteral("No"), 33},
+        std::max(68, listGrid->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00")) + 4);
+    listGrid->setColumns({{QStringLiteral("No"), 33},
                           {QStringLiteral("日付"), dateWidth},
                           {QStringLiteral("メモ"), 445}});
-    StatusBarT1->setObjectName(QStringLiteral("StatusBarT1"));
-    buildLayout(ButtonPlacement::Right, sidePanelTexts(QStringLiteral("追加")), StatusBarT1);
+    statusLine_->setObjectName(QStringLiteral("StatusBarT1"));
+    buildLayout(ButtonPlacement::Right, sidePanelTexts(QStringLiteral("追加")), statusLine_);
 }
 
-void MemoListWindow::FormShow()
+void MemoListWindow::populate()
 {
     QWidget *outer = outerWindow();
     const int caption = outer->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, outer);
     outer->setMinimumSize(MinWidth, MinHeight);
     outer->resize(MinWidth, MinHeight + caption - 18);
-    DataHyouji();
+    showRecords();
     grid()->setCurrentDataRow(1);
 }
 
@@ -59,36 +59,36 @@ void MemoListWindow::resizeEvent(QResizeEvent *event)
         grid()->setColumnWidth(2, outerWindow()->width() - BesideMemoColumn);
 }
 
-void MemoListWindow::DataHyouji()
+void MemoListWindow::showRecords()
 {
-    ListGrid *SGrdMemo = grid();
+    ListGrid *listGrid = grid();
     const auto &slots = book().memos;
     const int count = static_cast<int>(
         std::count_if(slots.begin(), slots.end(), [](const Memo &memo) { return memo.used(); }));
-    const int current = SGrdMemo->currentDataRow();
-    SGrdMemo->resetRows(count);
+    const int current = listGrid->currentDataRow();
+    listGrid->resetRows(count);
     for (int slot = 1; slot <= Logbook::MemoSlots; ++slot) {
         const Memo &memo = slots[slot];
         if (!memo.used())
             continue;
-        SGrdMemo->setCell(slot, 0, QString::number(slot));
-        SGrdMemo->setCell(slot, 1, QString::fromStdString(formatDate(memo.date)));
-        SGrdMemo->setCell(slot, 2, toQ(memo.text));
+        listGrid->setCell(slot, 0, QString::number(slot));
+        listGrid->setCell(slot, 1, QString::fromStdString(formatDate(memo.date)));
+        listGrid->setCell(slot, 2, toQ(memo.text));
     }
     if (current >= 1)
-        SGrdMemo->setCurrentDataRow(current);
+        listGrid->setCurrentDataRow(current);
 }
 
-void MemoListWindow::runDialog(const QString &mode, int dataNo)
+void MemoListWindow::runDialog(const QString &mode, int entrySlot)
 {
     auto dialog = std::make_unique<MemoDialog>(this);
     FrmMemoT = dialog.get();
     dialog->setWindowTitle(mode);
-    dialog->DataNo = dataNo;
+    dialog->entrySlot = entrySlot;
     dialog->exec();
 }
 
-void MemoListWindow::SBtnTuikaClick()
+void MemoListWindow::addEntry()
 {
     const auto &slots = book().memos;
     const int count = static_cast<int>(
@@ -99,10 +99,10 @@ void MemoListWindow::SBtnTuikaClick()
     }
     runDialog(QStringLiteral("追加"), count);
     FrmFenloMenu->sortMemos();
-    DataHyouji();
+    showRecords();
 }
 
-void MemoListWindow::SBtnHenkouClick()
+void MemoListWindow::changeEntry()
 {
     const int r = grid()->currentDataRow();
     if (r < 1 || !book().memos[r].used())
@@ -110,11 +110,11 @@ void MemoListWindow::SBtnHenkouClick()
     runDialog(QStringLiteral("変更"), r);
     repaint();
     FrmFenloMenu->sortMemos();
-    DataHyouji();
+    showRecords();
     grid()->setCurrentDataRow(r);
 }
 
-void MemoListWindow::SBtnDelClick()
+void MemoListWindow::deleteEntry()
 {
     if (book().memos.usedCount() == 0)
         return;
@@ -125,7 +125,7 @@ void MemoListWindow::SBtnDelClick()
         return;
     book().memos[r] = Memo{};
     FrmFenloMenu->sortMemos();
-    DataHyouji();
+    showRecords();
     book().modified = true;
     grid()->setCurrentDataRow(std::min(r, grid()->lastDataRow()));
 }

@@ -17,18 +17,18 @@ public:
     explicit MemoListWindow(QWidget *parent = nullptr);
 
 protected:
-    void FormShow() override;
+    void populate() override;
     void resizeEvent(QResizeEvent *event) override;
-    void SBtnTuikaClick() override;
-    void SBtnHenkouClick() override;
-    void SBtnDelClick() override;
+    void addEntry() override;
+    void changeEntry() override;
+    void deleteEntry() override;
 
 private:
-    void DataHyouji();
+    void showRecords();
     // Opens the memo dialog in this mode for this slot number and waits until it is closed.
-    void runDialog(const QString &mode, int dataNo);
+    void runDialog(const QString &mode, int entrySlot);
 
-    StatusLine *StatusBarT1;
+    StatusLine *statusLine_;
 };
 
 inline QPointer<MemoListWindow> FrmMemo;

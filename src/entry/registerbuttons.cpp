@@ -22,17 +22,17 @@ QPushButton *makeButton(QWidget *owner, const QString &name, const QString &capt
 } // namespace
 
 RegisterButtons::RegisterButtons(QWidget *owner, const MenuTexts &menu,
-                                 const std::function<void()> &touroku,
+                                 const std::function<void()> &registration,
                                  const std::function<void()> &cancel)
-    : BtnTouroku(makeButton(owner, QStringLiteral("BtnTouroku"), QStringLiteral("登録(&T)"),
+    : registerButton(makeButton(owner, QStringLiteral("BtnTouroku"), QStringLiteral("登録(&T)"),
                             QStringLiteral("変更したデータを登録します"))),
-      BtnCancel(makeButton(owner, QStringLiteral("BtnCancel"), QStringLiteral("ｷｬﾝｾﾙ(&C)"),
+      cancelButton(makeButton(owner, QStringLiteral("BtnCancel"), QStringLiteral("ｷｬﾝｾﾙ(&C)"),
                            QStringLiteral("登録せずにこのフォームを閉じます"))),
       popup(new QMenu(owner))
 {
-    QObject::connect(BtnTouroku, &QPushButton::clicked, owner, touroku);
-    QObject::connect(BtnCancel, &QPushButton::clicked, owner, cancel);
-    popup->addAction(menu.touroku, owner, touroku);
+    QObject::connect(registerButton, &QPushButton::clicked, owner, registration);
+    QObject::connect(cancelButton, &QPushButton::clicked, owner, cancel);
+    popup->addAction(menu.registration, owner, registration);
     popup->addSeparator();
     popup->addAction(menu.cancel, owner, cancel);
 }
@@ -43,8 +43,8 @@ QWidget *RegisterButtons::panel(QWidget *parent) const
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(8, 6, 8, 6);
     layout->addStretch();
-    layout->addWidget(BtnTouroku);
-    layout->addWidget(BtnCancel);
+    layout->addWidget(registerButton);
+    layout->addWidget(cancelButton);
     return row;
 }
 

@@ -17,14 +17,14 @@ class RegisterButtons
 public:
     struct MenuTexts
     {
-        QString touroku, cancel;
+        QString registration, cancel;
     };
 
-    RegisterButtons(QWidget *owner, const MenuTexts &menu, const std::function<void()> &touroku,
+    RegisterButtons(QWidget *owner, const MenuTexts &menu, const std::function<void()> &registration,
                     const std::function<void()> &cancel);
 
-    QPushButton *BtnTouroku;
-    QPushButton *BtnCancel;
+    QPushButton *registerButton;
+    QPushButton *cancelButton;
     QMenu *popup;
 
     // A row with the two buttons at its right end, for the bottom of the form.

@@ -35,32 +35,32 @@ QToolButton *speedButton(QWidget *parent, const QString &name, const QString &ca
 } // namespace
 
 CsvExportWindow::CsvExportWindow(QWidget *parent)
-    : QWidget(parent), CbxHyoudai(new CheckField(QStringLiteral("表題を出力する"), this)),
-      SpeedButton1(speedButton(this, QStringLiteral("SpeedButton1"), QStringLiteral("開始(&K)"),
+    : QWidget(parent), titleBox(new CheckField(QStringLiteral("表題を出力する"), this)),
+      startButton(speedButton(this, QStringLiteral("SpeedButton1"), QStringLiteral("開始(&K)"),
                                QStringLiteral("処理を開始します"))),
-      SpeedButton2(speedButton(this, QStringLiteral("SpeedButton2"), QStringLiteral("終了(&E)"),
+      endButton(speedButton(this, QStringLiteral("SpeedButton2"), QStringLiteral("終了(&E)"),
                                QStringLiteral("このフォームを閉じます")))
 {
     setWindowTitle(QStringLiteral("テキスト出力"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(formFont(QStringLiteral("ＭＳ ゴシック"), 13));
 
-    CbxHyoudai->setObjectName(QStringLiteral("CbxHyoudai"));
-    CbxHyoudai->setChecked(true);
-    connect(SpeedButton1, &QToolButton::clicked, this,
-            [this] { Prompter::guarded([this] { SpeedButton1Click(); }); });
-    connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
+    titleBox->setObjectName(QStringLiteral("CbxHyoudai"));
+    titleBox->setChecked(true);
+    connect(startButton, &QToolButton::clicked, this,
+            [this] { Prompter::guarded([this] { exportCsv(); }); });
+    connect(endButton, &QToolButton::clicked, this, [this] { closeWindow(); });
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(SpeedButton1);
-    buttons->addWidget(SpeedButton2);
+    buttons->addWidget(startButton);
+    buttons->addWidget(endButton);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 10);
     layout->addWidget(
         new QLabel(QStringLiteral("この処理は、データをＣＳＶファイルに出力します。"), this));
     layout->addSpacing(6);
-    layout->addWidget(CbxHyoudai);
+    layout->addWidget(titleBox);
     layout->addStretch();
     layout->addLayout(buttons);
     setFixedSize(355, 110);
@@ -72,7 +72,7 @@ QWidget *CsvExportWindow::outerWindow()
     return frame ? static_cast<QWidget *>(frame) : this;
 }
 
-void CsvExportWindow::SpeedButton1Click()
+void CsvExportWindow::exportCsv()
 {
     // The window asks about an existing file itself, with the whole path in the question.
     const FileChooser::Request request{QString::fromUtf8(msg::CsvDefaultSuffix),
@@ -89,10 +89,10 @@ void CsvExportWindow::SpeedButton1Click()
         }
     }
     repaint();
-    saveCsv(FrmFenloMenu->book(), CbxHyoudai->isChecked(), localPath(*path));
+    saveCsv(FrmFenloMenu->book(), titleBox->isChecked(), localPath(*path));
 }
 
-void CsvExportWindow::SpeedButton2Click()
+void CsvExportWindow::closeWindow()
 {
     outerWindow()->close();
 }

@@ -17,13 +17,13 @@ class CsvExportWindow : public QWidget
 public:
     explicit CsvExportWindow(QWidget *parent = nullptr);
 
-    CheckField *CbxHyoudai;
-    QToolButton *SpeedButton1; // start
-    QToolButton *SpeedButton2; // end
+    CheckField *titleBox;
+    QToolButton *startButton; // start
+    QToolButton *endButton; // end
 
 private:
-    void SpeedButton1Click();
-    void SpeedButton2Click();
+    void exportCsv();
+    void closeWindow();
     // The window's frame inside the MDI area (itself when not inside one).
     QWidget *outerWindow();
 };

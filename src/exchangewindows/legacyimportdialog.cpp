@@ -51,10 +51,10 @@ void showWrongPath(QLineEdit *field)
 } // namespace
 
 LegacyImportDialog::LegacyImportDialog(QWidget *parent)
-    : QDialog(parent), Edit1(new QLineEdit(this)), SpeedButton1(new QToolButton(this)),
-      Button1(panelButton(this, QStringLiteral("Button1"), QStringLiteral("開始(&K)"),
+    : QDialog(parent), pathEdit(new QLineEdit(this)), browseButton(new QToolButton(this)),
+      startButton(panelButton(this, QStringLiteral("Button1"), QStringLiteral("開始(&K)"),
                           QStringLiteral("処理を開始します"))),
-      Button2(panelButton(this, QStringLiteral("Button2"), QStringLiteral("終了(&E)"),
+      endButton(panelButton(this, QStringLiteral("Button2"), QStringLiteral("終了(&E)"),
                           QStringLiteral("このフォームを閉じます")))
 {
     FrmHenkan = this;
@@ -66,23 +66,23 @@ LegacyImportDialog::LegacyImportDialog(QWidget *parent)
 
     // A plain field, not the logbook's text field: a path may hold characters that the
     // logbook's code page cannot.
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setMaxLength(PathLength);
-    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton1->setText(QStringLiteral("参照"));
-    SpeedButton1->setFocusPolicy(Qt::NoFocus);
-    SpeedButton1->setFixedSize(50, 22);
-    connect(SpeedButton1, &QToolButton::clicked, this,
-            [this] { Prompter::guarded([this] { SpeedButton1Click(); }); });
-    connect(Button1, &QPushButton::clicked, this,
-            [this] { Prompter::guarded([this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    pathEdit->setObjectName(QStringLiteral("Edit1"));
+    pathEdit->setMaxLength(PathLength);
+    browseButton->setObjectName(QStringLiteral("SpeedButton1"));
+    browseButton->setText(QStringLiteral("参照"));
+    browseButton->setFocusPolicy(Qt::NoFocus);
+    browseButton->setFixedSize(50, 22);
+    connect(browseButton, &QToolButton::clicked, this,
+            [this] { Prompter::guarded([this] { browse(); }); });
+    connect(startButton, &QPushButton::clicked, this,
+            [this] { Prompter::guarded([this] { startImport(); }); });
+    connect(endButton, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *path = new QGridLayout;
     path->setHorizontalSpacing(4);
     path->addWidget(text(this, "旧データのパス"), 0, 0);
-    path->addWidget(Edit1, 1, 0);
-    path->addWidget(SpeedButton1, 1, 1);
+    path->addWidget(pathEdit, 1, 0);
+    path->addWidget(browseButton, 1, 1);
 
     auto *body = new QVBoxLayout;
     body->setContentsMargins(16, 12, 16, 8);
@@ -104,8 +104,8 @@ LegacyImportDialog::LegacyImportDialog(QWidget *parent)
     auto *buttons = new QHBoxLayout(panel);
     buttons->setContentsMargins(8, 6, 8, 6);
     buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
+    buttons->addWidget(startButton);
+    buttons->addWidget(endButton);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -126,11 +126,11 @@ void LegacyImportDialog::showEvent(QShowEvent *event)
 
 void LegacyImportDialog::setPath(const QString &path)
 {
-    Edit1->setMaxLength(std::max<int>(PathLength, path.size()));
-    Edit1->setText(path);
+    pathEdit->setMaxLength(std::max<int>(PathLength, path.size()));
+    pathEdit->setText(path);
 }
 
-void LegacyImportDialog::SpeedButton1Click()
+void LegacyImportDialog::browse()
 {
     const FileChooser::Request request{QString(), qtFileFilter(msg::LegacyFilter), QString(),
                                        false};
@@ -138,11 +138,11 @@ void LegacyImportDialog::SpeedButton1Click()
         setPath(*path);
 }
 
-void LegacyImportDialog::Button1Click()
+void LegacyImportDialog::startImport()
 {
-    const std::string path = localPath(Edit1->text());
+    const std::string path = localPath(pathEdit->text());
     if (!fileExists(path)) {
-        showWrongPath(Edit1);
+        showWrongPath(pathEdit);
         return;
     }
     if (!Prompter::confirm(QString::fromUtf8(msg::LegacyConfirmStart)))
@@ -150,11 +150,11 @@ void LegacyImportDialog::Button1Click()
     // The import builds the new logbook apart and swaps it in only when every file was read,
     // so a broken file leaves the open logbook as it was.
     if (importLegacy(FrmFenloMenu->book(), path) == ImportResult::WrongPath) {
-        showWrongPath(Edit1); // gone since the check above
+        showWrongPath(pathEdit); // gone since the check above
         return;
     }
     FrmFenloMenu->updateCaption();
-    FrmFenloMenu->showShamei();
+    FrmFenloMenu->showCarName();
     Prompter::plain(QString::fromUtf8(msg::LegacyFinished));
     accept();
 }

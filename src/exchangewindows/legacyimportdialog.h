@@ -18,18 +18,18 @@ class LegacyImportDialog : public QDialog
 public:
     explicit LegacyImportDialog(QWidget *parent = nullptr);
 
-    QLineEdit *Edit1;          // the path of "nenpi.dat"
-    QToolButton *SpeedButton1; // browse
-    QPushButton *Button1;      // start
-    QPushButton *Button2;      // end
+    QLineEdit *pathEdit;          // the path of "nenpi.dat"
+    QToolButton *browseButton; // browse
+    QPushButton *startButton;      // start
+    QPushButton *endButton;      // end
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void Button1Click();
-    void SpeedButton1Click();
-    // Shows `path` in Edit1 whole, even past the length the user may type.
+    void startImport();
+    void browse();
+    // Shows `path` in pathEdit whole, even past the length the user may type.
     void setPath(const QString &path);
 };
 

@@ -85,12 +85,12 @@ template <typename Records> Summary summarize(const Records &records)
 
 } // namespace
 
-Summary GoukeiHyouji(std::span<const Measurement> rows)
+Summary summaryOf(std::span<const Measurement> rows)
 {
     return summarize(rows);
 }
 
-Summary GoukeiHyouji(const Logbook &book)
+Summary summaryOf(const Logbook &book)
 {
     const int n = book.fuelings.usedCount();
     return summarize(std::span<const Fueling>(&book.fuelings[1], static_cast<std::size_t>(n)));

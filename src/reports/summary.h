@@ -33,9 +33,9 @@ struct Summary
 };
 
 // Over the listed rows of a report (display 1 or 2).
-Summary GoukeiHyouji(std::span<const Measurement> rows);
+Summary summaryOf(std::span<const Measurement> rows);
 // Over the fueling list: the slots from 1 up to the first free one.
-Summary GoukeiHyouji(const Logbook &book);
+Summary summaryOf(const Logbook &book);
 
 // The panel as shown: the caption line (an empty cell, "距離(km)", "給油量(L)", "金額",
 // "燃費(km/L)") and the lines 合計, 最高, 最低, 平均, each its caption and four figures. With no

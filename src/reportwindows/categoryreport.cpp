@@ -17,9 +17,9 @@ constexpr int GridDataRows = 3;
 
 CategoryReportWindow::CategoryReportWindow(QWidget *parent)
     : ReportWindow(QStringLiteral("燃料区分別燃費一覧"), parent),
-      SGrdNenpi(tableGrid({107, 75, 75, 75, 75}, QColor(255, 223, 223)))
+      grid_(tableGrid({107, 75, 75, 75, 75}, QColor(255, 223, 223)))
 {
-    SGrdNenpi->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     QFrame *buttons = raisedPanel("Panel2", 41);
     const QSize size(97, 25);
@@ -32,7 +32,7 @@ CategoryReportWindow::CategoryReportWindow(QWidget *parent)
                [this] { CategoryEconomyGraph::showFor(this, report_); })
         ->move(108, 8);
     makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button2"), QStringLiteral("更新(&D)"),
-               QStringLiteral("最新のデータに更新します"), size, [this] { Button2Click(); })
+               QStringLiteral("最新のデータに更新します"), size, [this] { refresh(); })
         ->move(209, 8);
     makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button1"), QStringLiteral("終了(&E)"),
                QStringLiteral("このフォームを閉じます"), size, [this] { closeWindow(); })
@@ -41,13 +41,13 @@ CategoryReportWindow::CategoryReportWindow(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(SGrdNenpi, 1);
+    layout->addWidget(grid_, 1);
     layout->addWidget(buttons);
     // The window cannot be resized.
     setFixedSize(416, 113);
 }
 
-void CategoryReportWindow::FormShow()
+void CategoryReportWindow::populate()
 {
     // A fixed window: the frame is the client area and its border, and cannot be resized.
     QWidget *outer = outerWindow();
@@ -57,13 +57,13 @@ void CategoryReportWindow::FormShow()
         setSizeLimits(fixed, fixed);
         outer->resize(fixed);
     }
-    Button2Click();
+    refresh();
 }
 
-void CategoryReportWindow::Button2Click()
+void CategoryReportWindow::refresh()
 {
     report_ = bycategory::report(book());
-    fillGrid(SGrdNenpi, bycategory::cells(report_), GridDataRows);
+    fillGrid(grid_, bycategory::cells(report_), GridDataRows);
 }
 
 } // namespace fenlo

@@ -22,17 +22,17 @@ public:
 
     // The category rows of the last refresh (its graph windows draw them).
     const bycategory::Report &report() const { return report_; }
-    ListGrid *grid() const { return SGrdNenpi; }
+    ListGrid *grid() const { return grid_; }
 
     // "更新": recounts the categories from the logbook.
-    void Button2Click();
+    void refresh();
 
 protected:
-    void FormShow() override;
+    void populate() override;
 
 private:
     bycategory::Report report_;
-    ListGrid *SGrdNenpi;
+    ListGrid *grid_;
 };
 
 inline QPointer<CategoryReportWindow> FrmKbnir;

@@ -20,8 +20,8 @@ constexpr int TurnStep = 5;
 } // namespace
 
 CountPieGraph::CountPieGraph(QWidget *caller, const Look &look, std::vector<CountSlice> slices)
-    : GraphWindow(caller, look.frame), slices_(std::move(slices)), CheckBox1(nullptr),
-      TrackBar1(nullptr), Timer1(new QTimer(this))
+    : GraphWindow(caller, look.frame), slices_(std::move(slices)), turningBox_(nullptr),
+      speedSlider_(nullptr), turnTimer_(new QTimer(this))
 {
     setUpChart(look);
     limitSize(QSize(400, 230));
@@ -29,46 +29,46 @@ CountPieGraph::CountPieGraph(QWidget *caller, const Look &look, std::vector<Coun
     QFrame *panel = chartAbovePanel(41);
     addCloseButton(panel, QStringLiteral("Button1"), QRect(look.closeButtonAt, QSize(96, 26)));
 
-    CheckBox1 = new QCheckBox(QStringLiteral("回る"), panel);
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    CheckBox1->setToolTip(QStringLiteral("チェックするとグラフが回ります"));
-    CheckBox1->setGeometry(150, 12, 65, 17);
+    turningBox_ = new QCheckBox(QStringLiteral("回る"), panel);
+    turningBox_->setObjectName(QStringLiteral("CheckBox1"));
+    turningBox_->setToolTip(QStringLiteral("チェックするとグラフが回ります"));
+    turningBox_->setGeometry(150, 12, 65, 17);
     // Unchecking from the program stops the pie as a click does.
-    connect(CheckBox1, &QCheckBox::toggled, this, &CountPieGraph::CheckBox1Click);
+    connect(turningBox_, &QCheckBox::toggled, this, &CountPieGraph::turningToggled);
 
-    TrackBar1 = new QSlider(Qt::Horizontal, panel);
-    TrackBar1->setObjectName(QStringLiteral("TrackBar1"));
-    TrackBar1->setToolTip(QStringLiteral("回るスピードを調節します"));
-    TrackBar1->setRange(1, static_cast<int>(TurnIntervals.size()));
-    TrackBar1->setPageStep(1);
-    TrackBar1->setTickPosition(QSlider::TicksBelow);
-    TrackBar1->setTickInterval(1);
-    TrackBar1->setGeometry(202, look.trackBarTop, 117, 31);
-    connect(TrackBar1, &QSlider::valueChanged, this, &CountPieGraph::TrackBar1Change);
+    speedSlider_ = new QSlider(Qt::Horizontal, panel);
+    speedSlider_->setObjectName(QStringLiteral("TrackBar1"));
+    speedSlider_->setToolTip(QStringLiteral("回るスピードを調節します"));
+    speedSlider_->setRange(1, static_cast<int>(TurnIntervals.size()));
+    speedSlider_->setPageStep(1);
+    speedSlider_->setTickPosition(QSlider::TicksBelow);
+    speedSlider_->setTickInterval(1);
+    speedSlider_->setGeometry(202, look.trackBarTop, 117, 31);
+    connect(speedSlider_, &QSlider::valueChanged, this, &CountPieGraph::speedChanged);
 
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    connect(Timer1, &QTimer::timeout, this, &CountPieGraph::Timer1Timer);
+    turnTimer_->setObjectName(QStringLiteral("Timer1"));
+    connect(turnTimer_, &QTimer::timeout, this, &CountPieGraph::turn);
 }
 
 void CountPieGraph::setUpChart(const Look &look)
 {
-    Chart1->AllowZoom = false;
-    Chart1->AllowPanning = PanningMode::None;
-    Chart1->Gradient.Visible = true;
-    Chart1->Gradient.StartColor = look.gradientStart;
-    Chart1->Gradient.EndColor = look.gradientEnd;
-    Chart1->Gradient.Direction = GradientDirection::TopBottom;
-    Chart1->BackWall.Brush.Style = Qt::NoBrush;
-    Chart1->BackWall.Pen.Visible = false;
-    Chart1->Title.Visible = false;
-    Chart1->AxisVisible = false;
-    Chart1->Frame.Visible = false;
-    Chart1->ClipPoints = false;
-    Chart1->view3DOptions = View3DOptions{315, 360, 0, false};
-    Chart1->View3DWalls = false;
-    Chart1->Legend.Visible = true;
+    chart_->AllowZoom = false;
+    chart_->AllowPanning = PanningMode::None;
+    chart_->Gradient.Visible = true;
+    chart_->Gradient.StartColor = look.gradientStart;
+    chart_->Gradient.EndColor = look.gradientEnd;
+    chart_->Gradient.Direction = GradientDirection::TopBottom;
+    chart_->BackWall.Brush.Style = Qt::NoBrush;
+    chart_->BackWall.Pen.Visible = false;
+    chart_->Title.Visible = false;
+    chart_->AxisVisible = false;
+    chart_->Frame.Visible = false;
+    chart_->ClipPoints = false;
+    chart_->view3DOptions = View3DOptions{315, 360, 0, false};
+    chart_->View3DWalls = false;
+    chart_->Legend.Visible = true;
 
-    pie_ = Chart1->addSeries<PieSeries>();
+    pie_ = chart_->addSeries<PieSeries>();
     pie_->Title = look.seriesName;
     pie_->SeriesColor = Qt::red;
     pie_->Marks.Visible = true;
@@ -79,31 +79,31 @@ void CountPieGraph::setUpChart(const Look &look)
     pie_->PieValues.Name = look.pieValuesName;
 }
 
-void CountPieGraph::FormShow()
+void CountPieGraph::populate()
 {
     pie_->setActive(true);
-    CheckBox1->setVisible(true);
-    TrackBar1->setVisible(true);
-    CheckBox1->setChecked(false);
-    TrackBar1->setEnabled(false);
+    turningBox_->setVisible(true);
+    speedSlider_->setVisible(true);
+    turningBox_->setChecked(false);
+    speedSlider_->setEnabled(false);
     pie_->ClearPoints();
     for (const CountSlice &slice : slices_)
         pie_->AddSlice(slice.count, slice.name, slice.colour);
 }
 
-void CountPieGraph::CheckBox1Click()
+void CountPieGraph::turningToggled()
 {
-    const bool turning = CheckBox1->isChecked();
-    TrackBar1->setEnabled(turning);
-    setTimerInterval(turning ? TurnIntervals[static_cast<std::size_t>(TrackBar1->value() - 1)] : 0);
+    const bool turning = turningBox_->isChecked();
+    speedSlider_->setEnabled(turning);
+    setTimerInterval(turning ? TurnIntervals[static_cast<std::size_t>(speedSlider_->value() - 1)] : 0);
 }
 
-void CountPieGraph::TrackBar1Change()
+void CountPieGraph::speedChanged()
 {
-    CheckBox1Click();
+    turningToggled();
 }
 
-void CountPieGraph::Timer1Timer()
+void CountPieGraph::turn()
 {
     // 360 and 0 draw the same pie; the angle still passes through both.
     angle_ += TurnStep;
@@ -116,15 +116,15 @@ void CountPieGraph::setTimerInterval(int milliseconds)
 {
     // A zero interval means a stopped timer here, not one that fires at every idle moment.
     if (milliseconds == 0) {
-        Timer1->stop();
+        turnTimer_->stop();
         return;
     }
-    Timer1->start(milliseconds);
+    turnTimer_->start(milliseconds);
 }
 
 void CountPieGraph::done(int result)
 {
-    CheckBox1->setChecked(false);
+    turningBox_->setChecked(false);
     setTimerInterval(0);
     GraphWindow::done(result);
 }

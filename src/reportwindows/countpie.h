@@ -48,12 +48,12 @@ public:
     int turningAngle() const { return angle_; }
 
 public Q_SLOTS:
-    void CheckBox1Click();
-    void TrackBar1Change();
-    void Timer1Timer();
+    void turningToggled();
+    void speedChanged();
+    void turn();
 
 protected:
-    void FormShow() override;
+    void populate() override;
     // However the window closes, the pie stops turning first.
     void done(int result) override;
 
@@ -63,9 +63,9 @@ private:
 
     std::vector<CountSlice> slices_;
     PieSeries *pie_ = nullptr;
-    QCheckBox *CheckBox1;
-    QSlider *TrackBar1;
-    QTimer *Timer1;
+    QCheckBox *turningBox_;
+    QSlider *speedSlider_;
+    QTimer *turnTimer_;
     int angle_ = 0;
 };
 

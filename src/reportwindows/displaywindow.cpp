@@ -64,26 +64,26 @@ DisplayWindow::DisplayWindow(DisplayKind kind, const QString &caption, const QCo
                              QWidget *parent)
     : ReportWindow(caption, parent), kind_(kind)
 {
-    SGrdNenpi = new ListGrid(this);
-    SGrdNenpi->setObjectName(QStringLiteral("SGrdNenpi"));
-    SGrdNenpi->setEvenRowColor(evenRowColor);
-    SGrdNenpi->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setGridColumns(SGrdNenpi, {25, 99, 74, 71, 51, 142, 46, 44, 49, 140}, {0, 2, 3, 4, 7, 8});
-    fillGrid(SGrdNenpi, displayCells(book(), {}), 1);
-    connect(SGrdNenpi, &ListGrid::currentDataRowChanged, this, &DisplayWindow::showComment);
+    grid_ = new ListGrid(this);
+    grid_->setObjectName(QStringLiteral("SGrdNenpi"));
+    grid_->setEvenRowColor(evenRowColor);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setGridColumns(grid_, {25, 99, 74, 71, 51, 142, 46, 44, 49, 140}, {0, 2, 3, 4, 7, 8});
+    fillGrid(grid_, displayCells(book(), {}), 1);
+    connect(grid_, &ListGrid::currentDataRowChanged, this, &DisplayWindow::showComment);
 
-    Panel2 = new SummaryPanel(this);
-    StatusBarT1 = new StatusLine(this);
-    StatusBarT1->setObjectName(QStringLiteral("StatusBarT1"));
+    summaryPanel_ = new SummaryPanel(this);
+    statusLine_ = new StatusLine(this);
+    statusLine_->setObjectName(QStringLiteral("StatusBarT1"));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(buildToolPanel());
     layout->addWidget(buildFilterPanel());
-    layout->addWidget(SGrdNenpi, 1);
-    layout->addWidget(Panel2);
-    layout->addWidget(StatusBarT1);
+    layout->addWidget(grid_, 1);
+    layout->addWidget(summaryPanel_);
+    layout->addWidget(statusLine_);
 
     setSizeLimits({780, 401}, screenSize());
 }
@@ -91,7 +91,7 @@ DisplayWindow::DisplayWindow(DisplayKind kind, const QString &caption, const QCo
 QWidget *DisplayWindow::buildToolPanel()
 {
     QFrame *panel = raisedPanel("Panel1", 35);
-    SpeedButton1 = makeButton(panel, ButtonStyle::Speed, QStringLiteral("SpeedButton1"),
+    graphButton_ = makeButton(panel, ButtonStyle::Speed, QStringLiteral("SpeedButton1"),
                               QStringLiteral("グラフ(&G)"), QStringLiteral("グラフを表示します"),
                               {69, 25}, [this] {
                                   if (kind_ == DisplayKind::Fuelings)
@@ -99,11 +99,11 @@ QWidget *DisplayWindow::buildToolPanel()
                                   else
                                       PairsGraph::showFor(this, rows_);
                               });
-    SBtnEnd =
+    endButton_ =
         makeButton(panel, ButtonStyle::Speed, QStringLiteral("SBtnEnd"), QStringLiteral("終了(&E)"),
                    QStringLiteral("このフォームを閉じます"), {69, 25}, [this] { closeWindow(); });
-    SpeedButton1->move(7, 5);
-    SBtnEnd->move(82, 5);
+    graphButton_->move(7, 5);
+    endButton_->move(82, 5);
     return panel;
 }
 
@@ -113,15 +113,15 @@ DatePartField *DisplayWindow::makeDateField(const QString &name, int part, int x
     field->setObjectName(name);
     field->setAttribute(Qt::WA_InputMethodEnabled, false);
     if (part == 0) {
-        field->setYMDsw(DatePart::Year);
+        field->setPart(DatePart::Year);
         field->setMaxLength(4);
         field->setToolTip(QStringLiteral("年を西暦４桁で入力してください。"));
     } else if (part == 1) {
-        field->setYMDsw(DatePart::Month);
+        field->setPart(DatePart::Month);
         field->setMaxLength(2);
         field->setToolTip(QStringLiteral("月を入力してください"));
     } else {
-        field->setYMDsw(DatePart::Day);
+        field->setPart(DatePart::Day);
         field->setMaxLength(2);
         field->setToolTip(QStringLiteral("日を入力してください"));
     }
@@ -133,8 +133,8 @@ QWidget *DisplayWindow::buildFilterPanel()
 {
     QFrame *panel = raisedPanel("Panel35", 92);
     label(QStringLiteral("Label11"), QStringLiteral("表示順"), 10, 12, panel);
-    CmBxjyun1 = comboBox(QStringLiteral("CmBxjyun1"), texts(DisplayOrderItems), 66, 8, 108, panel);
-    CmBxjyun2 = comboBox(QStringLiteral("CmBxjyun2"), texts(DirectionItems), 179, 8, 75, panel);
+    orderBox_ = comboBox(QStringLiteral("CmBxjyun1"), texts(DisplayOrderItems), 66, 8, 108, panel);
+    directionBox_ = comboBox(QStringLiteral("CmBxjyun2"), texts(DirectionItems), 179, 8, 75, panel);
 
     label(QStringLiteral("Label2"), QStringLiteral("日付範囲"), 10, 42, panel);
     static const char *const names[] = {"Edtyys", "Edtmms", "Edtdds", "Edtyye", "Edtmme", "Edtdde"};
@@ -145,59 +145,59 @@ QWidget *DisplayWindow::buildFilterPanel()
         label(QStringLiteral("Label%1").arg(i + 3), QString::fromUtf8(units[i]),
               xs[i] + periodFields_[i]->width() + 2, 42, panel);
     }
-    periodFields_[2]->setYMDmm(periodFields_[1]);
-    periodFields_[5]->setYMDmm(periodFields_[4]);
+    periodFields_[2]->setMonthField(periodFields_[1]);
+    periodFields_[5]->setMonthField(periodFields_[4]);
     start_ = new DateFields(periodFields_[0], periodFields_[1], periodFields_[2], this);
     end_ = new DateFields(periodFields_[3], periodFields_[4], periodFields_[5], this);
     start_->linkNext(end_);
 
     label(QStringLiteral("Label9"), QStringLiteral("メーカー"), 10, 68, panel);
-    CmBxgas = comboBox(QStringLiteral("CmBxgas"), {}, 66, 64, 176, panel);
-    CmBxgas->setToolTip(QStringLiteral("メーカーを選択してください"));
+    makerBox = comboBox(QStringLiteral("CmBxgas"), {}, 66, 64, 176, panel);
+    makerBox->setToolTip(QStringLiteral("メーカーを選択してください"));
     label(QStringLiteral("Label10"), QStringLiteral("燃料区分"), 256, 68, panel);
-    CmBxkubun = comboBox(
+    categoryBox = comboBox(
         QStringLiteral("CmBxkubun"),
         {All, QStringLiteral("レギュラー"), QStringLiteral("ハイオク"), QStringLiteral("軽油")},
         313, 64, 126, panel);
-    CmBxkubun->setToolTip(QStringLiteral("燃料区分を選択してください"));
+    categoryBox->setToolTip(QStringLiteral("燃料区分を選択してください"));
 
-    SBtmKoushin = makeButton(
+    refreshButton_ = makeButton(
         panel, ButtonStyle::Speed, QStringLiteral("SBtmKoushin"), QStringLiteral("更新(&K)"),
-        QStringLiteral("日付範囲内のデータを表示します"), {56, 25}, [this] { SBtmKoushinClick(); });
-    SBtnAll = makeButton(panel, ButtonStyle::Speed, QStringLiteral("SBtnAll"),
+        QStringLiteral("日付範囲内のデータを表示します"), {56, 25}, [this] { refresh(); });
+    allButton_ = makeButton(panel, ButtonStyle::Speed, QStringLiteral("SBtnAll"),
                          QStringLiteral("全て(&A)"), QStringLiteral("全てのデータを表示します"),
-                         {56, 25}, [this] { SBtnAllClick(); });
-    SBtmKoushin->move(505, 60);
-    SBtnAll->move(567, 60);
+                         {56, 25}, [this] { showAll(); });
+    refreshButton_->move(505, 60);
+    allButton_->move(567, 60);
 
-    QWidget *order[] = {CmBxjyun1,        CmBxjyun2,        periodFields_[0], periodFields_[1],
+    QWidget *order[] = {orderBox_,        directionBox_,        periodFields_[0], periodFields_[1],
                         periodFields_[2], periodFields_[3], periodFields_[4], periodFields_[5],
-                        CmBxgas,          CmBxkubun};
+                        makerBox,          categoryBox};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
     return panel;
 }
 
-void DisplayWindow::FormShow()
+void DisplayWindow::populate()
 {
     resizeOuter({651, captionHeight() + 383});
-    CmBxjyun1->setCurrentIndex(0);
-    CmBxjyun2->setCurrentIndex(0);
-    GasListSet();
-    CmBxgas->setCurrentIndex(0);
-    CmBxkubun->setCurrentIndex(0);
+    orderBox_->setCurrentIndex(0);
+    directionBox_->setCurrentIndex(0);
+    fillMakerList();
+    makerBox->setCurrentIndex(0);
+    categoryBox->setCurrentIndex(0);
     start_->clear();
     end_->clear();
     refresh(*options());
-    CmBxjyun1->setFocus(Qt::OtherFocusReason);
+    orderBox_->setFocus(Qt::OtherFocusReason);
 }
 
-void DisplayWindow::GasListSet()
+void DisplayWindow::fillMakerList()
 {
-    CmBxgas->clear();
-    CmBxgas->addItem(All);
+    makerBox->clear();
+    makerBox->addItem(All);
     for (const std::string &item : makerChoiceItems(book()))
-        CmBxgas->addItem(QString::fromStdString(item));
+        makerBox->addItem(QString::fromStdString(item));
 }
 
 std::optional<DisplayOptions> DisplayWindow::options()
@@ -217,12 +217,12 @@ std::optional<DisplayOptions> DisplayWindow::options()
     }
     DisplayOptions o;
     o.period = check.period;
-    if (CmBxgas->currentIndex() > 0)
-        o.maker = makerChoiceCode(CmBxgas->currentText().toStdString());
-    if (CmBxkubun->currentIndex() > 0)
-        o.category = CmBxkubun->currentIndex();
-    o.order = static_cast<DisplayOrder>(std::max(0, CmBxjyun1->currentIndex()));
-    o.descending = CmBxjyun2->currentIndex() == 1;
+    if (makerBox->currentIndex() > 0)
+        o.maker = makerChoiceCode(makerBox->currentText().toStdString());
+    if (categoryBox->currentIndex() > 0)
+        o.category = categoryBox->currentIndex();
+    o.order = static_cast<DisplayOrder>(std::max(0, orderBox_->currentIndex()));
+    o.descending = directionBox_->currentIndex() == 1;
     return o;
 }
 
@@ -230,39 +230,39 @@ void DisplayWindow::refresh(const DisplayOptions &options)
 {
     rows_ = displayRows(book(), kind_, options);
     // One blank row stays below the listed rows.
-    fillGrid(SGrdNenpi, displayCells(book(), rows_), static_cast<int>(rows_.size()) + 1);
-    summary_ = GoukeiHyouji(rows_);
-    Panel2->showSummary(summary_);
+    fillGrid(grid_, displayCells(book(), rows_), static_cast<int>(rows_.size()) + 1);
+    summary_ = summaryOf(rows_);
+    summaryPanel_->showSummary(summary_);
     showComment();
 }
 
-void DisplayWindow::SBtmKoushinClick()
+void DisplayWindow::refresh()
 {
     if (std::optional<DisplayOptions> o = options())
         refresh(*o);
 }
 
-void DisplayWindow::SBtnAllClick()
+void DisplayWindow::showAll()
 {
     start_->clear();
     end_->clear();
-    CmBxgas->setCurrentIndex(0);
-    CmBxkubun->setCurrentIndex(0);
-    SBtmKoushinClick();
+    makerBox->setCurrentIndex(0);
+    categoryBox->setCurrentIndex(0);
+    refresh();
 }
 
 void DisplayWindow::showComment()
 {
-    const int row = SGrdNenpi->currentDataRow();
-    StatusBarT1->setText(QStringLiteral("コメント：") +
-                         (row >= 1 ? SGrdNenpi->cell(row, CommentColumn) : QString()));
+    const int row = grid_->currentDataRow();
+    statusLine_->setText(QStringLiteral("コメント：") +
+                         (row >= 1 ? grid_->cell(row, CommentColumn) : QString()));
 }
 
 void DisplayWindow::resizeEvent(QResizeEvent *event)
 {
     ReportWindow::resizeEvent(event);
     if (formShown())
-        SGrdNenpi->setColumnWidth(CommentColumn, outerWindow()->width() - FixedColumnsWidth);
+        grid_->setColumnWidth(CommentColumn, outerWindow()->width() - FixedColumnsWidth);
 }
 
 } // namespace fenlo

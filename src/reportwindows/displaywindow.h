@@ -35,27 +35,27 @@ public:
     const std::vector<Measurement> &rows() const { return rows_; }
     const Summary &summary() const { return summary_; }
 
-    ListGrid *grid() const { return SGrdNenpi; }
-    SummaryPanel *summaryPanel() const { return Panel2; }
-    StatusLine *statusBar() const { return StatusBarT1; }
+    ListGrid *grid() const { return grid_; }
+    SummaryPanel *summaryPanel() const { return summaryPanel_; }
+    StatusLine *statusLine() const { return statusLine_; }
 
     // "更新": checks the period and, when it holds, lists and sums the rows again.
-    void SBtmKoushinClick();
+    void refresh();
     // "全て": clears the period and both filters, keeps the order, and refreshes.
-    void SBtnAllClick();
+    void showAll();
 
 protected:
     DisplayWindow(DisplayKind kind, const QString &caption, const QColor &evenRowColor,
                   QWidget *parent = nullptr);
 
-    void FormShow() override;
+    void populate() override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     QWidget *buildToolPanel();
     QWidget *buildFilterPanel();
     DatePartField *makeDateField(const QString &name, int part, int x, QWidget *panel);
-    void GasListSet();
+    void fillMakerList();
     // The choices of the controls; none when the period is not right (the user has been told).
     std::optional<DisplayOptions> options();
     void refresh(const DisplayOptions &options);
@@ -65,20 +65,20 @@ private:
     std::vector<Measurement> rows_;
     Summary summary_;
 
-    QAbstractButton *SpeedButton1 = nullptr;
-    QAbstractButton *SBtnEnd = nullptr;
-    QAbstractButton *SBtmKoushin = nullptr;
-    QAbstractButton *SBtnAll = nullptr;
-    ComboField *CmBxjyun1 = nullptr;
-    ComboField *CmBxjyun2 = nullptr;
-    ComboField *CmBxgas = nullptr;
-    ComboField *CmBxkubun = nullptr;
+    QAbstractButton *graphButton_ = nullptr;
+    QAbstractButton *endButton_ = nullptr;
+    QAbstractButton *refreshButton_ = nullptr;
+    QAbstractButton *allButton_ = nullptr;
+    ComboField *orderBox_ = nullptr;
+    ComboField *directionBox_ = nullptr;
+    ComboField *makerBox = nullptr;
+    ComboField *categoryBox = nullptr;
     std::array<DatePartField *, 6> periodFields_{};
     DateFields *start_ = nullptr;
     DateFields *end_ = nullptr;
-    ListGrid *SGrdNenpi = nullptr;
-    SummaryPanel *Panel2 = nullptr;
-    StatusLine *StatusBarT1 = nullptr;
+    ListGrid *grid_ = nullptr;
+    SummaryPanel *summaryPanel_ = nullptr;
+    StatusLine *statusLine_ = nullptr;
 };
 
 } // namespace fenlo

@@ -34,19 +34,19 @@ EconomyBarsGraph::EconomyBarsGraph(QWidget *caller, const Look &look, std::vecto
 
 void EconomyBarsGraph::setUpChart(const Look &look)
 {
-    Chart1->AllowZoom = false;
-    Chart1->Gradient.Visible = true;
-    Chart1->Gradient.StartColor = Qt::white;
-    Chart1->Gradient.EndColor = look.gradientLeft;
-    Chart1->Gradient.Direction = GradientDirection::LeftRight;
-    Chart1->BackWall.Brush.Style = Qt::NoBrush;
-    Chart1->Title.Text = QStringList{QStringLiteral(" ")};
-    Chart1->Legend.Visible = true;
-    Chart1->Legend.legendStyle = LegendStyle::Series;
+    chart_->AllowZoom = false;
+    chart_->Gradient.Visible = true;
+    chart_->Gradient.StartColor = Qt::white;
+    chart_->Gradient.EndColor = look.gradientLeft;
+    chart_->Gradient.Direction = GradientDirection::LeftRight;
+    chart_->BackWall.Brush.Style = Qt::NoBrush;
+    chart_->Title.text = QStringList{QStringLiteral(" ")};
+    chart_->Legend.Visible = true;
+    chart_->Legend.legendStyle = LegendStyle::Series;
 
     // Drawing order puts the average first, so it stands lowest in each group of bars.
     auto add = [this](const QString &title, const QColor &colour) {
-        auto *s = Chart1->addSeries<HorizontalBarSeries>();
+        auto *s = chart_->addSeries<HorizontalBarSeries>();
         s->Title = title;
         s->SeriesColor = colour;
         s->Marks.Visible = true;
@@ -57,9 +57,9 @@ void EconomyBarsGraph::setUpChart(const Look &look)
         s->MultiBar = true;
         return s;
     };
-    Series3 = add(QStringLiteral("平均"), AverageColour);
-    Series2 = add(QStringLiteral("最低"), LowestColour);
-    Series1 = add(QStringLiteral("最高"), HighestColour);
+    averageSeries_ = add(QStringLiteral("平均"), AverageColour);
+    lowestSeries_ = add(QStringLiteral("最低"), LowestColour);
+    highestSeries_ = add(QStringLiteral("最高"), HighestColour);
 }
 
 QWidget *EconomyBarsGraph::buildCheckBoxes(QWidget *panel, const Look &look)
@@ -78,43 +78,43 @@ QWidget *EconomyBarsGraph::buildCheckBoxes(QWidget *panel, const Look &look)
         check->setGeometry(left, 9, 58, 17);
         return check;
     };
-    Cbxsaikou = box("Cbxsaikou", QStringLiteral("最高"), QColor(0, 0, 128), 8);
-    CbxSaitei = box("CbxSaitei", QStringLiteral("最低"), QColor(128, 0, 0), 70);
-    CbxHeikin = box("CbxHeikin", QStringLiteral("平均"), QColor(0, 128, 0), 130);
-    CbxHeikin->setChecked(true);
+    highestBox_ = box("Cbxsaikou", QStringLiteral("最高"), QColor(0, 0, 128), 8);
+    lowestBox_ = box("CbxSaitei", QStringLiteral("最低"), QColor(128, 0, 0), 70);
+    averageBox_ = box("CbxHeikin", QStringLiteral("平均"), QColor(0, 128, 0), 130);
+    averageBox_->setChecked(true);
     const QString hint = QStringLiteral("グラフの種類を選択してください");
-    (look.hintOnGroup ? static_cast<QWidget *>(group) : Cbxsaikou)->setToolTip(hint);
-    for (QCheckBox *check : {Cbxsaikou, CbxSaitei, CbxHeikin})
-        connect(check, &QCheckBox::clicked, this, &EconomyBarsGraph::CbxsaikouClick);
+    (look.hintOnGroup ? static_cast<QWidget *>(group) : highestBox_)->setToolTip(hint);
+    for (QCheckBox *check : {highestBox_, lowestBox_, averageBox_})
+        connect(check, &QCheckBox::clicked, this, &EconomyBarsGraph::updateSeries);
     return group;
 }
 
 void EconomyBarsGraph::setInitialBoxes()
 {
-    Cbxsaikou->setChecked(initial_ == EconomyFigure::Highest);
-    CbxSaitei->setChecked(initial_ == EconomyFigure::Lowest);
-    CbxHeikin->setChecked(initial_ == EconomyFigure::Average);
+    highestBox_->setChecked(initial_ == EconomyFigure::Highest);
+    lowestBox_->setChecked(initial_ == EconomyFigure::Lowest);
+    averageBox_->setChecked(initial_ == EconomyFigure::Average);
 }
 
-void EconomyBarsGraph::CbxsaikouClick()
+void EconomyBarsGraph::updateSeries()
 {
-    Series1->setActive(Cbxsaikou->isChecked());
-    Series2->setActive(CbxSaitei->isChecked());
-    Series3->setActive(CbxHeikin->isChecked());
+    highestSeries_->setActive(highestBox_->isChecked());
+    lowestSeries_->setActive(lowestBox_->isChecked());
+    averageSeries_->setActive(averageBox_->isChecked());
 }
 
-void EconomyBarsGraph::FormShow()
+void EconomyBarsGraph::populate()
 {
     setInitialBoxes();
-    CbxsaikouClick();
-    for (HorizontalBarSeries *s : {Series1, Series2, Series3})
+    updateSeries();
+    for (HorizontalBarSeries *s : {highestSeries_, lowestSeries_, averageSeries_})
         s->ClearPoints();
     // The last row stands at position 1, at the bottom, so the bars read down in list order.
     double position = 1;
     for (auto row = rows_.rbegin(); row != rows_.rend(); ++row, ++position) {
-        Series3->AddPoint(row->average, position, row->name, AverageColour);
-        Series2->AddPoint(row->lowest, position, row->name, LowestColour);
-        Series1->AddPoint(row->highest, position, row->name, HighestColour);
+        averageSeries_->AddPoint(row->average, position, row->name, AverageColour);
+        lowestSeries_->AddPoint(row->lowest, position, row->name, LowestColour);
+        highestSeries_->AddPoint(row->highest, position, row->name, HighestColour);
     }
 }
 

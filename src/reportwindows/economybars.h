@@ -44,10 +44,10 @@ public:
                      EconomyFigure initial);
 
 public Q_SLOTS:
-    void CbxsaikouClick();
+    void updateSeries();
 
 protected:
-    void FormShow() override;
+    void populate() override;
 
 private:
     void setUpChart(const Look &look);
@@ -56,12 +56,12 @@ private:
 
     std::vector<EconomyBar> rows_;
     EconomyFigure initial_;
-    HorizontalBarSeries *Series1 = nullptr; // 最高
-    HorizontalBarSeries *Series2 = nullptr; // 最低
-    HorizontalBarSeries *Series3 = nullptr; // 平均
-    QCheckBox *Cbxsaikou = nullptr;
-    QCheckBox *CbxSaitei = nullptr;
-    QCheckBox *CbxHeikin = nullptr;
+    HorizontalBarSeries *highestSeries_ = nullptr; // 最高
+    HorizontalBarSeries *lowestSeries_ = nullptr; // 最低
+    HorizontalBarSeries *averageSeries_ = nullptr; // 平均
+    QCheckBox *highestBox_ = nullptr;
+    QCheckBox *lowestBox_ = nullptr;
+    QCheckBox *averageBox_ = nullptr;
 };
 
 } // namespace fenlo

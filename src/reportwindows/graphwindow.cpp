@@ -21,7 +21,7 @@ constexpr int CallerOffset = 120;
 } // namespace
 
 GraphWindow::GraphWindow(QWidget *caller, const Frame &frame)
-    : QDialog(caller), Chart1(new ChartView(this)), caller_(caller), designSize_(frame.size)
+    : QDialog(caller), chart_(new ChartView(this)), caller_(caller), designSize_(frame.size)
 {
     setModal(true);
     setWindowTitle(frame.caption);
@@ -29,7 +29,7 @@ GraphWindow::GraphWindow(QWidget *caller, const Frame &frame)
     setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setWindowFlag(Qt::WindowMinimizeButtonHint, frame.minimiseButton);
-    Chart1->setObjectName(QStringLiteral("Chart1"));
+    chart_->setObjectName(QStringLiteral("Chart1"));
     resize(frame.size);
 }
 
@@ -47,7 +47,7 @@ QFrame *GraphWindow::chartAbovePanel(int panelHeight)
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
-    outer->addWidget(Chart1, 1);
+    outer->addWidget(chart_, 1);
     QFrame *panel = addButtonPanel(panelHeight);
     outer->addWidget(panel);
     return panel;
@@ -80,7 +80,7 @@ void GraphWindow::showEvent(QShowEvent *event)
     move(MainWindow::besideChild(caller_, CallerOffset));
     resize(designSize_);
     keepOnAvailableScreen(*this); // beside a list far to the right it would leave the screen
-    FormShow();
+    populate();
 }
 
 } // namespace fenlo

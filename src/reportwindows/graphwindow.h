@@ -19,7 +19,7 @@ class GraphWindow : public QDialog
     Q_OBJECT
 
 public:
-    ChartView *chart() const { return Chart1; }
+    ChartView *chart() const { return chart_; }
 
 protected:
     struct Frame
@@ -33,7 +33,7 @@ protected:
     GraphWindow(QWidget *caller, const Frame &frame);
 
     // Fills the chart; runs each time the window opens.
-    virtual void FormShow() = 0;
+    virtual void populate() = 0;
 
     // The raised panel along the bottom that holds the window's buttons, placed by hand.
     QFrame *addButtonPanel(int height);
@@ -46,7 +46,7 @@ protected:
 
     void showEvent(QShowEvent *event) override;
 
-    ChartView *Chart1;
+    ChartView *chart_;
 
 private:
     QWidget *caller_;

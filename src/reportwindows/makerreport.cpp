@@ -31,16 +31,16 @@ ComboField *orderBox(QWidget *panel, const char *name, int x, int width, auto it
 
 MakerReportWindow::MakerReportWindow(QWidget *parent)
     : ReportWindow(QStringLiteral("燃料メーカー別燃費一覧"), parent),
-      SGrdNenpi(tableGrid({162, 64, 64, 64, 64}, QColor(255, 223, 223)))
+      grid_(tableGrid({162, 64, 64, 64, 64}, QColor(255, 223, 223)))
 {
     QFrame *top = raisedPanel("Panel1", 37);
     (new QLabel(QStringLiteral("表示順"), top))->move(10, 11);
-    CmBxjyun1 = orderBox(top, "CmBxjyun1", 66, 108, bymaker::MakerOrderItems);
-    CmBxjyun2 = orderBox(top, "CmBxjyun2", 179, 75, DirectionItems);
-    for (ComboField *box : {CmBxjyun1, CmBxjyun2})
+    orderBox_ = orderBox(top, "CmBxjyun1", 66, 108, bymaker::MakerOrderItems);
+    directionBox_ = orderBox(top, "CmBxjyun2", 179, 75, DirectionItems);
+    for (ComboField *box : {orderBox_, directionBox_})
         connect(box, &QComboBox::currentIndexChanged, this, [this] {
             if (formShown())
-                SBtmKoushinClick();
+                refresh();
         });
 
     QFrame *buttons = raisedPanel("Panel2", 41);
@@ -53,13 +53,13 @@ MakerReportWindow::MakerReportWindow(QWidget *parent)
                QStringLiteral("ｸﾞﾗﾌ(燃費)(&G)"), QStringLiteral("グラフを表示します"), size,
                [this] { MakerEconomyGraph::showFor(this, report_, options().order); })
         ->move(116, 8);
-    QAbstractButton *refresh = makeButton(
+    QAbstractButton *refreshButton = makeButton(
         buttons, ButtonStyle::Push, QStringLiteral("Button2"), QStringLiteral("更新(&K)"),
-        QStringLiteral("最新のデータに更新します"), size, [this] { SBtmKoushinClick(); });
-    refresh->move(224, 8);
+        QStringLiteral("最新のデータに更新します"), size, [this] { refresh(); });
+    refreshButton->move(224, 8);
     // Alt+K is the count graph's, the first in the tab order of the two buttons that show it;
     // shared, Qt would only move the focus between them.
-    refresh->setShortcut(QKeySequence());
+    refreshButton->setShortcut(QKeySequence());
     makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button1"), QStringLiteral("終了(&E)"),
                QStringLiteral("このフォームを閉じます"), size, [this] { closeWindow(); })
         ->move(332, 8);
@@ -71,7 +71,7 @@ MakerReportWindow::MakerReportWindow(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(top);
-    layout->addWidget(SGrdNenpi, 1);
+    layout->addWidget(grid_, 1);
     layout->addWidget(buttons);
     layout->addWidget(status);
 
@@ -79,26 +79,26 @@ MakerReportWindow::MakerReportWindow(QWidget *parent)
     setSizeLimits(QSize(451, 318), QSize(451, screenSize().height()));
 }
 
-void MakerReportWindow::FormShow()
+void MakerReportWindow::populate()
 {
     resizeOuter(QSize(448, captionHeight() + 300));
-    CmBxjyun1->setCurrentIndex(static_cast<int>(bymaker::MakerOrder::Average));
-    CmBxjyun2->setCurrentIndex(1);
-    SBtmKoushinClick();
+    orderBox_->setCurrentIndex(static_cast<int>(bymaker::MakerOrder::Average));
+    directionBox_->setCurrentIndex(1);
+    refresh();
 }
 
 bymaker::Options MakerReportWindow::options() const
 {
     bymaker::Options o;
-    o.order = static_cast<bymaker::MakerOrder>(std::max(0, CmBxjyun1->currentIndex()));
-    o.descending = CmBxjyun2->currentIndex() != 0;
+    o.order = static_cast<bymaker::MakerOrder>(std::max(0, orderBox_->currentIndex()));
+    o.descending = directionBox_->currentIndex() != 0;
     return o;
 }
 
-void MakerReportWindow::SBtmKoushinClick()
+void MakerReportWindow::refresh()
 {
     report_ = bymaker::report(book(), options());
-    fillGrid(SGrdNenpi, bymaker::cells(report_), GridDataRows);
+    fillGrid(grid_, bymaker::cells(report_), GridDataRows);
 }
 
 } // namespace fenlo

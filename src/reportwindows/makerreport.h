@@ -26,19 +26,19 @@ public:
     const bymaker::Report &report() const { return report_; }
     // The order the two order boxes choose.
     bymaker::Options options() const;
-    ListGrid *grid() const { return SGrdNenpi; }
+    ListGrid *grid() const { return grid_; }
 
     // "更新", and any change of the order: recounts the makers from the logbook.
-    void SBtmKoushinClick();
+    void refresh();
 
 protected:
-    void FormShow() override;
+    void populate() override;
 
 private:
     bymaker::Report report_;
-    ComboField *CmBxjyun1;
-    ComboField *CmBxjyun2;
-    ListGrid *SGrdNenpi;
+    ComboField *orderBox_;
+    ComboField *directionBox_;
+    ListGrid *grid_;
 };
 
 inline QPointer<MakerReportWindow> FrmMBNIR;

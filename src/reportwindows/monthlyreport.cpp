@@ -12,7 +12,7 @@ namespace fenlo {
 
 MonthlyReportWindow::MonthlyReportWindow(QWidget *parent)
     : ReportWindow(QStringLiteral("月別燃費一覧"), parent),
-      SGrdNenpi(tableGrid({96, 36, 64, 64, 64, 64}, QColor(223, 255, 223)))
+      grid_(tableGrid({96, 36, 64, 64, 64, 64}, QColor(223, 255, 223)))
 {
     QFrame *buttons = raisedPanel("Panel2", 42);
     const QSize size(89, 26);
@@ -21,7 +21,7 @@ MonthlyReportWindow::MonthlyReportWindow(QWidget *parent)
                [this] { MonthlyGraph::showFor(this, report_); })
         ->move(50, 8);
     makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button2"), QStringLiteral("更新(&K)"),
-               QStringLiteral("最新のデータに更新します"), size, [this] { Button2Click(); })
+               QStringLiteral("最新のデータに更新します"), size, [this] { refresh(); })
         ->move(161, 8);
     makeButton(buttons, ButtonStyle::Push, QStringLiteral("Button1"), QStringLiteral("終了(&E)"),
                QStringLiteral("このフォームを閉じます"), size, [this] { closeWindow(); })
@@ -33,7 +33,7 @@ MonthlyReportWindow::MonthlyReportWindow(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(SGrdNenpi, 1);
+    layout->addWidget(grid_, 1);
     layout->addWidget(buttons);
     layout->addWidget(status);
 
@@ -41,17 +41,17 @@ MonthlyReportWindow::MonthlyReportWindow(QWidget *parent)
     setSizeLimits(QSize(423, 316), QSize(423, screenSize().height()));
 }
 
-void MonthlyReportWindow::FormShow()
+void MonthlyReportWindow::populate()
 {
     resizeOuter(QSize(423, captionHeight() + 298));
-    Button2Click();
+    refresh();
 }
 
-void MonthlyReportWindow::Button2Click()
+void MonthlyReportWindow::refresh()
 {
     report_ = monthly::tally(book());
     const GridText text = monthly::cells(report_);
-    fillGrid(SGrdNenpi, text, text.rowCount() + 1);
+    fillGrid(grid_, text, text.rowCount() + 1);
 }
 
 } // namespace fenlo

@@ -24,17 +24,17 @@ public:
 
     // The month table of the last refresh (its graph window pages through it).
     const monthly::Report &report() const { return report_; }
-    ListGrid *grid() const { return SGrdNenpi; }
+    ListGrid *grid() const { return grid_; }
 
     // "更新": rebuilds the month table from the logbook.
-    void Button2Click();
+    void refresh();
 
 protected:
-    void FormShow() override;
+    void populate() override;
 
 private:
     monthly::Report report_;
-    ListGrid *SGrdNenpi;
+    ListGrid *grid_;
 };
 
 inline QPointer<MonthlyReportWindow> FrmTukibetu;

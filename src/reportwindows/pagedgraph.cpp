@@ -16,17 +16,17 @@ namespace fenlo {
 
 PagedGraph::PagedGraph(QWidget *caller, const Look &look, PageRows rows)
     : GraphWindow(caller, look.frame), rows_(std::move(rows)), perPage_(look.perPage),
-      pointColour_(look.pointColour), ScrollBar1(new QScrollBar(Qt::Horizontal)),
-      RadioGroup1(new QButtonGroup(this))
+      pointColour_(look.pointColour), pageScrollBar_(new QScrollBar(Qt::Horizontal)),
+      kindGroup_(new QButtonGroup(this))
 {
     setUpChart(look);
 
-    ScrollBar1->setObjectName(QStringLiteral("ScrollBar1"));
-    ScrollBar1->setFixedHeight(16);
-    ScrollBar1->setRange(1, 1);
-    ScrollBar1->setSingleStep(1);
-    ScrollBar1->setPageStep(1);
-    connect(ScrollBar1, &QScrollBar::valueChanged, this, &PagedGraph::ScrollBar1Change);
+    pageScrollBar_->setObjectName(QStringLiteral("ScrollBar1"));
+    pageScrollBar_->setFixedHeight(16);
+    pageScrollBar_->setRange(1, 1);
+    pageScrollBar_->setSingleStep(1);
+    pageScrollBar_->setPageStep(1);
+    connect(pageScrollBar_, &QScrollBar::valueChanged, this, &PagedGraph::scrolled);
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -38,12 +38,12 @@ PagedGraph::PagedGraph(QWidget *caller, const Look &look, PageRows rows)
         auto *inner = new QVBoxLayout(panel);
         inner->setContentsMargins(1, 1, 1, 1);
         inner->setSpacing(0);
-        inner->addWidget(Chart1, 1);
-        inner->addWidget(ScrollBar1);
+        inner->addWidget(chart_, 1);
+        inner->addWidget(pageScrollBar_);
         outer->addWidget(panel, 1);
     } else {
-        outer->addWidget(Chart1, 1);
-        outer->addWidget(ScrollBar1);
+        outer->addWidget(chart_, 1);
+        outer->addWidget(pageScrollBar_);
     }
     QFrame *buttons = addButtonPanel(45);
     QPushButton *close = addCloseButton(buttons, QStringLiteral("BtnTojiru"),
@@ -55,22 +55,22 @@ PagedGraph::PagedGraph(QWidget *caller, const Look &look, PageRows rows)
 
 void PagedGraph::setUpChart(const Look &look)
 {
-    Chart1->AllowZoom = false;
-    Chart1->AllowPanning = PanningMode::None;
-    Chart1->Gradient.Visible = true;
-    Chart1->Gradient.StartColor = look.gradientBottom;
-    Chart1->Gradient.EndColor = Qt::white;
-    Chart1->Gradient.Direction = GradientDirection::TopBottom;
-    Chart1->BackWall.Brush.Color = Qt::white;
-    Chart1->BackWall.Brush.Style = Qt::NoBrush;
-    Chart1->BottomWall.Color = look.bottomWall;
-    Chart1->Title.Text = QStringList{QString()};
-    Chart1->Legend.Visible = false;
-    Chart1->LeftAxis.Title.Caption = QStringLiteral("燃費(km/L)");
-    Chart1->MaxPointsPerPage = look.perPage;
-    Chart1->ScaleLastPage = false;
+    chart_->AllowZoom = false;
+    chart_->AllowPanning = PanningMode::None;
+    chart_->Gradient.Visible = true;
+    chart_->Gradient.StartColor = look.gradientBottom;
+    chart_->Gradient.EndColor = Qt::white;
+    chart_->Gradient.Direction = GradientDirection::TopBottom;
+    chart_->BackWall.Brush.Color = Qt::white;
+    chart_->BackWall.Brush.Style = Qt::NoBrush;
+    chart_->BottomWall.Color = look.bottomWall;
+    chart_->Title.text = QStringList{QString()};
+    chart_->Legend.Visible = false;
+    chart_->LeftAxis.Title.Caption = QStringLiteral("燃費(km/L)");
+    chart_->MaxPointsPerPage = look.perPage;
+    chart_->ScaleLastPage = false;
 
-    auto *bars = Chart1->addSeries<BarSeries>();
+    auto *bars = chart_->addSeries<BarSeries>();
     bars->SeriesColor = Qt::red;
     bars->BarWidthPercent = 60;
     bars->MultiBar = false;
@@ -78,9 +78,9 @@ void PagedGraph::setUpChart(const Look &look)
     bars->Marks.ArrowLength = 20;
     bars->ValueFormat = "#,##0.#";
     bars->YValues.Name = QStringLiteral("縦棒");
-    auto *ribbon = Chart1->addSeries<LineSeries>();
+    auto *ribbon = chart_->addSeries<LineSeries>();
     ribbon->SeriesColor = Qt::green;
-    auto *area = Chart1->addSeries<AreaSeries>();
+    auto *area = chart_->addSeries<AreaSeries>();
     area->SeriesColor = Qt::yellow;
     area->DrawArea = true;
     series_ = {bars, ribbon, area};
@@ -105,41 +105,41 @@ QWidget *PagedGraph::buildRadioGroup(QWidget *panel)
         auto *item = new QRadioButton(items[i], box);
         // Three columns under the caption, as the box is only just tall enough for one line.
         item->setGeometry(8 + 71 * i, 14, 68, 16);
-        RadioGroup1->addButton(item, i);
+        kindGroup_->addButton(item, i);
     }
-    RadioGroup1->button(0)->setChecked(true);
-    connect(RadioGroup1, &QButtonGroup::idClicked, this, &PagedGraph::RadioGroup1Click);
+    kindGroup_->button(0)->setChecked(true);
+    connect(kindGroup_, &QButtonGroup::idClicked, this, &PagedGraph::kindChosen);
     return box;
 }
 
 int PagedGraph::pageStart() const
 {
-    return ScrollBar1->value();
+    return pageScrollBar_->value();
 }
 
-void PagedGraph::FormShow()
+void PagedGraph::populate()
 {
     // The last page opens first: the newest rows are the ones the user came to see.
     const int last = std::max(1, static_cast<int>(rows_.size()) - (perPage_ - 1));
-    ScrollBar1->setMaximum(last);
-    ScrollBar1->setValue(last);
-    GraphHyouji();
+    pageScrollBar_->setMaximum(last);
+    pageScrollBar_->setValue(last);
+    showPage();
 }
 
-void PagedGraph::ScrollBar1Change()
+void PagedGraph::scrolled()
 {
-    GraphHyouji();
+    showPage();
 }
 
-void PagedGraph::RadioGroup1Click(int item)
+void PagedGraph::kindChosen(int item)
 {
     for (std::size_t i = 0; i < series_.size(); ++i)
         series_[i]->setActive(static_cast<int>(i) == item);
 }
 
-void PagedGraph::GraphHyouji()
+void PagedGraph::showPage()
 {
-    const int first = ScrollBar1->value();
+    const int first = pageScrollBar_->value();
     for (ChartSeries *s : series_) {
         s->ClearPoints();
         for (int k = 0; k < perPage_; ++k) {

@@ -48,23 +48,23 @@ public:
     int pageStart() const;
 
 public Q_SLOTS:
-    void ScrollBar1Change();
-    void RadioGroup1Click(int item);
+    void scrolled();
+    void kindChosen(int item);
 
 protected:
-    void FormShow() override;
+    void populate() override;
 
 private:
     void setUpChart(const Look &look);
     QWidget *buildRadioGroup(QWidget *panel);
-    void GraphHyouji();
+    void showPage();
 
     PageRows rows_;
     int perPage_;
     QColor pointColour_;
     std::vector<ChartSeries *> series_; // bar, ribbon, area
-    QScrollBar *ScrollBar1;
-    QButtonGroup *RadioGroup1;
+    QScrollBar *pageScrollBar_;
+    QButtonGroup *kindGroup_;
 };
 
 } // namespace fenlo

@@ -49,7 +49,7 @@ void ReportWindow::showEvent(QShowEvent *event)
         return;
     formShown_ = true;
     applySizeLimits();
-    Prompter::guarded([this] { FormShow(); });
+    Prompter::guarded([this] { populate(); });
 }
 
 bool ReportWindow::event(QEvent *event)

@@ -35,7 +35,7 @@ protected:
     static Logbook &book();
 
     // Runs once, at the first show, after the outer frame has taken the size limits.
-    virtual void FormShow() {}
+    virtual void populate() {}
     bool formShown() const { return formShown_; }
     void showEvent(QShowEvent *event) override;
     bool event(QEvent *event) override;

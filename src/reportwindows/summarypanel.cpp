@@ -74,9 +74,9 @@ SummaryPanel::SummaryPanel(QWidget *parent) : QFrame(parent)
     auto *countCaption = new QLabel(QStringLiteral("件数"), this);
     countCaption->setObjectName(QStringLiteral("Label1"));
     countCaption->move(505, 64);
-    Lblkensuu =
+    countLabel_ =
         figureLabel(QStringLiteral("Lblkensuu"), palette().color(QPalette::ToolTipBase), this);
-    Lblkensuu->setGeometry(504, 81, 79, 19);
+    countLabel_->setGeometry(504, 81, 79, 19);
 }
 
 void SummaryPanel::showSummary(const Summary &summary)
@@ -85,7 +85,7 @@ void SummaryPanel::showSummary(const Summary &summary)
     for (int line = 0; line < 4; ++line)
         for (int c = 0; c < 4; ++c)
             figures_[line][c]->setText(QString::fromStdString(text.cell(line, c + 1)));
-    Lblkensuu->setText(QString::fromStdString(countCell(summary)));
+    countLabel_->setText(QString::fromStdString(countCell(summary)));
 }
 
 QString SummaryPanel::figure(int line, int column) const
@@ -95,7 +95,7 @@ QString SummaryPanel::figure(int line, int column) const
 
 QString SummaryPanel::count() const
 {
-    return Lblkensuu->text();
+    return countLabel_->text();
 }
 
 } // namespace fenlo

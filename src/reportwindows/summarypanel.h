@@ -28,7 +28,7 @@ public:
 
 private:
     std::array<std::array<QLabel *, 4>, 4> figures_{};
-    QLabel *Lblkensuu = nullptr;
+    QLabel *countLabel_ = nullptr;
 };
 
 } // namespace fenlo

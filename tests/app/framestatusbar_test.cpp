@@ -14,27 +14,27 @@ private Q_SLOTS:
     {
         FrameStatusBar bar;
         bar.setPosition(150);
-        QCOMPARE(bar.Position(), 100);
+        QCOMPARE(bar.position(), 100);
         QCOMPARE(bar.gauge()->value(), 100);
         QCOMPARE(bar.panelText(2), QStringLiteral("100%"));
         QCOMPARE(bar.panelText(0), QStringLiteral("処理中"));
         bar.setPosition(30);
         QCOMPARE(bar.panelText(2), QStringLiteral("30%"));
         bar.setPosition(-5);
-        QCOMPARE(bar.Position(), 0);
+        QCOMPARE(bar.position(), 0);
         QCOMPARE(bar.panelText(2), QStringLiteral(" "));
         QCOMPARE(bar.panelText(0), QStringLiteral(" "));
     }
 
-    void withoutMsgdspTheMessagePanelKeepsItsText()
+    void withoutShowingMessagesTheMessagePanelKeepsItsText()
     {
         FrameStatusBar bar;
-        bar.setMsgdsp(false);
+        bar.setShowsMessages(false);
         bar.setText(QStringLiteral("準備完了"));
         bar.setPosition(40);
         QCOMPARE(bar.panelText(0), QStringLiteral("準備完了"));
         QCOMPARE(bar.panelText(2), QStringLiteral("40%"));
-        QCOMPARE(bar.Text(), QStringLiteral("準備完了"));
+        QCOMPARE(bar.text(), QStringLiteral("準備完了"));
     }
 };
 

@@ -33,10 +33,10 @@ QString titled(const std::string &path)
     return Title + QStringLiteral(" [") + QString::fromStdString(path) + QLatin1Char(']');
 }
 
-std::string writeLogbook(const TempDir &dir, const std::string &name, const char *shamei)
+std::string writeLogbook(const TempDir &dir, const std::string &name, const char *carName)
 {
     Logbook book;
-    book.carName = shamei;
+    book.carName = carName;
     book.makers[1] = {4, "maker"};
     book.fuelings[1].moment = 40000;
     book.memos[1] = {40001, "memo"};
@@ -199,7 +199,7 @@ private Q_SLOTS:
         Logbook saved;
         readLogbookFile(saved, path);
         QCOMPARE(saved.carName, std::string("again"));
-        QCOMPARE(frame->statusBarP()->Position(), 0);
+        QCOMPARE(frame->frameStatusBar()->position(), 0);
     }
 
     void aFailedSaveShowsTheErrorAndKeepsCaptionNameAndFlag()
@@ -218,7 +218,7 @@ private Q_SLOTS:
         QCOMPARE(frame->windowTitle(), titled(path));
         QCOMPARE(frame->book().fileName, path);
         QVERIFY(frame->book().modified);
-        QCOMPARE(frame->statusBarP()->Position(), 0);
+        QCOMPARE(frame->frameStatusBar()->position(), 0);
     }
 
     void aFailedLoadLeavesTheOpenLogbookExactlyAsItWas()
@@ -246,7 +246,7 @@ private Q_SLOTS:
         QCOMPARE(frame->book().fileName, path);
         QVERIFY(frame->book().modified);
         QCOMPARE(frame->windowTitle(), titled(path));
-        QCOMPARE(frame->statusBarP()->Position(), 0);
+        QCOMPARE(frame->frameStatusBar()->position(), 0);
     }
 
     void headersAreCheckedAndOlderFilesWarnFirst()
@@ -452,7 +452,7 @@ private Q_SLOTS:
         blocked->book().modified = true;
         prompter.expect(Answer::Yes);
         trigger(*blocked, "MIFSave");
-        QCOMPARE(blocked->statusBarP()->panelText(0),
+        QCOMPARE(blocked->frameStatusBar()->panelText(0),
                  QStringLiteral("バックアップを作成できませんでした（ファイルが見つかりません）"));
         QVERIFY(!blocked->book().modified);
         Logbook reread;

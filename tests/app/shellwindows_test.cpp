@@ -117,13 +117,13 @@ private Q_SLOTS:
         QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("LblVersion"))->text(),
                  QStringLiteral("Ver 3.1"));
         QVERIFY(!dialog.findChild<QLabel *>(QStringLiteral("ProgramIcon"))->pixmap().isNull());
-        QCOMPARE(dialog.Button1->text(), QStringLiteral("OK(&O)"));
+        QCOMPARE(dialog.okButton->text(), QStringLiteral("OK(&O)"));
 
         dialog.show();
         const QRect screen = dialog.screen()->availableGeometry();
         QVERIFY(qAbs(dialog.frameGeometry().center().x() - screen.center().x()) <= 1);
         QVERIFY(qAbs(dialog.frameGeometry().center().y() - screen.center().y()) <= 1);
-        QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+        QTest::mouseClick(dialog.okButton, Qt::LeftButton);
         QVERIFY(!dialog.isVisible());
     }
 
@@ -136,7 +136,7 @@ private Q_SLOTS:
             auto *about = qobject_cast<AboutDialog *>(modal);
             seen = about != nullptr;
             if (about)
-                about->Button1->click();
+                about->okButton->click();
             else
                 modal->close();
         });

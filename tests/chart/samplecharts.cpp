@@ -43,7 +43,7 @@ void setUpPagedChart(ChartModel &chart, PagedKind kind, int perPage,
     chart.BackWall.Brush.Color = Qt::white;
     chart.BackWall.Brush.Style = Qt::NoBrush;
     chart.BottomWall.Color = QColor(255, 128, 128);
-    chart.Title.Text = QStringList{QString()};
+    chart.Title.text = QStringList{QString()};
     chart.Legend.Visible = false;
     chart.LeftAxis.Title.Caption = QStringLiteral("燃費(km/L)");
     chart.MaxPointsPerPage = perPage;
@@ -82,7 +82,7 @@ void setUpMakerBars(ChartModel &chart, int makers)
     chart.Gradient.EndColor = QColor(255, 172, 132);
     chart.Gradient.Direction = GradientDirection::LeftRight;
     chart.BackWall.Brush.Style = Qt::NoBrush;
-    chart.Title.Text = QStringList{QStringLiteral(" ")};
+    chart.Title.text = QStringList{QStringLiteral(" ")};
     chart.Legend.legendStyle = LegendStyle::Series;
 
     struct MakerSeries

@@ -57,7 +57,7 @@ class FieldsTest : public QObject
         QCOMPARE(box.text, message);
         QCOMPARE(box.kind, Prompter::Kind::Information);
         QCOMPARE(box.buttons, Prompter::Buttons::YesOnly);
-        QCOMPARE(field->Text(), QString());
+        QCOMPARE(field->valueText(), QString());
         QCOMPARE(focused(), field);
     }
 
@@ -66,7 +66,7 @@ class FieldsTest : public QObject
         prompter->shown.clear();
         leaveWith(field, typed);
         QCOMPARE(prompter->texts(), QStringList());
-        QCOMPARE(field->Text(), kept);
+        QCOMPARE(field->valueText(), kept);
         QVERIFY(focused() != field);
     }
 
@@ -76,12 +76,12 @@ private Q_SLOTS:
         prompter = std::make_unique<ScriptedPrompter>();
         form = std::make_unique<Form>();
         year = form->add(new DatePartField);
-        year->setYMDsw(DatePart::Year);
+        year->setPart(DatePart::Year);
         year->setMaxLength(4);
         month = form->add(new DatePartField);
         day = form->add(new DatePartField);
-        day->setYMDsw(DatePart::Day);
-        day->setYMDmm(month);
+        day->setPart(DatePart::Day);
+        day->setMonthField(month);
         maker = form->add(new ComboField);
         maker->addItems({u" 1|ENEOS"_s, u" 2|出光"_s, u" 3|コスモ"_s});
         maker->setCurrentIndex(1);
@@ -141,7 +141,7 @@ private Q_SLOTS:
         QCOMPARE(boxText, u"月の指定が違います。"_s);
         QVERIFY(form->activate()); // the offscreen platform does not hand the activation back
         QCOMPARE(focused(), month);
-        QCOMPARE(month->Text(), QString());
+        QCOMPARE(month->valueText(), QString());
         QCOMPARE(monthExits.count(), 0);
         QCOMPARE(dayEntries.count(), 0);
         QCOMPARE(dayExits.count(), 0);
@@ -207,15 +207,15 @@ private Q_SLOTS:
 
     void onlyADayFieldTakesAMonthField()
     {
-        QCOMPARE(day->YMDmm(), month);
+        QCOMPARE(day->monthField(), month);
         prompter->expect(Prompter::Answer::Ok);
-        year->setYMDmm(month);
+        year->setMonthField(month);
         QCOMPARE(prompter->texts(),
                  QStringList{u"このプロパティはYMDswがswDDの時だけ指定してください"_s});
-        QCOMPARE(year->YMDmm(), nullptr);
+        QCOMPARE(year->monthField(), nullptr);
 
         delete month;
-        QCOMPARE(day->YMDmm(), nullptr);
+        QCOMPARE(day->monthField(), nullptr);
         expectAccepted(day, u"31"_s, u"31"_s);
     }
 
@@ -248,9 +248,9 @@ private Q_SLOTS:
 
     void enterWithoutRetNextIsTheFormsToHandle()
     {
-        maker->setRetNext(false);
-        title->setRetNext(false);
-        name->setRetNext(false);
+        maker->setEnterMovesOn(false);
+        title->setEnterMovesOn(false);
+        name->setEnterMovesOn(false);
         QSignalSpy makerEnter(maker, &ComboField::pressEnter);
         QSignalSpy titleEnter(title, &CheckField::pressEnter);
         QSignalSpy nameEnter(name, &TextField::pressEnter);
@@ -316,7 +316,7 @@ private Q_SLOTS:
     {
         StatusLine bar;
         bar.setText(u"5件"_s);
-        QCOMPARE(bar.Text(), u"5件"_s);
+        QCOMPARE(bar.text(), u"5件"_s);
         const QList<QLabel *> panels = bar.findChildren<QLabel *>();
         QCOMPARE(panels.size(), 1);
         QCOMPARE(panels.front()->text(), u"5件"_s);

@@ -34,14 +34,14 @@ private Q_SLOTS:
     {
         form = std::make_unique<Form>();
         litres = form->add(new NumberField);
-        litres->setDecimal(true);
-        litres->setMaxSeisu(4);
-        litres->setMaxShousu(1);
+        litres->setAllowsDecimals(true);
+        litres->setMaxIntegerDigits(4);
+        litres->setMaxFractionDigits(1);
         litres->setMaxLength(6);
         amount = form->add(new NumberField);
         amount->setMaxLength(5);
         signedField = form->add(new NumberField);
-        signedField->setMinus(true);
+        signedField->setAllowsMinus(true);
         comment = form->add(new TextField);
         QVERIFY(form->activate());
         enter(litres);
@@ -51,35 +51,35 @@ private Q_SLOTS:
     void decimalDigitsAreLimitedOnEachSideOfThePoint()
     {
         type(u"12345"_s);
-        QCOMPARE(litres->Text(), u"1234"_s);
+        QCOMPARE(litres->valueText(), u"1234"_s);
 
         litres->setText(QString());
         type(u"1234.56"_s);
-        QCOMPARE(litres->Text(), u"1234.5"_s);
+        QCOMPARE(litres->valueText(), u"1234.5"_s);
 
         // Before the point the whole part is measured, after it the decimals.
         litres->setText(u"1.2"_s);
         litres->setCursorPosition(1);
         type(u"3"_s);
-        QCOMPARE(litres->Text(), u"13.2"_s);
+        QCOMPARE(litres->valueText(), u"13.2"_s);
         type(u"4"_s);
-        QCOMPARE(litres->Text(), u"134.2"_s);
+        QCOMPARE(litres->valueText(), u"134.2"_s);
         litres->setText(u"1234.5"_s);
         litres->setCursorPosition(2);
         type(u"9"_s);
-        QCOMPARE(litres->Text(), u"1234.5"_s);
+        QCOMPARE(litres->valueText(), u"1234.5"_s);
         litres->setCursorPosition(5);
         type(u"9"_s);
-        QCOMPARE(litres->Text(), u"1234.5"_s);
+        QCOMPARE(litres->valueText(), u"1234.5"_s);
     }
 
     void onlyDigitsAndThePointCanBeTyped()
     {
         type(u"1a-/ ,+e２ｱ5"_s);
-        QCOMPARE(litres->Text(), u"15"_s);
+        QCOMPARE(litres->valueText(), u"15"_s);
         enter(amount);
         type(u"3x.2"_s); // "." is the thousands shortcut, never a point
-        QCOMPARE(amount->Text(), u"30002"_s);
+        QCOMPARE(amount->valueText(), u"30002"_s);
     }
 
     void aFullySelectedValueIsReplacedByTyping()
@@ -89,7 +89,7 @@ private Q_SLOTS:
         enter(litres);
         QCOMPARE(litres->selectedText(), u"1234.5"_s);
         type(u"9"_s);
-        QCOMPARE(litres->Text(), u"9"_s);
+        QCOMPARE(litres->valueText(), u"9"_s);
     }
 
     void contentBreakingARuleEmptiesTheField()
@@ -99,50 +99,50 @@ private Q_SLOTS:
         litres->setText(u"12.3"_s);
         litres->end(false);
         type(u"."_s);
-        QCOMPARE(litres->Text(), QString());
+        QCOMPARE(litres->valueText(), QString());
         QCOMPARE(seen.last(), QString()); // the form hears of the emptied field
         QVERIFY(!seen.contains(u"12.3."_s));
 
         paste(u"123456"_s);
-        QCOMPARE(litres->Text(), QString());
+        QCOMPARE(litres->valueText(), QString());
         paste(u"12.34"_s);
-        QCOMPARE(litres->Text(), QString());
+        QCOMPARE(litres->valueText(), QString());
         paste(u"123.4"_s);
-        QCOMPARE(litres->Text(), u"123.4"_s);
+        QCOMPARE(litres->valueText(), u"123.4"_s);
 
         enter(amount);
         paste(u"1.5"_s);
-        QCOMPARE(amount->Text(), QString());
+        QCOMPARE(amount->valueText(), QString());
         paste(u"-3"_s);
-        QCOMPARE(amount->Text(), QString());
+        QCOMPARE(amount->valueText(), QString());
         enter(signedField);
         paste(u"--3"_s);
-        QCOMPARE(signedField->Text(), QString());
+        QCOMPARE(signedField->valueText(), QString());
     }
 
     void limitsBindTheUserNotTheProgram()
     {
         litres->setText(u"123456"_s);
-        QCOMPARE(litres->Text(), u"123456"_s);
+        QCOMPARE(litres->valueText(), u"123456"_s);
         litres->setText(u"1.25"_s);
-        QCOMPARE(litres->Text(), u"1.25"_s);
+        QCOMPARE(litres->valueText(), u"1.25"_s);
         // Rules that hold for any content still apply.
         amount->setText(u"1.5"_s);
-        QCOMPARE(amount->Text(), QString());
+        QCOMPARE(amount->valueText(), QString());
     }
 
     void theLengthLimitBindsTheUserButNeverCutsAStoredValue()
     {
         enter(amount);
         type(u"123456"_s);
-        QCOMPARE(amount->Text(), u"12345"_s);
+        QCOMPARE(amount->valueText(), u"12345"_s);
         amount->setText(QString());
         paste(u"123456"_s);
-        QCOMPARE(amount->Text(), QString());
+        QCOMPARE(amount->valueText(), QString());
 
         amount->setText(u"123456"_s);
-        QCOMPARE(amount->Text(), u"123456"_s);
-        amount->setComma(true);
+        QCOMPARE(amount->valueText(), u"123456"_s);
+        amount->setGroupsThousands(true);
         amount->setText(u"12345"_s);
         QCOMPARE(amount->text(), u"12,345"_s);
     }
@@ -151,17 +151,17 @@ private Q_SLOTS:
     {
         enter(amount);
         type(u"12."_s);
-        QCOMPARE(amount->Text(), u"12000"_s);
+        QCOMPARE(amount->valueText(), u"12000"_s);
 
         amount->setText(u"123"_s);
         amount->setCursorPosition(1);
         type(u"."_s);
-        QCOMPARE(amount->Text(), u"123"_s); // no room for three more digits
+        QCOMPARE(amount->valueText(), u"123"_s); // no room for three more digits
         QCOMPARE(amount->cursorPosition(), 3);
 
         enter(signedField); // no length limit, no shortcut
         type(u"12."_s);
-        QCOMPARE(signedField->Text(), u"12"_s);
+        QCOMPARE(signedField->valueText(), u"12"_s);
     }
 
     void minusTogglesTheSign()
@@ -170,25 +170,25 @@ private Q_SLOTS:
         type(u"25"_s);
         signedField->setCursorPosition(0);
         type(u"-"_s);
-        QCOMPARE(signedField->Text(), u"-25"_s);
+        QCOMPARE(signedField->valueText(), u"-25"_s);
         QCOMPARE(signedField->cursorPosition(), 3);
         type(u"-"_s);
-        QCOMPARE(signedField->Text(), u"25"_s);
+        QCOMPARE(signedField->valueText(), u"25"_s);
 
         signedField->setText(QString());
         type(u"-"_s);
-        QCOMPARE(signedField->Text(), u"-"_s);
+        QCOMPARE(signedField->valueText(), u"-"_s);
         type(u"0"_s); // a negative number cannot begin with 0
-        QCOMPARE(signedField->Text(), u"-"_s);
+        QCOMPARE(signedField->valueText(), u"-"_s);
         type(u"7"_s);
-        QCOMPARE(signedField->Text(), u"-7"_s);
+        QCOMPARE(signedField->valueText(), u"-7"_s);
         type(u"-"_s);
-        QCOMPARE(signedField->Text(), u"7"_s);
+        QCOMPARE(signedField->valueText(), u"7"_s);
 
-        litres->setMinus(true);
+        litres->setAllowsMinus(true);
         enter(litres);
         type(u"1.5-"_s);
-        QCOMPARE(litres->Text(), u"-1.5"_s);
+        QCOMPARE(litres->valueText(), u"-1.5"_s);
     }
 
     void leadingZerosGoWhenAnIntegerFieldIsLeft()
@@ -200,19 +200,19 @@ private Q_SLOTS:
             signedField->setText(before);
             enter(signedField);
             press(Qt::Key_Tab);
-            QCOMPARE(signedField->Text(), after);
+            QCOMPARE(signedField->valueText(), after);
         }
 
         // A decimal field keeps what the user wrote; the form converts it.
         litres->setText(u"012.5"_s);
         press(Qt::Key_Tab);
-        QCOMPARE(litres->Text(), u"012.5"_s);
+        QCOMPARE(litres->valueText(), u"012.5"_s);
     }
 
     void theFormHearsOfAnExitAfterTheFieldIsDone()
     {
         QString seenOnExit;
-        connect(amount, &NumberField::exited, this, [&] { seenOnExit = amount->Text(); });
+        connect(amount, &NumberField::exited, this, [&] { seenOnExit = amount->valueText(); });
         enter(amount);
         type(u"0098"_s);
         press(Qt::Key_Tab);
@@ -221,12 +221,12 @@ private Q_SLOTS:
 
     void commaGroupsThousandsOutsideEditing()
     {
-        amount->setComma(true);
-        amount->setMinus(true);
+        amount->setGroupsThousands(true);
+        amount->setAllowsMinus(true);
         amount->setMaxLength(12);
         amount->setText(u"1234567"_s);
         QCOMPARE(amount->text(), u"1,234,567"_s);
-        QCOMPARE(amount->Text(), u"1234567"_s);
+        QCOMPARE(amount->valueText(), u"1234567"_s);
         enter(amount);
         QCOMPARE(amount->text(), u"1234567"_s);
         type(u"8"_s);
@@ -249,7 +249,7 @@ private Q_SLOTS:
         }
 
         // Only the whole part is grouped.
-        litres->setComma(true);
+        litres->setGroupsThousands(true);
         litres->setMaxLength(12);
         litres->setText(u"1234567.25"_s);
         QCOMPARE(litres->text(), u"1,234,567.25"_s);
@@ -260,15 +260,15 @@ private Q_SLOTS:
         type(u"1"_s);
         press(Qt::Key_Return);
         QCOMPARE(focused(), amount);
-        QCOMPARE(litres->Text(), u"1"_s);
+        QCOMPARE(litres->valueText(), u"1"_s);
         press(Qt::Key_Down);
         QCOMPARE(focused(), signedField);
         press(Qt::Key_Up);
         press(Qt::Key_Up);
         QCOMPARE(focused(), litres);
 
-        litres->setCKeyDown(false);
-        litres->setCKeyUp(false);
+        litres->setDownMovesOn(false);
+        litres->setUpMovesBack(false);
         press(Qt::Key_Down);
         press(Qt::Key_Up);
         QCOMPARE(focused(), litres);
@@ -277,7 +277,7 @@ private Q_SLOTS:
     void enterWithoutRetNextIsTheFormsToHandle()
     {
         QSignalSpy pressed(amount, &NumberField::pressEnter);
-        amount->setRetNext(false);
+        amount->setEnterMovesOn(false);
         enter(amount);
         type(u"12"_s);
         press(Qt::Key_Enter);
@@ -332,8 +332,8 @@ private Q_SLOTS:
         QVERIFY(drawnIn(litres, window));
         QVERIFY(drawnIn(amount, lightBlue));
 
-        comment->setFcsnotColor(Qt::yellow);
-        comment->setFcsnotfntColor(Qt::red);
+        comment->setUnfocusedBackground(Qt::yellow);
+        comment->setUnfocusedText(Qt::red);
         QCOMPARE(comment->palette().color(QPalette::Base), QColor(Qt::yellow));
         QCOMPARE(comment->palette().color(QPalette::Text), QColor(Qt::red));
     }

@@ -26,10 +26,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::unique_ptr<Logbook> sampleBook(const char *shamei)
+std::unique_ptr<Logbook> sampleBook(const char *carName)
 {
     auto book = std::make_unique<Logbook>();
-    book->carName = shamei;
+    book->carName = carName;
     book->makers[1] = {3, "\x83\x56\x83\x46\x83\x8b"}; // シェル
     for (int i = 1; i <= 300; ++i) {
         book->fuelings[i].moment = 40000 + i;

@@ -28,11 +28,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-Logbook bookNamed(const char *shamei)
+Logbook bookNamed(const char *carName)
 {
     Logbook book;
     book.clear();
-    book.carName = shamei;
+    book.carName = carName;
     book.fuelings[1].moment = 40000;
     return book;
 }
@@ -90,9 +90,9 @@ private:
 class SaveSafety : public ::testing::Test
 {
 protected:
-    std::string saveWithBackups(const char *shamei, std::string *problem = nullptr)
+    std::string saveWithBackups(const char *carName, std::string *problem = nullptr)
     {
-        Logbook book = bookNamed(shamei);
+        Logbook book = bookNamed(carName);
         FileHooks hooks;
         hooks.backups = &backups;
         hooks.backupFailed = [problem](const std::string &message) {

@@ -26,13 +26,13 @@ private Q_SLOTS:
         f.run("MIShameiIN");
         QVERIFY(FrmShameiT);
         QCOMPARE(FrmShameiT->windowTitle(), QStringLiteral("車名登録"));
-        QCOMPARE(FrmShameiT->EdtShamei->text(), QStringLiteral("old"));
-        QVERIFY(!FrmShameiT->InputChanged);
+        QCOMPARE(FrmShameiT->nameField->text(), QStringLiteral("old"));
+        QVERIFY(!FrmShameiT->edited);
 
         // Thirty characters fit; the thirty-first is not taken.
         const QString name = QStringLiteral("プリウス") + QString(26, QLatin1Char('x'));
-        typeInto(FrmShameiT->EdtShamei, name + QStringLiteral("y"));
-        FrmShameiT->BtnTouroku->click();
+        typeInto(FrmShameiT->nameField, name + QStringLiteral("y"));
+        FrmShameiT->registerButton->click();
         QCOMPARE(toQ(f.book().carName), name);
         QCOMPARE(carLabel(f), name);
         QVERIFY(f.book().modified);
@@ -45,14 +45,14 @@ private Q_SLOTS:
         EntryFixture f;
         f.book().carName = "same";
         f.run("MIShameiIN");
-        FrmShameiT->BtnTouroku->click();
+        FrmShameiT->registerButton->click();
         QVERIFY(!f.book().modified);
         QTRY_COMPARE(f.childCount(), 0);
 
         // An empty name is a name too.
         f.run("MIShameiIN");
-        typeInto(FrmShameiT->EdtShamei, QString());
-        FrmShameiT->BtnTouroku->click();
+        typeInto(FrmShameiT->nameField, QString());
+        FrmShameiT->registerButton->click();
         QCOMPARE(f.book().carName, std::string());
         QCOMPARE(carLabel(f), QString());
         QVERIFY(f.book().modified);
@@ -62,18 +62,18 @@ private Q_SLOTS:
     {
         EntryFixture f;
         f.book().carName = "kept";
-        f.frame->showShamei();
+        f.frame->showCarName();
         f.run("MIShameiIN");
-        typeInto(FrmShameiT->EdtShamei, QStringLiteral("typed"));
+        typeInto(FrmShameiT->nameField, QStringLiteral("typed"));
 
         f.prompter.expect(Answer::No);
-        FrmShameiT->BtnCancel->click();
+        FrmShameiT->cancelButton->click();
         QCOMPARE(f.prompter.texts(), QStringList{CloseQuestion});
         QVERIFY(FrmShameiT);
         QCOMPARE(f.childCount(), 1);
 
         // The window has no Escape of its own.
-        QTest::keyClick(FrmShameiT->EdtShamei, Qt::Key_Escape);
+        QTest::keyClick(FrmShameiT->nameField, Qt::Key_Escape);
         QCOMPARE(f.prompter.shown.size(), 1);
 
         f.prompter.expect(Answer::Yes);

@@ -73,7 +73,7 @@ class FuelingTest : public QObject
         return l ? l->text() : u"<missing>"_s;
     }
 
-    QString status() { return FrmNenpiDataIN->findChild<StatusLine *>()->Text(); }
+    QString status() { return FrmNenpiDataIN->findChild<StatusLine *>()->text(); }
 
     // Two makers (codes 1 and 5) and these fuelings in date order, then the list window.
     void openWith(EntryFixture &f, std::initializer_list<TypedFueling> fuelings, bool makers = true)
@@ -121,13 +121,13 @@ class FuelingTest : public QObject
     static void fill(FuelingDialog *d, const QString &y, const QString &m, const QString &day,
                      const QString &hour, const QString &trip, const QString &litres)
     {
-        typeInto(d->Edtyy, y);
-        typeInto(d->Edtmm, m);
-        typeInto(d->Edtdd, day);
-        typeInto(d->EdtJi, hour);
-        typeInto(d->Edtkyori2, trip);
-        typeInto(d->Edtryou, litres);
-        QTest::keyClick(d->Edtryou, Qt::Key_Tab);
+        typeInto(d->yearField, y);
+        typeInto(d->monthField, m);
+        typeInto(d->dayField, day);
+        typeInto(d->hourField, hour);
+        typeInto(d->tripField, trip);
+        typeInto(d->litresField, litres);
+        QTest::keyClick(d->litresField, Qt::Key_Tab);
     }
 
 private Q_SLOTS:
@@ -229,16 +229,16 @@ private Q_SLOTS:
         grid()->setCurrentDataRow(1);
         QVERIFY(withDialog("SBtnTuika", [](FuelingDialog *d) {
             QCOMPARE(d->windowTitle(), u"追加"_s);
-            QCOMPARE(d->DataNo, 2);
-            QCOMPARE(d->CmBxgas->currentText(), u" 1|ENEOS"_s);
-            QCOMPARE(d->CmBxkubun->currentText(), u"レギュラー"_s);
+            QCOMPARE(d->entrySlot, 2);
+            QCOMPARE(d->makerBox->currentText(), u" 1|ENEOS"_s);
+            QCOMPARE(d->categoryBox->currentText(), u"レギュラー"_s);
             fill(d, u"2003"_s, u"1"_s, u"15"_s, u"8"_s, u"350"_s, u"30"_s);
-            QCOMPARE(d->Lblnenpi->text(), u"11.7"_s);
-            d->CmBxgas->setCurrentIndex(1);
-            d->CmBxkubun->setCurrentIndex(2);
-            typeInto(d->Edtkingaku, u"4200"_s);
-            typeInto(d->Edtcomment, u"満タン"_s);
-            d->BtnTouroku->click();
+            QCOMPARE(d->economyLabel->text(), u"11.7"_s);
+            d->makerBox->setCurrentIndex(1);
+            d->categoryBox->setCurrentIndex(2);
+            typeInto(d->amountField, u"4200"_s);
+            typeInto(d->commentField, u"満タン"_s);
+            d->registerButton->click();
             QVERIFY(!d->isVisible());
         }));
         QCOMPARE(grid()->rowTexts(1),
@@ -267,7 +267,7 @@ private Q_SLOTS:
         QVERIFY(FrmNenpiDataIN);
         QVERIFY(withDialog("SBtnTuika", [](FuelingDialog *d) {
             fill(d, u"2010"_s, u"1"_s, u"1"_s, QString(), u"100"_s, u"10"_s);
-            d->BtnTouroku->click();
+            d->registerButton->click();
         }));
         QVERIFY(f.book().fuelings[999].used());
         QCOMPARE(grid()->lastDataRow(), 999);
@@ -329,14 +329,14 @@ private Q_SLOTS:
                                                               {u"0"_s, u"2000"_s},
                                                               {u"100"_s, u"100"_s}};
             for (const auto &[typed, completed] : cases) {
-                typeInto(d->Edtyy, typed);
-                QTest::keyClick(d->Edtyy, Qt::Key_Tab);
-                QCOMPARE(d->Edtyy->text(), completed);
+                typeInto(d->yearField, typed);
+                QTest::keyClick(d->yearField, Qt::Key_Tab);
+                QCOMPARE(d->yearField->text(), completed);
             }
             // A short year is completed as well when registering from the year field.
             fill(d, u"2003"_s, u"4"_s, u"1"_s, QString(), u"10"_s, u"1"_s);
-            typeInto(d->Edtyy, u"7"_s);
-            d->BtnTouroku->click();
+            typeInto(d->yearField, u"7"_s);
+            d->registerButton->click();
         }));
         QCOMPARE(f.book().fuelings[1].moment, at(2007, 4, 1));
     }
@@ -346,26 +346,26 @@ private Q_SLOTS:
         EntryFixture f;
         openWith(f, {{at(2003, 5, 18), 300, 25, 0, 12, 4880}});
         QVERIFY(withDialog("SBtnTuika", [](FuelingDialog *d) {
-            typeInto(d->Edtkyori1, u"5230.0"_s);
-            QTest::keyClick(d->Edtkyori1, Qt::Key_Tab);
-            QCOMPARE(d->Edtkyori1->text(), u"5230"_s);
-            QCOMPARE(d->Edtkyori2->text(), u"350"_s);
+            typeInto(d->odometerField, u"5230.0"_s);
+            QTest::keyClick(d->odometerField, Qt::Key_Tab);
+            QCOMPARE(d->odometerField->text(), u"5230"_s);
+            QCOMPARE(d->tripField->text(), u"350"_s);
 
             // A smaller odometer than last time leaves the trip empty.
-            d->Edtkyori2->clear();
-            typeInto(d->Edtkyori1, u"4000"_s);
-            QTest::keyClick(d->Edtkyori1, Qt::Key_Tab);
-            QCOMPARE(d->Edtkyori2->text(), QString());
+            d->tripField->clear();
+            typeInto(d->odometerField, u"4000"_s);
+            QTest::keyClick(d->odometerField, Qt::Key_Tab);
+            QCOMPARE(d->tripField->text(), QString());
 
             // Only one decimal can be typed; the economy is 0.0 without a trip.
-            typeInto(d->Edtkyori2, u"350.25"_s);
-            QCOMPARE(d->Edtkyori2->text(), u"350.2"_s);
-            typeInto(d->Edtkyori2, u"0"_s);
-            typeInto(d->Edtryou, u"30.0"_s);
-            QTest::keyClick(d->Edtryou, Qt::Key_Tab);
-            QCOMPARE(d->Edtryou->text(), u"30"_s);
-            QCOMPARE(d->Lblnenpi->text(), u"0.0"_s);
-            QCOMPARE(d->Edtkyori2->text(), u"0"_s);
+            typeInto(d->tripField, u"350.25"_s);
+            QCOMPARE(d->tripField->text(), u"350.2"_s);
+            typeInto(d->tripField, u"0"_s);
+            typeInto(d->litresField, u"30.0"_s);
+            QTest::keyClick(d->litresField, Qt::Key_Tab);
+            QCOMPARE(d->litresField->text(), u"30"_s);
+            QCOMPARE(d->economyLabel->text(), u"0.0"_s);
+            QCOMPARE(d->tripField->text(), u"0"_s);
         }));
     }
 
@@ -375,8 +375,8 @@ private Q_SLOTS:
         openWith(f, {});
         QVERIFY(withDialog("SBtnTuika", [](FuelingDialog *d) {
             fill(d, u"2003"_s, u"4"_s, u"1"_s, QString(), u"350"_s, u"30"_s);
-            typeInto(d->Edtryou, u"25"_s); // still focused when registering
-            d->BtnTouroku->click();
+            typeInto(d->litresField, u"25"_s); // still focused when registering
+            d->registerButton->click();
         }));
         QCOMPARE(f.book().fuelings[1].economy, cur(14.0));
         QCOMPARE(f.book().fuelings[1].litres, cur(25));
@@ -388,32 +388,32 @@ private Q_SLOTS:
         openWith(f, {{at(2003, 5, 18, 9), 300, 25, 0, 12}});
         QVERIFY(withDialog("SBtnTuika", [&](FuelingDialog *d) {
             // The day field itself refuses a day the month does not have.
-            typeInto(d->Edtmm, u"2"_s);
-            typeInto(d->Edtdd, u"30"_s);
+            typeInto(d->monthField, u"2"_s);
+            typeInto(d->dayField, u"30"_s);
             f.prompter.expect(Answer::Yes);
-            QTest::keyClick(d->Edtdd, Qt::Key_Tab);
-            QCOMPARE(d->Edtdd->text(), QString());
+            QTest::keyClick(d->dayField, Qt::Key_Tab);
+            QCOMPARE(d->dayField->text(), QString());
             auto attempt = [&](const QString &y, const QString &m, const QString &day,
                                const QString &hour, const QString &trip, const QString &litres,
                                QWidget *focus) {
                 fill(d, y, m, day, hour, trip, litres);
-                d->BtnTouroku->click();
+                d->registerButton->click();
                 QVERIFY(d->isVisible());
                 QCOMPARE(QApplication::focusWidget(), focus);
             };
-            attempt(QString(), u"1"_s, u"1"_s, QString(), u"1"_s, u"1"_s, d->Edtyy);
-            attempt(u"2003"_s, QString(), u"1"_s, QString(), u"1"_s, u"1"_s, d->Edtyy);
-            attempt(u"2003"_s, u"1"_s, QString(), QString(), u"1"_s, u"1"_s, d->Edtyy);
-            attempt(u"2003"_s, u"1"_s, u"1"_s, QString(), QString(), u"1"_s, d->Edtkyori2);
-            attempt(u"2003"_s, u"1"_s, u"1"_s, QString(), u"1"_s, QString(), d->Edtryou);
-            attempt(u"2023"_s, u"2"_s, u"29"_s, QString(), u"1"_s, u"1"_s, d->Edtyy);
-            attempt(u"2003"_s, u"1"_s, u"1"_s, u"24"_s, u"1"_s, u"1"_s, d->Edtyy);
+            attempt(QString(), u"1"_s, u"1"_s, QString(), u"1"_s, u"1"_s, d->yearField);
+            attempt(u"2003"_s, QString(), u"1"_s, QString(), u"1"_s, u"1"_s, d->yearField);
+            attempt(u"2003"_s, u"1"_s, QString(), QString(), u"1"_s, u"1"_s, d->yearField);
+            attempt(u"2003"_s, u"1"_s, u"1"_s, QString(), QString(), u"1"_s, d->tripField);
+            attempt(u"2003"_s, u"1"_s, u"1"_s, QString(), u"1"_s, QString(), d->litresField);
+            attempt(u"2023"_s, u"2"_s, u"29"_s, QString(), u"1"_s, u"1"_s, d->yearField);
+            attempt(u"2003"_s, u"1"_s, u"1"_s, u"24"_s, u"1"_s, u"1"_s, d->yearField);
             // The same date and hour as a stored record; another hour passes.
             fill(d, u"2003"_s, u"5"_s, u"18"_s, u"9"_s, u"1"_s, u"1"_s);
-            d->BtnTouroku->click();
+            d->registerButton->click();
             QVERIFY(d->isVisible());
-            typeInto(d->EdtJi, u"10"_s);
-            d->BtnTouroku->click();
+            typeInto(d->hourField, u"10"_s);
+            d->registerButton->click();
             QVERIFY(!d->isVisible());
         }));
         QCOMPARE(f.prompter.texts(),
@@ -426,7 +426,7 @@ private Q_SLOTS:
         // A leap day is a date.
         QVERIFY(withDialog("SBtnTuika", [](FuelingDialog *d) {
             fill(d, u"2024"_s, u"2"_s, u"29"_s, QString(), u"1"_s, u"1"_s);
-            d->BtnTouroku->click();
+            d->registerButton->click();
             QVERIFY(!d->isVisible());
         }));
         QCOMPARE(f.book().fuelings[3].moment, at(2024, 2, 29));
@@ -440,18 +440,18 @@ private Q_SLOTS:
         grid()->setCurrentDataRow(1);
         QVERIFY(withDialog("SBtnHenkou", [](FuelingDialog *d) {
             QCOMPARE(d->windowTitle(), u"変更"_s);
-            const QStringList shown = {d->Edtyy->text(),     d->Edtmm->text(),
-                                       d->Edtdd->text(),     d->EdtJi->text(),
-                                       d->Edtkyori1->text(), d->Edtkyori2->text(),
-                                       d->Edtryou->text(),   d->Edtkingaku->text(),
-                                       d->Lblnenpi->text(),  d->Edtcomment->text()};
+            const QStringList shown = {d->yearField->text(),     d->monthField->text(),
+                                       d->dayField->text(),     d->hourField->text(),
+                                       d->odometerField->text(), d->tripField->text(),
+                                       d->litresField->text(),   d->amountField->text(),
+                                       d->economyLabel->text(),  d->commentField->text()};
             QCOMPARE(shown, (QStringList{u"2003"_s, u"05"_s, u"08"_s, u"09"_s, u"4880"_s, u"350"_s,
                                          u"30"_s, u"4200"_s, u"12"_s, u"x"_s}));
-            QCOMPARE(d->CmBxgas->currentText(), u" 1|ENEOS"_s);
+            QCOMPARE(d->makerBox->currentText(), u" 1|ENEOS"_s);
             // The other record's date and hour: no duplicate check when changing.
-            typeInto(d->Edtmm, u"6"_s);
-            typeInto(d->Edtdd, u"1"_s);
-            d->BtnTouroku->click();
+            typeInto(d->monthField, u"6"_s);
+            typeInto(d->dayField, u"1"_s);
+            d->registerButton->click();
             QVERIFY(!d->isVisible());
         }));
         QCOMPARE(f.book().fuelings[1].moment, at(2003, 6, 1, 9));
@@ -466,11 +466,11 @@ private Q_SLOTS:
         openWith(f, {{at(2003, 5, 8), 300, 25, 0, 12, 4880}, {at(2003, 6, 1), 400, 35, 0, 11.4}});
         grid()->setCurrentDataRow(2);
         QVERIFY(withDialogByKey(Qt::Key_Return, [](FuelingDialog *d) {
-            QCOMPARE(d->DataNo, 2);
-            d->Edtkyori2->clear();
-            typeInto(d->Edtkyori1, u"5230"_s);
-            QTest::keyClick(d->Edtkyori1, Qt::Key_Tab);
-            QCOMPARE(d->Edtkyori2->text(), u"350"_s);
+            QCOMPARE(d->entrySlot, 2);
+            d->tripField->clear();
+            typeInto(d->odometerField, u"5230"_s);
+            QTest::keyClick(d->odometerField, Qt::Key_Tab);
+            QCOMPARE(d->tripField->text(), u"350"_s);
         }));
     }
 
@@ -481,20 +481,20 @@ private Q_SLOTS:
         const Fueling before = f.book().fuelings[1];
 
         // Registering untouched values stores them again and leaves the flag alone.
-        QVERIFY(withDialog("SBtnHenkou", [](FuelingDialog *d) { d->BtnTouroku->click(); }));
+        QVERIFY(withDialog("SBtnHenkou", [](FuelingDialog *d) { d->registerButton->click(); }));
         QVERIFY(!f.book().modified);
         QVERIFY(f.book().fuelings[1] == before);
 
         // Tabbing through "05" drops the zero: that is an edit, so cancelling asks.
         QVERIFY(withDialog("SBtnHenkou", [&](FuelingDialog *d) {
-            d->Edtmm->setFocus(Qt::TabFocusReason);
-            QTest::keyClick(d->Edtmm, Qt::Key_Tab);
-            QCOMPARE(d->Edtmm->text(), u"5"_s);
-            QVERIFY(d->InputChanged);
+            d->monthField->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(d->monthField, Qt::Key_Tab);
+            QCOMPARE(d->monthField->text(), u"5"_s);
+            QVERIFY(d->edited);
             f.prompter.expect(Answer::No);
-            QTest::keyClick(d->Edtdd, Qt::Key_Escape);
+            QTest::keyClick(d->dayField, Qt::Key_Escape);
             QVERIFY(d->isVisible());
-            d->BtnTouroku->click();
+            d->registerButton->click();
         }));
         QCOMPARE(f.prompter.texts(), QStringList{CloseQuestion});
         QVERIFY(f.book().modified);
@@ -502,8 +502,8 @@ private Q_SLOTS:
         // Only the comment changed: stored, and the logbook counts as changed.
         f.book().modified = false;
         QVERIFY(withDialog("SBtnHenkou", [](FuelingDialog *d) {
-            typeInto(d->Edtcomment, u"new"_s);
-            d->BtnTouroku->click();
+            typeInto(d->commentField, u"new"_s);
+            d->registerButton->click();
         }));
         QCOMPARE(f.book().fuelings[1].comment, std::string("new"));
         QCOMPARE(f.book().fuelings[1].economy, cur(12.0));
@@ -512,7 +512,7 @@ private Q_SLOTS:
 
         // Escape with nothing changed closes at once.
         QVERIFY(withDialog("SBtnHenkou", [](FuelingDialog *d) {
-            QTest::keyClick(d->Edtyy, Qt::Key_Escape);
+            QTest::keyClick(d->yearField, Qt::Key_Escape);
             QVERIFY(!d->isVisible());
         }));
         QCOMPARE(f.prompter.shown.size(), 1);
@@ -524,13 +524,13 @@ private Q_SLOTS:
         openWith(f, {{at(2003, 5, 8, 9), 350, 30, 0, 11.7, 0, "keep"}});
         const Fueling before = f.book().fuelings[1];
         QVERIFY(withDialog("SBtnHenkou", [&](FuelingDialog *d) {
-            typeInto(d->Edtcomment, u"changed"_s);
-            typeInto(d->Edtkyori2, u"."_s);
-            QTest::keyClick(d->Edtkyori2, Qt::Key_Tab);
+            typeInto(d->commentField, u"changed"_s);
+            typeInto(d->tripField, u"."_s);
+            QTest::keyClick(d->tripField, Qt::Key_Tab);
             QCOMPARE(f.prompter.texts(), QStringList{NotANumber});
-            QCOMPARE(d->Edtkyori2->text(), u"."_s);
-            QCOMPARE(d->Lblnenpi->text(), u"11.7"_s);
-            d->BtnTouroku->click();
+            QCOMPARE(d->tripField->text(), u"."_s);
+            QCOMPARE(d->economyLabel->text(), u"11.7"_s);
+            d->registerButton->click();
             QVERIFY(d->isVisible());
         }));
         QVERIFY(f.book().fuelings[1] == before);
@@ -548,9 +548,9 @@ private Q_SLOTS:
             f.frame->pos() + FrmNenpiDataIN->outerWindow()->pos() + QPoint(120, 120);
         QVERIFY(withDialog("SBtnTuika", [&](FuelingDialog *d) {
             QCOMPARE(d->pos(), expected);
-            QCOMPARE(QApplication::focusWidget(), d->Edtyy);
-            QCOMPARE(d->Edtyy->toolTip(), u"年を西暦４桁で入力してください。"_s);
-            QCOMPARE(d->BtnTouroku->toolTip(), u"変更したデータを登録します"_s);
+            QCOMPARE(QApplication::focusWidget(), d->yearField);
+            QCOMPARE(d->yearField->toolTip(), u"年を西暦４桁で入力してください。"_s);
+            QCOMPARE(d->registerButton->toolTip(), u"変更したデータを登録します"_s);
         }));
     }
 };

@@ -42,10 +42,10 @@ bool withDialog(const char *button, const std::function<void(FuelingDialog *)> &
 void typeDate(FuelingDialog *d, const QString &y, const QString &m, const QString &day,
               const QString &hour)
 {
-    typeInto(d->Edtyy, y);
-    typeInto(d->Edtmm, m);
-    typeInto(d->Edtdd, day);
-    typeInto(d->EdtJi, hour);
+    typeInto(d->yearField, y);
+    typeInto(d->monthField, m);
+    typeInto(d->dayField, day);
+    typeInto(d->hourField, hour);
 }
 
 } // namespace
@@ -71,12 +71,12 @@ private Q_SLOTS:
         f.run("MIdataIN");
         QVERIFY(withDialog("SBtnTuika", [&](FuelingDialog *d) {
             typeDate(d, u"2003"_s, u"1"_s, u"15"_s, u"8"_s);
-            typeInto(d->Edtkyori2, u"300"_s);
-            typeInto(d->Edtryou, u"25"_s);
-            d->BtnTouroku->click();
+            typeInto(d->tripField, u"300"_s);
+            typeInto(d->litresField, u"25"_s);
+            d->registerButton->click();
             QVERIFY(d->isVisible());
             f.prompter.expect(Prompter::Answer::Yes);
-            d->BtnCancel->click();
+            d->cancelButton->click();
         }));
         QCOMPARE(f.prompter.texts(),
                  (QStringList{u"既に同じ年月日時で入力されています"_s, CloseQuestion}));
@@ -92,15 +92,15 @@ private Q_SLOTS:
         QVERIFY(withDialog("SBtnTuika", [&](FuelingDialog *d) {
             typeDate(d, u"2003"_s, u"1"_s, u"20"_s, QString());
             // Litres first, with a trip the user then thinks better of.
-            typeInto(d->Edtkyori2, u"100"_s);
-            typeInto(d->Edtryou, u"30"_s);
-            d->Edtkyori1->setFocus();
-            QCOMPARE(d->Lblnenpi->text(), u"3.3"_s);
-            d->Edtkyori2->clear();
-            typeInto(d->Edtkyori1, u"5230"_s);
-            d->Edtcomment->setFocus();
-            QCOMPARE(d->Edtkyori2->text(), u"350"_s);
-            d->BtnTouroku->click();
+            typeInto(d->tripField, u"100"_s);
+            typeInto(d->litresField, u"30"_s);
+            d->odometerField->setFocus();
+            QCOMPARE(d->economyLabel->text(), u"3.3"_s);
+            d->tripField->clear();
+            typeInto(d->odometerField, u"5230"_s);
+            d->commentField->setFocus();
+            QCOMPARE(d->tripField->text(), u"350"_s);
+            d->registerButton->click();
         }));
         QVERIFY(f.prompter.shown.isEmpty());
         const Fueling &stored = f.book().fuelings[2];
@@ -118,12 +118,12 @@ private Q_SLOTS:
         const Fueling before = f.book().fuelings[1];
         f.run("MIdataIN");
         QVERIFY(withDialog("SBtnHenkou", [&](FuelingDialog *d) {
-            QCOMPARE(d->CmBxgas->currentIndex(), -1);
-            d->BtnTouroku->click();
+            QCOMPARE(d->makerBox->currentIndex(), -1);
+            d->registerButton->click();
             QVERIFY(d->isVisible());
-            QCOMPARE(QApplication::focusWidget(), d->CmBxgas);
-            d->CmBxgas->setCurrentIndex(0);
-            d->BtnTouroku->click();
+            QCOMPARE(QApplication::focusWidget(), d->makerBox);
+            d->makerBox->setCurrentIndex(0);
+            d->registerButton->click();
         }));
         QCOMPARE(f.prompter.texts(), QStringList{u"メーカーを選択してください"_s});
         QCOMPARE(f.book().fuelings[1].makerCode, 1);

@@ -28,9 +28,9 @@ class JourneyTest : public QObject
     {
         ModalStep step([&](QDialog *dialog) {
             auto *maker = qobject_cast<MakerDialog *>(dialog);
-            typeInto(maker->EdtCD, code);
-            typeInto(maker->EdtName, name);
-            maker->BtnTouroku->click();
+            typeInto(maker->codeField, code);
+            typeInto(maker->nameField, name);
+            maker->registerButton->click();
         });
         click(FrmGasIn, "SBtnTuika");
         QVERIFY(step.ran());
@@ -40,11 +40,11 @@ class JourneyTest : public QObject
     {
         ModalStep step([&](QDialog *dialog) {
             auto *memo = qobject_cast<MemoDialog *>(dialog);
-            typeInto(memo->Edtyy, y);
-            typeInto(memo->Edtmm, m);
-            typeInto(memo->Edtdd, d);
-            typeInto(memo->Memo1, text);
-            memo->BtnTouroku->click();
+            typeInto(memo->yearField, y);
+            typeInto(memo->monthField, m);
+            typeInto(memo->dayField, d);
+            typeInto(memo->textField, text);
+            memo->registerButton->click();
         });
         click(FrmMemo, "SBtnTuika");
         QVERIFY(step.ran());
@@ -59,14 +59,14 @@ class JourneyTest : public QObject
         ModalStep step([&](QDialog *dialog) {
             auto *entry = qobject_cast<FuelingDialog *>(dialog);
             QVERIFY(entry);
-            typeInto(entry->Edtyy, y);
-            typeInto(entry->Edtmm, m);
-            typeInto(entry->Edtdd, d);
-            typeInto(entry->EdtJi, hour);
-            typeInto(entry->Edtkyori2, trip);
-            typeInto(entry->Edtryou, litres);
-            entry->CmBxgas->setCurrentIndex(makerIndex);
-            entry->BtnTouroku->click();
+            typeInto(entry->yearField, y);
+            typeInto(entry->monthField, m);
+            typeInto(entry->dayField, d);
+            typeInto(entry->hourField, hour);
+            typeInto(entry->tripField, trip);
+            typeInto(entry->litresField, litres);
+            entry->makerBox->setCurrentIndex(makerIndex);
+            entry->registerButton->click();
         });
         click(FrmNenpiDataIN, "SBtnTuika");
         QVERIFY(step.ran());
@@ -88,8 +88,8 @@ private Q_SLOTS:
         click(FrmGasIn, "SBtnEnd");
 
         f.run("MIShameiIN");
-        typeInto(FrmShameiT->EdtShamei, QStringLiteral("フィット"));
-        FrmShameiT->BtnTouroku->click();
+        typeInto(FrmShameiT->nameField, QStringLiteral("フィット"));
+        FrmShameiT->registerButton->click();
 
         f.run("MIdataIN");
         addFueling(u"2003"_s, u"6"_s, u"2"_s, u"18"_s, u"398"_s, u"30"_s, 1);

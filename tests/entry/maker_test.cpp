@@ -20,7 +20,7 @@ const QString NoCode = QStringLiteral("コードが入力されていません")
 const QString NoName = QStringLiteral("名称が入力されていません");
 const QString InUse = QStringLiteral("この燃料メーカーは使われています。削除できません。");
 
-MakerDialog *gasDialog(QDialog *dialog)
+MakerDialog *makerDialog(QDialog *dialog)
 {
     auto *maker = qobject_cast<MakerDialog *>(dialog);
     return maker;
@@ -38,12 +38,12 @@ class MakerTest : public QObject
     void enter(const char *button, const QString &code, const QString &name)
     {
         ModalStep step([&](QDialog *dialog) {
-            MakerDialog *maker = gasDialog(dialog);
+            MakerDialog *maker = makerDialog(dialog);
             QVERIFY(maker);
-            if (maker->EdtCD->isEnabled())
-                typeInto(maker->EdtCD, code);
-            typeInto(maker->EdtName, name);
-            maker->BtnTouroku->click();
+            if (maker->codeField->isEnabled())
+                typeInto(maker->codeField, code);
+            typeInto(maker->nameField, name);
+            maker->registerButton->click();
             QVERIFY2(!maker->isVisible(), "the dialog refused the values");
         });
         click(FrmGasIn, button);
@@ -92,10 +92,10 @@ private Q_SLOTS:
         // Leading zeros are not part of the code; Insert in the grid adds as well.
         grid()->setFocus();
         ModalStep step([&](QDialog *dialog) {
-            MakerDialog *maker = gasDialog(dialog);
-            typeInto(maker->EdtCD, u"05"_s);
-            typeInto(maker->EdtName, u"five"_s);
-            maker->BtnTouroku->click();
+            MakerDialog *maker = makerDialog(dialog);
+            typeInto(maker->codeField, u"05"_s);
+            typeInto(maker->nameField, u"five"_s);
+            maker->registerButton->click();
         });
         QTest::keyClick(grid(), Qt::Key_Insert);
         QVERIFY(step.ran());
@@ -110,12 +110,12 @@ private Q_SLOTS:
         f.run("MIgasIN");
         const Logbook before = f.book();
         ModalStep step([&](QDialog *dialog) {
-            MakerDialog *maker = gasDialog(dialog);
-            QVERIFY(maker->EdtCD->isEnabled());
+            MakerDialog *maker = makerDialog(dialog);
+            QVERIFY(maker->codeField->isEnabled());
             auto attempt = [&](const QString &code, const QString &name) {
-                typeInto(maker->EdtCD, code);
-                typeInto(maker->EdtName, name);
-                maker->BtnTouroku->click();
+                typeInto(maker->codeField, code);
+                typeInto(maker->nameField, name);
+                maker->registerButton->click();
                 QVERIFY(maker->isVisible());
             };
             attempt(QString(), u"name"_s);
@@ -124,7 +124,7 @@ private Q_SLOTS:
             attempt(u"7"_s, u"name"_s);
             attempt(u"8"_s, QString());
             f.prompter.expect(Answer::Yes);
-            maker->BtnCancel->click();
+            maker->cancelButton->click();
         });
         click(FrmGasIn, "SBtnTuika");
         QVERIFY(step.ran());
@@ -152,14 +152,14 @@ private Q_SLOTS:
         f.run("MIgasIN");
         grid()->setCurrentDataRow(1);
         ModalStep step([&](QDialog *dialog) {
-            MakerDialog *maker = gasDialog(dialog);
+            MakerDialog *maker = makerDialog(dialog);
             QCOMPARE(maker->windowTitle(), QStringLiteral("変更"));
-            QVERIFY(!maker->EdtCD->isEnabled());
-            QVERIFY(!maker->LblCD->isEnabled());
-            QCOMPARE(maker->EdtCD->Text(), QStringLiteral("7"));
-            QCOMPARE(maker->EdtName->text(), QStringLiteral("maker7"));
-            typeInto(maker->EdtName, QStringLiteral("エネオス"));
-            maker->BtnTouroku->click();
+            QVERIFY(!maker->codeField->isEnabled());
+            QVERIFY(!maker->codeLabel->isEnabled());
+            QCOMPARE(maker->codeField->valueText(), QStringLiteral("7"));
+            QCOMPARE(maker->nameField->text(), QStringLiteral("maker7"));
+            typeInto(maker->nameField, QStringLiteral("エネオス"));
+            maker->registerButton->click();
         });
         QTest::keyClick(grid(), Qt::Key_Return);
         QVERIFY(step.ran());
@@ -173,7 +173,7 @@ private Q_SLOTS:
         f.book().modified = false;
         grid()->setCurrentDataRow(2);
         ModalStep untouched([](QDialog *dialog) {
-            gasDialog(dialog)->BtnTouroku->click();
+            makerDialog(dialog)->registerButton->click();
             QVERIFY(!dialog->isVisible());
         });
         click(FrmGasIn, "SBtnHenkou");
@@ -199,13 +199,13 @@ private Q_SLOTS:
         seed(f.book(), {7});
         f.run("MIgasIN");
         ModalStep step([&](QDialog *dialog) {
-            MakerDialog *maker = gasDialog(dialog);
-            typeInto(maker->EdtName, u"new"_s);
+            MakerDialog *maker = makerDialog(dialog);
+            typeInto(maker->nameField, u"new"_s);
             f.prompter.expect(Answer::No);
-            QTest::keyClick(maker->EdtName, Qt::Key_Escape);
+            QTest::keyClick(maker->nameField, Qt::Key_Escape);
             QVERIFY(maker->isVisible());
             f.prompter.expect(Answer::Yes);
-            QTest::keyClick(maker->EdtName, Qt::Key_Escape);
+            QTest::keyClick(maker->nameField, Qt::Key_Escape);
             QVERIFY(!maker->isVisible());
         });
         click(FrmGasIn, "SBtnHenkou");
@@ -215,7 +215,7 @@ private Q_SLOTS:
 
         // Untouched, Escape closes at once.
         ModalStep untouched([](QDialog *dialog) {
-            QTest::keyClick(gasDialog(dialog)->EdtName, Qt::Key_Escape);
+            QTest::keyClick(makerDialog(dialog)->nameField, Qt::Key_Escape);
             QVERIFY(!dialog->isVisible());
         });
         click(FrmGasIn, "SBtnHenkou");

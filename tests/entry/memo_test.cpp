@@ -52,10 +52,10 @@ class MemoTest : public QObject
     static void fill(MemoDialog *memo, const QString &y, const QString &m, const QString &d,
                      const QString &text)
     {
-        typeInto(memo->Edtyy, y);
-        typeInto(memo->Edtmm, m);
-        typeInto(memo->Edtdd, d);
-        typeInto(memo->Memo1, text);
+        typeInto(memo->yearField, y);
+        typeInto(memo->monthField, m);
+        typeInto(memo->dayField, d);
+        typeInto(memo->textField, text);
     }
 
 private Q_SLOTS:
@@ -81,9 +81,9 @@ private Q_SLOTS:
         grid()->setCurrentDataRow(2);
         QVERIFY(withDialog("SBtnTuika", [](MemoDialog *memo) {
             QCOMPARE(memo->windowTitle(), QStringLiteral("追加"));
-            QCOMPARE(memo->Edtyy->text(), QString());
+            QCOMPARE(memo->yearField->text(), QString());
             fill(memo, u"2003"_s, u"1"_s, u"15"_s, QStringLiteral("車検"));
-            memo->BtnTouroku->click();
+            memo->registerButton->click();
             QVERIFY(!memo->isVisible());
         }));
         QCOMPARE(column(grid(), 1, 3),
@@ -100,23 +100,23 @@ private Q_SLOTS:
         EntryFixture f;
         openWith(f, {});
         QVERIFY(withDialog("SBtnTuika", [](MemoDialog *memo) {
-            QCOMPARE(QApplication::focusWidget(), memo->Edtyy);
-            QTest::keyClick(memo->Edtyy, '3');
-            QTest::keyClick(memo->Edtyy, Qt::Key_Right); // caret at the end: to the month
-            QCOMPARE(memo->Edtyy->text(), u"2003"_s);
-            QCOMPARE(QApplication::focusWidget(), memo->Edtmm);
-            QTest::keyClick(memo->Edtmm, Qt::Key_Left); // empty: back to the year
-            QCOMPARE(QApplication::focusWidget(), memo->Edtyy);
-            typeInto(memo->Edtyy, u"99"_s);
-            QTest::keyClick(memo->Edtyy, Qt::Key_Tab);
-            QCOMPARE(memo->Edtyy->text(), u"1999"_s);
+            QCOMPARE(QApplication::focusWidget(), memo->yearField);
+            QTest::keyClick(memo->yearField, '3');
+            QTest::keyClick(memo->yearField, Qt::Key_Right); // caret at the end: to the month
+            QCOMPARE(memo->yearField->text(), u"2003"_s);
+            QCOMPARE(QApplication::focusWidget(), memo->monthField);
+            QTest::keyClick(memo->monthField, Qt::Key_Left); // empty: back to the year
+            QCOMPARE(QApplication::focusWidget(), memo->yearField);
+            typeInto(memo->yearField, u"99"_s);
+            QTest::keyClick(memo->yearField, Qt::Key_Tab);
+            QCOMPARE(memo->yearField->text(), u"1999"_s);
         }));
 
         // A short year is completed as well when registering while its field has the focus.
         QVERIFY(withDialog("SBtnTuika", [](MemoDialog *memo) {
             fill(memo, QString(), u"3"_s, u"4"_s, u"m"_s);
-            typeInto(memo->Edtyy, u"15"_s);
-            memo->BtnTouroku->click();
+            typeInto(memo->yearField, u"15"_s);
+            memo->registerButton->click();
         }));
         QCOMPARE(f.book().memos[1].date, day(2015, 3, 4));
     }
@@ -129,18 +129,18 @@ private Q_SLOTS:
             auto attempt = [&](const QString &y, const QString &m, const QString &d,
                                const QString &text) {
                 fill(memo, y, m, d, text);
-                memo->BtnTouroku->click();
+                memo->registerButton->click();
                 QVERIFY(memo->isVisible());
             };
             attempt(QString(), u"1"_s, u"1"_s, u"m"_s);
             attempt(u"2003"_s, QString(), u"1"_s, u"m"_s);
             attempt(u"2003"_s, u"1"_s, QString(), u"m"_s);
             attempt(u"2003"_s, u"1"_s, u"1"_s, QString());
-            QCOMPARE(QApplication::focusWidget(), memo->Memo1);
+            QCOMPARE(QApplication::focusWidget(), memo->textField);
             attempt(u"2003"_s, u"2"_s, u"29"_s, u"m"_s);
-            QCOMPARE(QApplication::focusWidget(), memo->Edtyy);
+            QCOMPARE(QApplication::focusWidget(), memo->yearField);
             f.prompter.expect(Answer::Yes);
-            memo->BtnCancel->click();
+            memo->cancelButton->click();
         }));
         QCOMPARE(f.prompter.texts(),
                  (QStringList{u"年が入力されていません"_s, u"月が入力されていません"_s,
@@ -157,12 +157,12 @@ private Q_SLOTS:
         grid()->setCurrentDataRow(1);
         QVERIFY(withDialog("SBtnHenkou", [](MemoDialog *memo) {
             QCOMPARE(memo->windowTitle(), QStringLiteral("変更"));
-            QCOMPARE(memo->Edtyy->text(), u"2003"_s);
-            QCOMPARE(memo->Edtmm->text(), u"05"_s);
-            QCOMPARE(memo->Edtdd->text(), u"01"_s);
-            QCOMPARE(memo->Memo1->text(), u"a"_s);
-            typeInto(memo->Edtmm, u"12"_s);
-            memo->BtnTouroku->click();
+            QCOMPARE(memo->yearField->text(), u"2003"_s);
+            QCOMPARE(memo->monthField->text(), u"05"_s);
+            QCOMPARE(memo->dayField->text(), u"01"_s);
+            QCOMPARE(memo->textField->text(), u"a"_s);
+            typeInto(memo->monthField, u"12"_s);
+            memo->registerButton->click();
         }));
         QCOMPARE(column(grid(), 2, 3), (QStringList{u"b"_s, u"c"_s, u"a"_s}));
         QCOMPARE(grid()->currentDataRow(), 1);
@@ -171,7 +171,7 @@ private Q_SLOTS:
         // Untouched, registering stores the same memo and leaves the flag alone.
         f.book().modified = false;
         const auto before = f.book().memos;
-        QVERIFY(withDialog("SBtnHenkou", [](MemoDialog *memo) { memo->BtnTouroku->click(); }));
+        QVERIFY(withDialog("SBtnHenkou", [](MemoDialog *memo) { memo->registerButton->click(); }));
         QVERIFY(f.book().memos == before);
         QVERIFY(!f.book().modified);
     }
@@ -181,18 +181,18 @@ private Q_SLOTS:
         EntryFixture f;
         openWith(f, {{day(2003, 5, 1), "a"}});
         QVERIFY(withDialog("SBtnHenkou", [](MemoDialog *memo) {
-            memo->BtnCancel->click();
+            memo->cancelButton->click();
             QVERIFY(!memo->isVisible());
         }));
         QVERIFY(f.prompter.shown.isEmpty());
 
         QVERIFY(withDialog("SBtnHenkou", [&](MemoDialog *memo) {
-            typeInto(memo->Memo1, u"edited"_s);
+            typeInto(memo->textField, u"edited"_s);
             f.prompter.expect(Answer::No);
-            QTest::keyClick(memo->Memo1, Qt::Key_Escape);
+            QTest::keyClick(memo->textField, Qt::Key_Escape);
             QVERIFY(memo->isVisible());
             f.prompter.expect(Answer::Yes);
-            memo->BtnCancel->click();
+            memo->cancelButton->click();
             QVERIFY(!memo->isVisible());
         }));
         QCOMPARE(f.prompter.texts(), (QStringList{CloseQuestion, CloseQuestion}));

@@ -94,8 +94,8 @@ class ExchangeWindowsTest : public QObject
 
     static void startImport(LegacyImportDialog *dialog, const std::string &path)
     {
-        dialog->Edit1->setText(q(path));
-        dialog->Button1->click();
+        dialog->pathEdit->setText(q(path));
+        dialog->startButton->click();
     }
 
 private Q_SLOTS:
@@ -111,18 +111,18 @@ private Q_SLOTS:
         QCOMPARE(frame->mdiArea()->subWindowList().size(), 1);
         QCOMPARE(window->objectName(), QStringLiteral("FrmtextOut"));
         QCOMPARE(window->windowTitle(), QStringLiteral("テキスト出力"));
-        QVERIFY(window->CbxHyoudai->isChecked());
+        QVERIFY(window->titleBox->isChecked());
 
         const std::string titled = dir.file("titled.csv");
         chooser.answers.enqueue(q(titled));
-        window->SpeedButton1->click();
+        window->startButton->click();
         QCOMPARE(readBytes(titled), csvText(frame->book(), true));
         QVERIFY(readBytes(titled).size() > 1000); // the sample's 103 fuelings, not just a title
 
         const std::string plain = dir.file("plain.csv");
-        window->CbxHyoudai->setChecked(false);
+        window->titleBox->setChecked(false);
         chooser.answers.enqueue(q(plain));
-        window->SpeedButton1->click();
+        window->startButton->click();
         QCOMPARE(readBytes(plain), csvText(frame->book(), false));
 
         const FileChooser::Request &request = chooser.requests.constFirst();
@@ -133,11 +133,11 @@ private Q_SLOTS:
 
         // Cancelling the save dialog writes nothing and asks nothing.
         chooser.answers.enqueue(std::nullopt);
-        window->SpeedButton1->click();
+        window->startButton->click();
         QVERIFY(prompter.shown.isEmpty());
         QVERIFY(!frame->book().modified);
 
-        window->SpeedButton2->click();
+        window->endButton->click();
         QTRY_VERIFY(frame->mdiArea()->subWindowList().isEmpty());
         QTRY_VERIFY(!FrmTextOut);
     }
@@ -156,7 +156,7 @@ private Q_SLOTS:
 
         chooser.answers.enqueue(q(path));
         prompter.expect(Answer::No);
-        window->SpeedButton1->click();
+        window->startButton->click();
         QCOMPARE(readBytes(path), std::string("keep me\r\n"));
         QCOMPARE(prompter.shown.size(), 1);
         QCOMPARE(prompter.shown[0].kind, Kind::Warning);
@@ -165,7 +165,7 @@ private Q_SLOTS:
 
         chooser.answers.enqueue(q(path));
         prompter.expect(Answer::Yes);
-        window->SpeedButton1->click();
+        window->startButton->click();
         QCOMPARE(readBytes(path), csvText(frame->book(), true));
         QCOMPARE(prompter.texts(), QStringList({question, question}));
         QVERIFY(prompter.unexpected.isEmpty());
@@ -179,7 +179,7 @@ private Q_SLOTS:
         auto frame = start();
         CsvExportWindow *window = openTextOut(*frame);
         chooser.answers.enqueue(q(dir.file("no-such-folder/out.csv")));
-        window->SpeedButton1->click();
+        window->startButton->click();
         QCOMPARE(prompter.shown.size(), 1);
         QCOMPARE(prompter.shown[0].kind, Kind::Error);
         QVERIFY(FrmTextOut);
@@ -238,7 +238,7 @@ private Q_SLOTS:
         QVERIFY(runImport(*frame, [&](LegacyImportDialog *dialog) {
             startImport(dialog, dir.file("nenpi.dat"));
             stayedOpen = dialog->isVisible();
-            fieldFocused = dialog->focusWidget() == dialog->Edit1;
+            fieldFocused = dialog->focusWidget() == dialog->pathEdit;
         }));
         QVERIFY(stayedOpen);
         QVERIFY(fieldFocused);
@@ -328,14 +328,14 @@ private Q_SLOTS:
             QStringLiteral("/") + QString(240, QLatin1Char('d')) + QStringLiteral("/nenpi.dat");
         QString afterPick, afterCancel;
         QVERIFY(runImport(*frame, [&](LegacyImportDialog *dialog) {
-            QTest::keyClicks(dialog->Edit1, QString(250, QLatin1Char('x')));
-            QCOMPARE(dialog->Edit1->text().size(), 200); // typing stops at 200 characters
+            QTest::keyClicks(dialog->pathEdit, QString(250, QLatin1Char('x')));
+            QCOMPARE(dialog->pathEdit->text().size(), 200); // typing stops at 200 characters
             chooser.answers.enqueue(longPath);
-            dialog->SpeedButton1->click();
-            afterPick = dialog->Edit1->text();
+            dialog->browseButton->click();
+            afterPick = dialog->pathEdit->text();
             chooser.answers.enqueue(std::nullopt);
-            dialog->SpeedButton1->click();
-            afterCancel = dialog->Edit1->text();
+            dialog->browseButton->click();
+            afterCancel = dialog->pathEdit->text();
         }));
         QCOMPARE(afterPick, longPath);
         QCOMPARE(afterCancel, longPath);

@@ -145,7 +145,7 @@ TEST(Display, PairsJoinAFuelingWithTheMeasurementOfTheNext)
     ASSERT_EQ(grid.rowCount(), 1);
     EXPECT_EQ(line(grid, 0), (Cells{"1", "2003/01/01(00)", "5300.0", "300.0", "20.0", "X", "ﾚｷﾞｭﾗｰ",
                                     "3000", "15.0", "A"}));
-    EXPECT_EQ(countCell(GoukeiHyouji(rows)), "1");
+    EXPECT_EQ(countCell(summaryOf(rows)), "1");
 }
 
 TEST(Display, PairsLeaveOutTheLastFuelingAndZeroTrips)

@@ -19,7 +19,7 @@ TEST(Summary, TotalsExtremesAndAveragesOfTwoFuelings)
     BookBuilder b;
     b.fueling({.day = 1, .trip = 300, .litres = 25, .economy = 12.0, .amount = 3000})
         .fueling({.day = 2, .trip = 400, .litres = 35, .economy = 11.4, .amount = 4000});
-    Summary s = GoukeiHyouji(b.book());
+    Summary s = summaryOf(b.book());
     GridText panel = summaryCells(s);
     EXPECT_EQ(panel.titles(), (Cells{"", "距離(km)", "給油量(L)", "金額", "燃費(km/L)"}));
     ASSERT_EQ(panel.rowCount(), 4);
@@ -33,7 +33,7 @@ TEST(Summary, TotalsExtremesAndAveragesOfTwoFuelings)
 TEST(Summary, EmptyListShowsZeroWithoutDecimals)
 {
     BookBuilder b;
-    Summary s = GoukeiHyouji(b.book());
+    Summary s = summaryOf(b.book());
     GridText panel = summaryCells(s);
     for (int r = 0; r < 4; ++r) {
         for (int c = 1; c < 5; ++c)
@@ -46,7 +46,7 @@ TEST(Summary, AverageAmountRoundsTheHalfYenUpOnDisplay)
 {
     BookBuilder b;
     b.fueling({.day = 1, .amount = 500}).fueling({.day = 2, .amount = 501});
-    Summary s = GoukeiHyouji(b.book());
+    Summary s = summaryOf(b.book());
     EXPECT_EQ(s.average.amount, Currency::fromRaw(5005000));
     EXPECT_EQ(summaryCells(s).cell(3, 3), "501");
 }
@@ -56,7 +56,7 @@ TEST(Summary, ZeroLitresGuardOnlyTheirOwnDivision)
     BookBuilder b;
     b.fueling({.day = 1, .trip = 0, .litres = 0, .economy = 0})
         .fueling({.day = 2, .trip = 250, .litres = 0, .economy = 10});
-    Summary s = GoukeiHyouji(b.book());
+    Summary s = summaryOf(b.book());
     EXPECT_EQ(s.total.economy, 0);     // no litres at all
     EXPECT_EQ(s.average.distance, 125); // the zero trip counts in the average
     EXPECT_EQ(s.lowest.distance, 0);    // and in the lowest
@@ -70,5 +70,5 @@ TEST(Summary, StopsAtTheFirstFreeSlot)
     b.fueling({.trip = 100});
     b.book().fuelings[3].trip = Currency::fromUnits(999); // stray figures after a gap
     b.book().fuelings[3].moment = 40000;
-    EXPECT_EQ(GoukeiHyouji(b.book()).count, 1);
+    EXPECT_EQ(summaryOf(b.book()).count, 1);
 }

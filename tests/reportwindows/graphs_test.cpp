@@ -360,7 +360,7 @@ void GraphsTest::pieTurnsAtTheChosenSpeed()
         speed->setValue(position);
         QCOMPARE(timer->interval(), intervals[position - 1]);
     }
-    window.Timer1Timer();
+    window.turn();
     turn->click();
     QVERIFY(!speed->isEnabled() && !timer->isActive());
     QCOMPARE(window.turningAngle(), 5);
@@ -375,7 +375,7 @@ void GraphsTest::pieAngleRunsToThreeSixtyThenZero()
     const auto &pie = static_cast<const PieSeries &>(*window.chart()->series()[0]);
     QList<int> angles;
     for (int tick = 0; tick < 74; ++tick) {
-        window.Timer1Timer();
+        window.turn();
         angles << window.turningAngle();
     }
     QCOMPARE(angles.first(), 5);

@@ -276,7 +276,7 @@ private Q_SLOTS:
                 child<QLineEdit>(w, fields[i])->setText(period[i]);
             child<QComboBox>(w, "CmBxgas")->setCurrentIndex(maker);
             child<QComboBox>(w, "CmBxkubun")->setCurrentIndex(category);
-            display->SBtmKoushinClick();
+            display->refresh();
         }
         // The CLI takes the maker by the code its choice item starts with.
         if (maker > 0)
@@ -306,7 +306,7 @@ private Q_SLOTS:
         QCOMPARE(two->summaryPanel()->figure(3, 3), QStringLiteral("13.5"));
         // The comment in the status bar belongs to the row the cursor is on.
         two->grid()->setCurrentDataRow(2);
-        QCOMPARE(two->statusBar()->Text(), QStringLiteral("コメント：B"));
+        QCOMPARE(two->statusLine()->text(), QStringLiteral("コメント：B"));
         QCOMPARE(grid->rowColor(2), QColor(255, 223, 223));
         QCOMPARE(one->grid()->rowColor(2), QColor(223, 255, 223));
         QCOMPARE(one->summaryPanel()->count(), QStringLiteral("3"));
@@ -323,8 +323,8 @@ private Q_SLOTS:
             for (int c = 0; c < 4; ++c)
                 QCOMPARE(one->summaryPanel()->figure(line, c), QStringLiteral("0"));
         QCOMPARE(one->summaryPanel()->count(), QStringLiteral("0"));
-        auto *kbnir = qobject_cast<CategoryReportWindow *>(open("MIout5", "FrmKBNIR"));
-        QCOMPARE(gridLines(kbnir->grid()).mid(1),
+        auto *categoryReport = qobject_cast<CategoryReportWindow *>(open("MIout5", "FrmKBNIR"));
+        QCOMPARE(gridLines(categoryReport->grid()).mid(1),
                  (QStringList{"レギュラー\t\t\t\t", "ハイオク\t\t\t\t", "*** 全 体 ***\t\t\t\t"}));
     }
 
@@ -371,14 +371,14 @@ private Q_SLOTS:
             QVERIFY(grid->selectionModel()->isRowSelected(0, {}));
         }
         auto *status = child<StatusLine>(one, "StatusBarT1");
-        QCOMPARE(status->Text(), QStringLiteral("コメント：") + one->grid()->cell(1, 9));
+        QCOMPARE(status->text(), QStringLiteral("コメント：") + one->grid()->cell(1, 9));
         QVERIFY(!one->grid()->cell(1, 9).isEmpty());
 
         one->grid()->setCurrentDataRow(2);
         const QString second = one->grid()->cell(2, 9);
         click(one, "SBtmKoushin");
         QCOMPARE(one->grid()->currentDataRow(), 2);
-        QCOMPARE(status->Text(), QStringLiteral("コメント：") + second);
+        QCOMPARE(status->text(), QStringLiteral("コメント：") + second);
 
         one->grid()->setCurrentDataRow(one->grid()->lastDataRow());
         const int before = one->grid()->lastDataRow();
@@ -468,9 +468,9 @@ private Q_SLOTS:
             fx->frame->resize(1280, 960);
             for (QMdiSubWindow *sub : fx->frame->mdiArea()->subWindowList()) {
                 if (auto *d = qobject_cast<DisplayWindow *>(sub->widget()))
-                    d->SBtnAllClick();
+                    d->showAll();
                 if (auto *t = qobject_cast<MonthlyReportWindow *>(sub->widget()))
-                    t->Button2Click();
+                    t->refresh();
                 sub->grab().save(QString::fromUtf8(dir) + QLatin1Char('/') +
                                  sub->widget()->objectName() + QStringLiteral(".png"));
             }
