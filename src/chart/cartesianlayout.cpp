@@ -52,13 +52,13 @@ Extent measure(const ChartModel &chart, const std::vector<const ChartSeries *> &
         if (isBar(*s)) {
             e.hasBars = true;
             const auto &bar = static_cast<const BarSeries &>(*s);
-            if (bar.UseYOrigin) {
-                e.lowValue = std::min(e.lowValue, bar.YOrigin);
-                e.highValue = std::max(e.highValue, bar.YOrigin);
+            if (bar.useYOrigin) {
+                e.lowValue = std::min(e.lowValue, bar.yOrigin);
+                e.highValue = std::max(e.highValue, bar.yOrigin);
                 e.fromOrigin = true;
             }
         }
-        if (s->Marks.Visible && !points.empty())
+        if (s->marks.visible && !points.empty())
             e.marked = s;
         for (const ChartPoint &p : points) {
             e.firstPosition = std::min(e.firstPosition, positionOf(e, p));
@@ -78,14 +78,14 @@ AxisScale positionScale(const ChartModel &chart, const Extent &e)
     scale.step = 1;
     if (e.empty()) {
         scale.min = 0;
-        scale.max = std::max(1, chart.MaxPointsPerPage);
+        scale.max = std::max(1, chart.maxPointsPerPage);
         return scale;
     }
     scale.min = e.firstPosition;
     scale.max = e.lastPosition;
-    const auto perPage = std::size_t(std::max(0, chart.MaxPointsPerPage));
+    const auto perPage = std::size_t(std::max(0, chart.maxPointsPerPage));
     if (perPage > 0) {
-        if (e.mostPoints < perPage && !chart.ScaleLastPage)
+        if (e.mostPoints < perPage && !chart.scaleLastPage)
             scale.max = scale.min + (scale.max - scale.min) * double(perPage) / e.mostPoints;
         if (scale.max == scale.min)
             scale.max = scale.min + double(perPage - 1);
@@ -123,7 +123,7 @@ class CartesianBuilder
 public:
     CartesianBuilder(const ChartModel &chart, ChartLayout &out)
         : chart_(chart), out_(out), active_(chart.activeSeries()), e_(measure(chart, active_)),
-          labelFont_(chart.LeftAxis.LabelsFont.toQFont()), labelMetrics_(labelFont_)
+          labelFont_(chart.leftAxis.labelsFont.toQFont()), labelMetrics_(labelFont_)
     {
     }
 
@@ -162,11 +162,11 @@ double CartesianBuilder::markHeadroom(double slotPixels) const
         return 0;
     double widest = 0;
     for (const ChartPoint &p : shownPoints(chart_, *e_.marked)) {
-        const QFontMetricsF m(e_.marked->Marks.Font.toQFont());
+        const QFontMetricsF m(e_.marked->marks.font.toQFont());
         widest = std::max(widest, m.horizontalAdvance(e_.marked->markText(p)) + 8);
     }
-    const QFontMetricsF m(e_.marked->Marks.Font.toQFont());
-    const double arrow = e_.marked->Marks.ArrowLength + depth_.x();
+    const QFontMetricsF m(e_.marked->marks.font.toQFont());
+    const double arrow = e_.marked->marks.arrowLength + depth_.x();
     if (e_.horizontal)
         return arrow + widest + 4;
     // Narrow slots make neighbouring marks climb over each other: leave room for two rows.
@@ -177,15 +177,15 @@ double CartesianBuilder::markHeadroom(double slotPixels) const
 void CartesianBuilder::build(const QRectF &area)
 {
     placeFrame(area);
-    if (chart_.View3DWalls)
+    if (chart_.view3DWalls)
         addWalls();
-    if (chart_.AxisVisible)
+    if (chart_.axisVisible)
         addAxes();
     addSeries();
     out_.plot = front_;
     out_.horizontal = e_.horizontal ? values_ : positions_;
     out_.vertical = e_.horizontal ? positions_ : values_;
-    if (chart_.ClipPoints) {
+    if (chart_.clipPoints) {
         out_.clip = QRectF(front_.left(), front_.top() + depth_.y(), front_.width() + depth_.x(),
                            front_.height() - depth_.y());
     }
@@ -214,7 +214,7 @@ void CartesianBuilder::placeFrame(const QRectF &area)
     shiftScale(values_, e_.horizontal ? chart_.panHorizontal() : chart_.panVertical());
 
     double leftWidth = 0;
-    if (chart_.AxisVisible) {
+    if (chart_.axisVisible) {
         if (e_.horizontal) {
             for (const ChartSeries *s : active_)
                 for (const ChartPoint &p : shownPoints(chart_, *s))
@@ -228,25 +228,25 @@ void CartesianBuilder::placeFrame(const QRectF &area)
                                                         formatMask(t, "#,##0.###"))));
         }
         leftWidth += tickLength + 3;
-        if (!chart_.LeftAxis.Title.Caption.isEmpty())
-            leftWidth += QFontMetricsF(chart_.LeftAxis.Title.Font.toQFont()).height() + 2;
+        if (!chart_.leftAxis.title.caption.isEmpty())
+            leftWidth += QFontMetricsF(chart_.leftAxis.title.font.toQFont()).height() + 2;
     }
-    const double bottomHeight = chart_.AxisVisible ? lineHeight + tickLength + 2 : 0;
+    const double bottomHeight = chart_.axisVisible ? lineHeight + tickLength + 2 : 0;
     // Whole pixels, so the axes and walls are drawn crisp.
     QRectF plot = QRectF(area.adjusted(std::ceil(leftWidth), lineHeight / 2, -lineHeight / 2,
                                        -bottomHeight)
                              .toRect());
-    if (!chart_.BottomAxis.Title.Caption.isEmpty())
+    if (!chart_.bottomAxis.title.caption.isEmpty())
         plot.setBottom(plot.bottom() - lineHeight - 2);
 
-    const double depth = chart_.View3D ? depthShare * std::min(plot.width(), plot.height()) : 0;
+    const double depth = chart_.view3D ? depthShare * std::min(plot.width(), plot.height()) : 0;
     depth_ = QPointF(std::round(depth), -std::round(depth * 0.75));
     front_ = QRectF(plot.left(), plot.top() - depth_.y(), plot.width() - depth_.x(),
                     plot.height() + depth_.y());
 
     const double positionLength = e_.horizontal ? front_.height() : front_.width();
     const std::size_t slots =
-        chart_.MaxPointsPerPage > 0 ? std::size_t(chart_.MaxPointsPerPage) : e_.mostPoints;
+        chart_.maxPointsPerPage > 0 ? std::size_t(chart_.maxPointsPerPage) : e_.mostPoints;
     slot_ = positionLength / double(std::max<std::size_t>(1, slots));
     const double barMargin = e_.hasBars ? slot_ / 2 : 0;
 
@@ -277,10 +277,10 @@ void CartesianBuilder::addWalls()
                             front_.bottomLeft()});
     walls.bottom = QPolygonF({front_.bottomLeft(), front_.bottomRight(), back.bottomRight(),
                               back.bottomLeft()});
-    walls.backBrush = QBrush(chart_.BackWall.Brush.Color, chart_.BackWall.Brush.Style);
-    walls.bottomColor = chart_.BottomWall.Color;
-    walls.backPen = chart_.BackWall.Pen.Visible;
-    walls.frame = chart_.Frame.Visible;
+    walls.backBrush = QBrush(chart_.backWall.brush.color, chart_.backWall.brush.style);
+    walls.bottomColor = chart_.bottomWall.color;
+    walls.backPen = chart_.backWall.pen.visible;
+    walls.frame = chart_.frame.visible;
     out_.walls = walls;
 }
 
@@ -297,7 +297,7 @@ QRectF CartesianBuilder::positionLabelRect(double pixel, const QString &text) co
 void CartesianBuilder::addText(const QString &text, const QRectF &rect, const ChartFont &font,
                                int flags, qreal rotation)
 {
-    out_.texts.push_back(ChartText{text, rect, font.toQFont(), font.Color, flags, rotation});
+    out_.texts.push_back(ChartText{text, rect, font.toQFont(), font.color, flags, rotation});
 }
 
 void CartesianBuilder::addAxes()
@@ -318,7 +318,7 @@ void CartesianBuilder::addAxes()
             out_.axisLines.push_back(QLineF(px, front_.bottom(), px, front_.bottom() + tickLength));
             const double w = std::ceil(labelMetrics_.horizontalAdvance(text)) + 2;
             addText(text, QRectF(px - w / 2, front_.bottom() + tickLength + 1, w, h),
-                    chart_.LeftAxis.LabelsFont, Qt::AlignCenter);
+                    chart_.leftAxis.labelsFont, Qt::AlignCenter);
         } else {
             out_.gridLines.push_back(QLineF(back.left(), px + depth_.y(), back.right(),
                                             px + depth_.y()));
@@ -326,7 +326,7 @@ void CartesianBuilder::addAxes()
             out_.axisLines.push_back(QLineF(front_.left() - tickLength, px, front_.left(), px));
             addText(text, QRectF(out_.bounds.left(), px - h / 2,
                                  front_.left() - tickLength - 2 - out_.bounds.left(), h),
-                    chart_.LeftAxis.LabelsFont, Qt::AlignRight | Qt::AlignVCenter);
+                    chart_.leftAxis.labelsFont, Qt::AlignRight | Qt::AlignVCenter);
         }
     }
 
@@ -354,24 +354,24 @@ void CartesianBuilder::addAxes()
         if (e_.horizontal) {
             out_.axisLines.push_back(QLineF(front_.left() - tickLength, px, front_.left(), px));
             addText(labelMetrics_.elidedText(text, Qt::ElideRight, rect.width()), rect,
-                    chart_.LeftAxis.LabelsFont, Qt::AlignRight | Qt::AlignVCenter);
+                    chart_.leftAxis.labelsFont, Qt::AlignRight | Qt::AlignVCenter);
         } else {
             out_.axisLines.push_back(QLineF(px, front_.bottom(), px, front_.bottom() + tickLength));
-            addText(text, rect, chart_.BottomAxis.LabelsFont, Qt::AlignCenter);
+            addText(text, rect, chart_.bottomAxis.labelsFont, Qt::AlignCenter);
         }
     }
 
-    if (!chart_.LeftAxis.Title.Caption.isEmpty()) {
-        const QFontMetricsF m(chart_.LeftAxis.Title.Font.toQFont());
-        const double w = m.horizontalAdvance(chart_.LeftAxis.Title.Caption) + 4;
+    if (!chart_.leftAxis.title.caption.isEmpty()) {
+        const QFontMetricsF m(chart_.leftAxis.title.font.toQFont());
+        const double w = m.horizontalAdvance(chart_.leftAxis.title.caption) + 4;
         const double th = std::ceil(m.height());
         const QPointF centre(out_.bounds.left() + th / 2 + 1, front_.center().y());
-        addText(chart_.LeftAxis.Title.Caption, QRectF(centre.x() - w / 2, centre.y() - th / 2, w, th),
-                chart_.LeftAxis.Title.Font, Qt::AlignCenter, 90);
+        addText(chart_.leftAxis.title.caption, QRectF(centre.x() - w / 2, centre.y() - th / 2, w, th),
+                chart_.leftAxis.title.font, Qt::AlignCenter, 90);
     }
-    if (!chart_.BottomAxis.Title.Caption.isEmpty()) {
+    if (!chart_.bottomAxis.title.caption.isEmpty()) {
         const QRectF rect(front_.left(), front_.bottom() + tickLength + h + 2, front_.width(), h);
-        addText(chart_.BottomAxis.Title.Caption, rect, chart_.BottomAxis.Title.Font,
+        addText(chart_.bottomAxis.title.caption, rect, chart_.bottomAxis.title.font,
                 Qt::AlignCenter);
     }
 }
@@ -380,7 +380,7 @@ void CartesianBuilder::addSeries()
 {
     std::vector<const BarSeries *> sideBySide;
     for (const ChartSeries *s : active_) {
-        if (isBar(*s) && static_cast<const BarSeries *>(s)->MultiBar)
+        if (isBar(*s) && static_cast<const BarSeries *>(s)->multiBar)
             sideBySide.push_back(static_cast<const BarSeries *>(s));
     }
     std::vector<PendingMark> marks;
@@ -413,10 +413,10 @@ void CartesianBuilder::addSeries()
 void CartesianBuilder::addBars(const BarSeries &series, int group, int groupSize,
                                std::vector<PendingMark> &marks)
 {
-    const int percent = groupSize > 1 ? sideBySideShare : series.BarWidthPercent;
+    const int percent = groupSize > 1 ? sideBySideShare : series.barWidthPercent;
     const double groupWidth = slot_ * percent / 100.0;
     const double thickness = groupWidth / groupSize;
-    const double base = series.UseYOrigin ? value_(series.YOrigin) : value_(values_.min);
+    const double base = series.useYOrigin ? value_(series.yOrigin) : value_(values_.min);
     for (const ChartPoint &p : shownPoints(chart_, series)) {
         const double centre = position_(positionOf(e_, p));
         const double tip = value_(valueOf(e_, p));
@@ -437,7 +437,7 @@ void CartesianBuilder::addBars(const BarSeries &series, int group, int groupSize
             away = QPointF(0, tip <= base ? -1 : 1);
         }
         out_.bars.push_back(BarShape{front, depth_, series.colorOf(p)});
-        if (series.Marks.Visible)
+        if (series.marks.visible)
             marks.push_back(pendingMark(series, p, anchor, away));
     }
 }
@@ -446,7 +446,7 @@ void CartesianBuilder::addLine(const ChartSeries &series, std::vector<PendingMar
 {
     const auto points = shownPoints(chart_, series);
     const bool area =
-        series.kind() == SeriesKind::Area && static_cast<const AreaSeries &>(series).DrawArea;
+        series.kind() == SeriesKind::Area && static_cast<const AreaSeries &>(series).drawArea;
     const std::optional<double> base = area ? std::optional(front_.bottom()) : std::nullopt;
     auto pixel = [this](const ChartPoint &p) { return QPointF(position_(p.x), value_(p.y)); };
     for (std::size_t i = 0; i + 1 < points.size(); ++i) {
@@ -458,7 +458,7 @@ void CartesianBuilder::addLine(const ChartSeries &series, std::vector<PendingMar
         out_.ribbons.push_back(
             RibbonShape{end, end, depth_, series.colorOf(points.back()), base, true});
     }
-    if (!series.Marks.Visible)
+    if (!series.marks.visible)
         return;
     for (const ChartPoint &p : points)
         marks.push_back(pendingMark(series, p, pixel(p) + depth_ / 2, QPointF(0, -1)));
@@ -469,9 +469,9 @@ void CartesianBuilder::addLine(const ChartSeries &series, std::vector<PendingMar
 std::vector<ChartPoint> shownPoints(const ChartModel &chart, const ChartSeries &series)
 {
     const auto &all = series.points();
-    if (chart.MaxPointsPerPage <= 0 || all.size() <= std::size_t(chart.MaxPointsPerPage))
+    if (chart.maxPointsPerPage <= 0 || all.size() <= std::size_t(chart.maxPointsPerPage))
         return all;
-    return {all.begin(), all.begin() + chart.MaxPointsPerPage};
+    return {all.begin(), all.begin() + chart.maxPointsPerPage};
 }
 
 void layoutCartesian(const ChartModel &chart, const QRectF &area, ChartLayout &out)

@@ -29,9 +29,9 @@ QStringList fallbackFaces(const QString &face)
 QFont ChartFont::toQFont() const
 {
     QFont font;
-    font.setFamilies(QStringList{Name} + fallbackFaces(Name));
+    font.setFamilies(QStringList{name} + fallbackFaces(name));
     // A positive height includes the internal leading; the em is then about 80 % of it.
-    font.setPixelSize(Height < 0 ? -Height : std::max(1, Height * 4 / 5));
+    font.setPixelSize(height < 0 ? -height : std::max(1, height * 4 / 5));
     font.setHintingPreference(QFont::PreferFullHinting);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;

@@ -10,9 +10,9 @@ namespace fenlo {
 // windows (negative = character height in pixels) and a colour.
 struct ChartFont
 {
-    QString Name = QStringLiteral("ＭＳ Ｐ明朝");
-    int Height = -12;
-    QColor Color = Qt::black;
+    QString name = QStringLiteral("ＭＳ Ｐ明朝");
+    int height = -12;
+    QColor color = Qt::black;
 
     // The face asked for first; the Windows faces are not on this system, so the IPA face of the
     // same style follows, then the other IPA faces, so Japanese text never falls into tofu.

@@ -25,15 +25,15 @@ bool hasPie(const ChartModel &chart)
 // Takes the title lines off the top of area.
 void layoutTitle(const ChartModel &chart, QRectF &area, ChartLayout &out)
 {
-    const QStringList &lines = chart.Title.text;
-    if (!chart.Title.Visible ||
+    const QStringList &lines = chart.title.text;
+    if (!chart.title.visible ||
         std::all_of(lines.begin(), lines.end(), [](const QString &l) { return l.isEmpty(); }))
         return;
-    const QFont font = chart.Title.Font.toQFont();
+    const QFont font = chart.title.font.toQFont();
     const double h = std::ceil(QFontMetricsF(font).height());
     for (const QString &line : lines) {
         out.texts.push_back(ChartText{line, QRectF(area.left(), area.top(), area.width(), h), font,
-                                      chart.Title.Font.Color, Qt::AlignCenter, 0});
+                                      chart.title.font.color, Qt::AlignCenter, 0});
         area.setTop(area.top() + h);
     }
     area.setTop(area.top() + 2);
@@ -42,14 +42,14 @@ void layoutTitle(const ChartModel &chart, QRectF &area, ChartLayout &out)
 // Takes the legend off the right of area, in as many columns as its height needs.
 void layoutLegend(const ChartModel &chart, QRectF &area, ChartLayout &out)
 {
-    if (!chart.Legend.Visible)
+    if (!chart.legend.visible)
         return;
     auto entries = legendEntries(chart);
     if (entries.empty())
         return;
     LegendShape legend;
-    legend.font = chart.Legend.Font.toQFont();
-    legend.textColor = chart.Legend.Font.Color;
+    legend.font = chart.legend.font.toQFont();
+    legend.textColor = chart.legend.font.color;
     const QFontMetricsF metrics(legend.font);
     const double rowHeight = std::ceil(metrics.height()) + 2;
     double textWidth = 0;
@@ -85,13 +85,13 @@ std::vector<LegendEntry> legendEntries(const ChartModel &chart)
 {
     const auto active = chart.activeSeries();
     std::vector<LegendEntry> entries;
-    if (chart.Legend.legendStyle == LegendStyle::Auto && active.size() == 1) {
+    if (chart.legend.legendStyle == LegendStyle::Auto && active.size() == 1) {
         for (const ChartPoint &p : active.front()->points())
             entries.push_back(LegendEntry{p.label, active.front()->colorOf(p), {}, {}});
         return entries;
     }
     for (const ChartSeries *s : active)
-        entries.push_back(LegendEntry{s->Title, s->SeriesColor, {}, {}});
+        entries.push_back(LegendEntry{s->title, s->seriesColor, {}, {}});
     return entries;
 }
 
@@ -100,10 +100,10 @@ ChartLayout layoutChart(const ChartModel &chart, const QRectF &bounds)
     ChartLayout out;
     out.bounds = bounds;
     out.background.rect = bounds;
-    out.background.gradient = chart.Gradient.Visible;
-    out.background.start = chart.Gradient.StartColor;
-    out.background.end = chart.Gradient.EndColor;
-    out.background.direction = chart.Gradient.Direction;
+    out.background.gradient = chart.gradient.visible;
+    out.background.start = chart.gradient.startColor;
+    out.background.end = chart.gradient.endColor;
+    out.background.direction = chart.gradient.direction;
 
     QRectF area = bounds.adjusted(outerMargin, outerMargin, -outerMargin, -outerMargin);
     layoutTitle(chart, area, out);

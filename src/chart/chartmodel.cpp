@@ -6,7 +6,7 @@ std::vector<const ChartSeries *> ChartModel::activeSeries() const
 {
     std::vector<const ChartSeries *> active;
     for (const auto &s : series_) {
-        if (s->Active())
+        if (s->isActive())
             active.push_back(s.get());
     }
     return active;

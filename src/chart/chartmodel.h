@@ -17,65 +17,65 @@ enum class PanningMode { None, Horizontal, Vertical, Both };
 
 struct ChartGradient
 {
-    bool Visible = false;
-    QColor StartColor = Qt::white;
-    QColor EndColor = Qt::yellow;
-    GradientDirection Direction = GradientDirection::TopBottom;
+    bool visible = false;
+    QColor startColor = Qt::white;
+    QColor endColor = Qt::yellow;
+    GradientDirection direction = GradientDirection::TopBottom;
 };
 
 struct ChartBackWall
 {
     struct
     {
-        QColor Color = Qt::white;
-        Qt::BrushStyle Style = Qt::SolidPattern; // Qt::NoBrush: the background shows through
-    } Brush;
+        QColor color = Qt::white;
+        Qt::BrushStyle style = Qt::SolidPattern; // Qt::NoBrush: the background shows through
+    } brush;
     struct
     {
-        bool Visible = true;
-    } Pen;
+        bool visible = true;
+    } pen;
 };
 
 struct ChartBottomWall
 {
-    QColor Color = Qt::white;
+    QColor color = Qt::white;
 };
 
 struct View3DOptions
 {
-    int Elevation = 345;
-    int Rotation = 345;
-    int Perspective = 15;
-    bool Orthogonal = true;
+    int elevation = 345;
+    int rotation = 345;
+    int perspective = 15;
+    bool orthogonal = true;
 };
 
 struct ChartTitle
 {
     QStringList text{QStringLiteral("TChart")};
-    bool Visible = true;
-    ChartFont Font;
+    bool visible = true;
+    ChartFont font;
 };
 
 struct ChartLegend
 {
-    bool Visible = true;
+    bool visible = true;
     LegendStyle legendStyle = LegendStyle::Auto;
-    ChartFont Font;
+    ChartFont font;
 };
 
 struct ChartAxis
 {
     struct
     {
-        QString Caption;
-        ChartFont Font;
-    } Title;
-    ChartFont LabelsFont;
+        QString caption;
+        ChartFont font;
+    } title;
+    ChartFont labelsFont;
 };
 
 struct ChartFrame
 {
-    bool Visible = true;
+    bool visible = true;
 };
 
 // Everything a chart shows: its design values and its series, in drawing order. It knows
@@ -88,23 +88,23 @@ public:
     ChartModel(const ChartModel &) = delete;
     ChartModel &operator=(const ChartModel &) = delete;
 
-    bool AllowZoom = true;
-    PanningMode AllowPanning = PanningMode::Both;
-    ChartGradient Gradient;
-    ChartBackWall BackWall;
-    ChartBottomWall BottomWall;
-    bool View3D = true;
-    bool View3DWalls = true;
+    bool allowZoom = true;
+    PanningMode allowPanning = PanningMode::Both;
+    ChartGradient gradient;
+    ChartBackWall backWall;
+    ChartBottomWall bottomWall;
+    bool view3D = true;
+    bool view3DWalls = true;
     View3DOptions view3DOptions;
-    ChartTitle Title;
-    ChartLegend Legend;
-    ChartAxis LeftAxis;
-    ChartAxis BottomAxis;
-    bool AxisVisible = true;
-    ChartFrame Frame;
-    bool ClipPoints = true;
-    int MaxPointsPerPage = 0; // 0: all points on one page
-    bool ScaleLastPage = true;
+    ChartTitle title;
+    ChartLegend legend;
+    ChartAxis leftAxis;
+    ChartAxis bottomAxis;
+    bool axisVisible = true;
+    ChartFrame frame;
+    bool clipPoints = true;
+    int maxPointsPerPage = 0; // 0: all points on one page
+    bool scaleLastPage = true;
 
     template <class Series> Series *addSeries()
     {

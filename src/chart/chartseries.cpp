@@ -16,17 +16,17 @@ void ChartSeries::setActive(bool active)
     changed();
 }
 
-void ChartSeries::ClearPoints()
+void ChartSeries::clearPoints()
 {
     points_.clear();
     changed();
 }
 
-void ChartSeries::AddPoint(double x, double y, const QString &label, const QColor &color)
+void ChartSeries::addPoint(double x, double y, const QString &label, const QColor &color)
 {
     ChartPoint point{x, y, label, color};
     auto at = points_.end();
-    if (positionValues().Order == ValueOrder::Ascending) {
+    if (positionValues().order == ValueOrder::Ascending) {
         // After any equal positions, so points added in order stay in that order.
         at = std::upper_bound(points_.begin(), points_.end(), positionOf(point),
                               [this](double position, const ChartPoint &p) {
@@ -39,13 +39,13 @@ void ChartSeries::AddPoint(double x, double y, const QString &label, const QColo
 
 QColor ChartSeries::colorOf(const ChartPoint &point) const
 {
-    return point.color.isValid() ? point.color : SeriesColor;
+    return point.color.isValid() ? point.color : seriesColor;
 }
 
 QString ChartSeries::markText(const ChartPoint &point) const
 {
-    const QString value = QString::fromStdString(formatMask(markValueOf(point), ValueFormat));
-    if (Marks.Style == MarksStyle::LabelValue)
+    const QString value = QString::fromStdString(formatMask(markValueOf(point), valueFormat));
+    if (marks.style == MarksStyle::LabelValue)
         return point.label + u' ' + value;
     return value;
 }
@@ -55,9 +55,9 @@ void ChartSeries::changed()
     owner_.seriesChanged();
 }
 
-void PieSeries::AddSlice(double value, const QString &label, const QColor &color)
+void PieSeries::addSlice(double value, const QString &label, const QColor &color)
 {
-    AddPoint(double(points().size()), value, label, color);
+    addPoint(double(points().size()), value, label, color);
 }
 
 void PieSeries::setRotationAngle(int degrees)

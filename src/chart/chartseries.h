@@ -20,23 +20,23 @@ enum class SeriesKind { Bar, HorizBar, Line, Area, Pie };
 // behaves; the rest is kept so the windows can state their design values.
 struct ValueList
 {
-    QString Name;
-    ValueOrder Order = ValueOrder::None;
+    QString name;
+    ValueOrder order = ValueOrder::None;
     bool dateTime = false;
-    double Multiplier = 1.0;
+    double multiplier = 1.0;
 };
 
 struct SeriesMarks
 {
-    bool Visible = false;
-    MarksStyle Style = MarksStyle::Value;
-    int ArrowLength = 8;
-    ChartFont Font;
+    bool visible = false;
+    MarksStyle style = MarksStyle::Value;
+    int arrowLength = 8;
+    ChartFont font;
     struct
     {
         // Mid grey reads on both light and dark backgrounds; windows may set their own.
-        QColor Color = QColor(128, 128, 128);
-    } Arrow;
+        QColor color = QColor(128, 128, 128);
+    } arrow;
 };
 
 struct ChartPoint
@@ -58,18 +58,18 @@ public:
 
     virtual SeriesKind kind() const = 0;
 
-    QColor SeriesColor = Qt::red;
-    QString Title;
-    SeriesMarks Marks;
-    std::string ValueFormat = "#,##0.###";
-    ValueList XValues;
-    ValueList YValues;
+    QColor seriesColor = Qt::red;
+    QString title;
+    SeriesMarks marks;
+    std::string valueFormat = "#,##0.###";
+    ValueList xValues;
+    ValueList yValues;
 
-    bool Active() const { return active_; }
+    bool isActive() const { return active_; }
     void setActive(bool active);
 
-    void ClearPoints();
-    void AddPoint(double x, double y, const QString &label, const QColor &color = QColor());
+    void clearPoints();
+    void addPoint(double x, double y, const QString &label, const QColor &color = QColor());
 
     const std::vector<ChartPoint> &points() const { return points_; }
     QColor colorOf(const ChartPoint &point) const;
@@ -81,7 +81,7 @@ protected:
     void changed();
     // The value that places a point along the position axis; it decides the sort order.
     virtual double positionOf(const ChartPoint &point) const { return point.x; }
-    virtual const ValueList &positionValues() const { return XValues; }
+    virtual const ValueList &positionValues() const { return xValues; }
     virtual double markValueOf(const ChartPoint &point) const { return point.y; }
 
 private:
@@ -95,14 +95,14 @@ class BarSeries : public ChartSeries
 public:
     explicit BarSeries(ChartModel &owner) : ChartSeries(owner)
     {
-        XValues.Order = ValueOrder::Ascending;
+        xValues.order = ValueOrder::Ascending;
     }
     SeriesKind kind() const override { return SeriesKind::Bar; }
 
-    int BarWidthPercent = 70;
-    bool MultiBar = true;   // bars of several series at one position stand side by side
-    bool UseYOrigin = true; // bars start at YOrigin rather than at the axis minimum
-    double YOrigin = 0;
+    int barWidthPercent = 70;
+    bool multiBar = true;   // bars of several series at one position stand side by side
+    bool useYOrigin = true; // bars start at YOrigin rather than at the axis minimum
+    double yOrigin = 0;
 };
 
 // X is the bar length, Y the position on the vertical axis.
@@ -111,14 +111,14 @@ class HorizontalBarSeries : public BarSeries
 public:
     explicit HorizontalBarSeries(ChartModel &owner) : BarSeries(owner)
     {
-        XValues.Order = ValueOrder::None;
-        YValues.Order = ValueOrder::Ascending;
+        xValues.order = ValueOrder::None;
+        yValues.order = ValueOrder::Ascending;
     }
     SeriesKind kind() const override { return SeriesKind::HorizBar; }
 
 protected:
     double positionOf(const ChartPoint &point) const override { return point.y; }
-    const ValueList &positionValues() const override { return YValues; }
+    const ValueList &positionValues() const override { return yValues; }
     double markValueOf(const ChartPoint &point) const override { return point.x; }
 };
 
@@ -127,14 +127,14 @@ class LineSeries : public ChartSeries
 public:
     explicit LineSeries(ChartModel &owner) : ChartSeries(owner)
     {
-        XValues.Order = ValueOrder::Ascending;
+        xValues.order = ValueOrder::Ascending;
     }
     SeriesKind kind() const override { return SeriesKind::Line; }
 
     struct
     {
-        bool Visible = false;
-    } Pointer;
+        bool visible = false;
+    } pointer;
 };
 
 class AreaSeries : public LineSeries
@@ -143,7 +143,7 @@ public:
     using LineSeries::LineSeries;
     SeriesKind kind() const override { return SeriesKind::Area; }
 
-    bool DrawArea = true;
+    bool drawArea = true;
 };
 
 // One slice per point; the slice value is kept as the point's y.
@@ -152,15 +152,15 @@ class PieSeries : public ChartSeries
 public:
     explicit PieSeries(ChartModel &owner) : ChartSeries(owner)
     {
-        Marks.Style = MarksStyle::LabelValue;
+        marks.style = MarksStyle::LabelValue;
     }
     SeriesKind kind() const override { return SeriesKind::Pie; }
 
-    ValueList &PieValues = YValues;
+    ValueList &pieValues = yValues;
 
-    void AddSlice(double value, const QString &label, const QColor &color = QColor());
+    void addSlice(double value, const QString &label, const QColor &color = QColor());
 
-    int RotationAngle() const { return rotation_; }
+    int rotationAngle() const { return rotation_; }
     // Whole degrees, kept modulo 360; a negative angle throws FenloError and changes nothing.
     void setRotationAngle(int degrees);
 

@@ -26,7 +26,7 @@ void ChartView::paintEvent(QPaintEvent *)
 
 void ChartView::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::RightButton && AllowPanning != PanningMode::None) {
+    if (event->button() == Qt::RightButton && allowPanning != PanningMode::None) {
         dragFrom_ = event->position().toPoint();
         event->accept();
         return;
@@ -45,9 +45,9 @@ void ChartView::mouseMoveEvent(QMouseEvent *event)
     dragFrom_ = now;
     // Dragging carries the drawing with the mouse, so the axes run the other way.
     const bool horizontal =
-        AllowPanning == PanningMode::Horizontal || AllowPanning == PanningMode::Both;
+        allowPanning == PanningMode::Horizontal || allowPanning == PanningMode::Both;
     const bool vertical =
-        AllowPanning == PanningMode::Vertical || AllowPanning == PanningMode::Both;
+        allowPanning == PanningMode::Vertical || allowPanning == PanningMode::Both;
     const double dx = horizontal ? -moved.x() * drawn_.horizontal.span() / drawn_.plot.width() : 0;
     const double dy = vertical ? moved.y() * drawn_.vertical.span() / drawn_.plot.height() : 0;
     if (dx != 0 || dy != 0)

@@ -49,14 +49,14 @@ PendingMark pendingMark(const ChartSeries &series, const ChartPoint &point, QPoi
 {
     PendingMark mark;
     mark.shape.text = series.markText(point);
-    mark.shape.font = series.Marks.Font.toQFont();
-    mark.shape.textColor = series.Marks.Font.Color;
-    mark.shape.arrowColor = series.Marks.Arrow.Color;
+    mark.shape.font = series.marks.font.toQFont();
+    mark.shape.textColor = series.marks.font.color;
+    mark.shape.arrowColor = series.marks.arrow.color;
     mark.shape.anchor = anchor;
     const QFontMetricsF metrics(mark.shape.font);
     const QSizeF size(std::ceil(metrics.horizontalAdvance(mark.shape.text)) + 2 * padX,
                       std::ceil(metrics.height()) + 2 * padY);
-    mark.tip = anchor + away * series.Marks.ArrowLength;
+    mark.tip = anchor + away * series.marks.arrowLength;
     mark.shape.box = boxBeyond(size, mark.tip, away);
     mark.away = away;
     return mark;

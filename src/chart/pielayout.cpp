@@ -16,9 +16,9 @@ double radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
 // How much the tilt flattens the circle: an orthogonal view looks straight down on it.
 double squashOf(const View3DOptions &view)
 {
-    if (view.Orthogonal)
+    if (view.orthogonal)
         return 1.0;
-    return std::clamp(std::abs(std::sin(radians(view.Elevation))), 0.3, 1.0);
+    return std::clamp(std::abs(std::sin(radians(view.elevation))), 0.3, 1.0);
 }
 
 // Moves the boxes of each column apart from top to bottom, then lifts the column back in
@@ -68,26 +68,26 @@ void layoutPie(const ChartModel &chart, const QRectF &area, ChartLayout &out)
     for (const ChartPoint &p : points)
         total += std::max(0.0, p.y);
 
-    const double squash = chart.View3D ? squashOf(chart.view3DOptions) : 1.0;
+    const double squash = chart.view3D ? squashOf(chart.view3DOptions) : 1.0;
     const double tilt = std::sqrt(std::max(0.0, 1 - squash * squash));
 
     // Size the pie so the marks around it stay inside the chart.
     double markWidth = 0, markHeight = 0;
-    if (series.Marks.Visible) {
+    if (series.marks.visible) {
         for (const ChartPoint &p : points) {
             const QRectF box = pendingMark(series, p, QPointF(), QPointF(1, 0)).shape.box;
             markWidth = std::max(markWidth, box.width());
             markHeight = std::max(markHeight, box.height());
         }
     }
-    const double arrow = series.Marks.Visible ? series.Marks.ArrowLength : 0;
+    const double arrow = series.marks.visible ? series.marks.arrowLength : 0;
     const double floor = std::min(area.width(), area.height()) / 5;
     const double byWidth = (area.width() - 2 * (markWidth + arrow + 2)) / 2;
     const double byHeight =
         (area.height() - 2 * (markHeight + arrow + 2)) / (2 * squash + 2 * thicknessShare * tilt);
     const double rx = std::max(floor, std::min(byWidth, byHeight));
     const double ry = rx * squash;
-    const double thickness = chart.View3D ? thicknessShare * 2 * rx * tilt : 0;
+    const double thickness = chart.view3D ? thicknessShare * 2 * rx * tilt : 0;
     const QPointF centre = area.center() - QPointF(0, thickness / 2);
 
     PieShape pie;
@@ -95,14 +95,14 @@ void layoutPie(const ChartModel &chart, const QRectF &area, ChartLayout &out)
     pie.thickness = thickness;
 
     std::vector<PendingMark> marks;
-    double start = series.RotationAngle();
+    double start = series.rotationAngle();
     for (const ChartPoint &p : points) {
         const double value = std::max(0.0, p.y);
         if (total <= 0 || value <= 0)
             continue;
         const double span = value / total * 360.0;
         pie.slices.push_back(PieSlice{std::fmod(start, 360.0), span, series.colorOf(p)});
-        if (series.Marks.Visible) {
+        if (series.marks.visible) {
             const double mid = radians(start + span / 2);
             const double c = std::cos(mid), s = std::sin(mid);
             // Slices on the near side show their edge, so their arrows start from it.

@@ -52,31 +52,31 @@ CountPieGraph::CountPieGraph(QWidget *caller, const Look &look, std::vector<Coun
 
 void CountPieGraph::setUpChart(const Look &look)
 {
-    chart_->AllowZoom = false;
-    chart_->AllowPanning = PanningMode::None;
-    chart_->Gradient.Visible = true;
-    chart_->Gradient.StartColor = look.gradientStart;
-    chart_->Gradient.EndColor = look.gradientEnd;
-    chart_->Gradient.Direction = GradientDirection::TopBottom;
-    chart_->BackWall.Brush.Style = Qt::NoBrush;
-    chart_->BackWall.Pen.Visible = false;
-    chart_->Title.Visible = false;
-    chart_->AxisVisible = false;
-    chart_->Frame.Visible = false;
-    chart_->ClipPoints = false;
+    chart_->allowZoom = false;
+    chart_->allowPanning = PanningMode::None;
+    chart_->gradient.visible = true;
+    chart_->gradient.startColor = look.gradientStart;
+    chart_->gradient.endColor = look.gradientEnd;
+    chart_->gradient.direction = GradientDirection::TopBottom;
+    chart_->backWall.brush.style = Qt::NoBrush;
+    chart_->backWall.pen.visible = false;
+    chart_->title.visible = false;
+    chart_->axisVisible = false;
+    chart_->frame.visible = false;
+    chart_->clipPoints = false;
     chart_->view3DOptions = View3DOptions{315, 360, 0, false};
-    chart_->View3DWalls = false;
-    chart_->Legend.Visible = true;
+    chart_->view3DWalls = false;
+    chart_->legend.visible = true;
 
     pie_ = chart_->addSeries<PieSeries>();
-    pie_->Title = look.seriesName;
-    pie_->SeriesColor = Qt::red;
-    pie_->Marks.Visible = true;
-    pie_->Marks.Style = MarksStyle::LabelValue;
-    pie_->Marks.ArrowLength = 8;
+    pie_->title = look.seriesName;
+    pie_->seriesColor = Qt::red;
+    pie_->marks.visible = true;
+    pie_->marks.style = MarksStyle::LabelValue;
+    pie_->marks.arrowLength = 8;
     if (look.markLineColour)
-        pie_->Marks.Arrow.Color = *look.markLineColour;
-    pie_->PieValues.Name = look.pieValuesName;
+        pie_->marks.arrow.color = *look.markLineColour;
+    pie_->pieValues.name = look.pieValuesName;
 }
 
 void CountPieGraph::populate()
@@ -86,9 +86,9 @@ void CountPieGraph::populate()
     speedSlider_->setVisible(true);
     turningBox_->setChecked(false);
     speedSlider_->setEnabled(false);
-    pie_->ClearPoints();
+    pie_->clearPoints();
     for (const CountSlice &slice : slices_)
-        pie_->AddSlice(slice.count, slice.name, slice.colour);
+        pie_->addSlice(slice.count, slice.name, slice.colour);
 }
 
 void CountPieGraph::turningToggled()

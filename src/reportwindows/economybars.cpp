@@ -34,27 +34,27 @@ EconomyBarsGraph::EconomyBarsGraph(QWidget *caller, const Look &look, std::vecto
 
 void EconomyBarsGraph::setUpChart(const Look &look)
 {
-    chart_->AllowZoom = false;
-    chart_->Gradient.Visible = true;
-    chart_->Gradient.StartColor = Qt::white;
-    chart_->Gradient.EndColor = look.gradientLeft;
-    chart_->Gradient.Direction = GradientDirection::LeftRight;
-    chart_->BackWall.Brush.Style = Qt::NoBrush;
-    chart_->Title.text = QStringList{QStringLiteral(" ")};
-    chart_->Legend.Visible = true;
-    chart_->Legend.legendStyle = LegendStyle::Series;
+    chart_->allowZoom = false;
+    chart_->gradient.visible = true;
+    chart_->gradient.startColor = Qt::white;
+    chart_->gradient.endColor = look.gradientLeft;
+    chart_->gradient.direction = GradientDirection::LeftRight;
+    chart_->backWall.brush.style = Qt::NoBrush;
+    chart_->title.text = QStringList{QStringLiteral(" ")};
+    chart_->legend.visible = true;
+    chart_->legend.legendStyle = LegendStyle::Series;
 
     // Drawing order puts the average first, so it stands lowest in each group of bars.
     auto add = [this](const QString &title, const QColor &colour) {
         auto *s = chart_->addSeries<HorizontalBarSeries>();
-        s->Title = title;
-        s->SeriesColor = colour;
-        s->Marks.Visible = true;
-        s->Marks.Style = MarksStyle::Value;
-        s->Marks.ArrowLength = 20;
-        s->ValueFormat = "#,##0.#";
-        s->XValues.Name = QStringLiteral("縦棒");
-        s->MultiBar = true;
+        s->title = title;
+        s->seriesColor = colour;
+        s->marks.visible = true;
+        s->marks.style = MarksStyle::Value;
+        s->marks.arrowLength = 20;
+        s->valueFormat = "#,##0.#";
+        s->xValues.name = QStringLiteral("縦棒");
+        s->multiBar = true;
         return s;
     };
     averageSeries_ = add(QStringLiteral("平均"), AverageColour);
@@ -108,13 +108,13 @@ void EconomyBarsGraph::populate()
     setInitialBoxes();
     updateSeries();
     for (HorizontalBarSeries *s : {highestSeries_, lowestSeries_, averageSeries_})
-        s->ClearPoints();
+        s->clearPoints();
     // The last row stands at position 1, at the bottom, so the bars read down in list order.
     double position = 1;
     for (auto row = rows_.rbegin(); row != rows_.rend(); ++row, ++position) {
-        averageSeries_->AddPoint(row->average, position, row->name, AverageColour);
-        lowestSeries_->AddPoint(row->lowest, position, row->name, LowestColour);
-        highestSeries_->AddPoint(row->highest, position, row->name, HighestColour);
+        averageSeries_->addPoint(row->average, position, row->name, AverageColour);
+        lowestSeries_->addPoint(row->lowest, position, row->name, LowestColour);
+        highestSeries_->addPoint(row->highest, position, row->name, HighestColour);
     }
 }
 

@@ -55,40 +55,40 @@ PagedGraph::PagedGraph(QWidget *caller, const Look &look, PageRows rows)
 
 void PagedGraph::setUpChart(const Look &look)
 {
-    chart_->AllowZoom = false;
-    chart_->AllowPanning = PanningMode::None;
-    chart_->Gradient.Visible = true;
-    chart_->Gradient.StartColor = look.gradientBottom;
-    chart_->Gradient.EndColor = Qt::white;
-    chart_->Gradient.Direction = GradientDirection::TopBottom;
-    chart_->BackWall.Brush.Color = Qt::white;
-    chart_->BackWall.Brush.Style = Qt::NoBrush;
-    chart_->BottomWall.Color = look.bottomWall;
-    chart_->Title.text = QStringList{QString()};
-    chart_->Legend.Visible = false;
-    chart_->LeftAxis.Title.Caption = QStringLiteral("燃費(km/L)");
-    chart_->MaxPointsPerPage = look.perPage;
-    chart_->ScaleLastPage = false;
+    chart_->allowZoom = false;
+    chart_->allowPanning = PanningMode::None;
+    chart_->gradient.visible = true;
+    chart_->gradient.startColor = look.gradientBottom;
+    chart_->gradient.endColor = Qt::white;
+    chart_->gradient.direction = GradientDirection::TopBottom;
+    chart_->backWall.brush.color = Qt::white;
+    chart_->backWall.brush.style = Qt::NoBrush;
+    chart_->bottomWall.color = look.bottomWall;
+    chart_->title.text = QStringList{QString()};
+    chart_->legend.visible = false;
+    chart_->leftAxis.title.caption = QStringLiteral("燃費(km/L)");
+    chart_->maxPointsPerPage = look.perPage;
+    chart_->scaleLastPage = false;
 
     auto *bars = chart_->addSeries<BarSeries>();
-    bars->SeriesColor = Qt::red;
-    bars->BarWidthPercent = 60;
-    bars->MultiBar = false;
-    bars->UseYOrigin = false;
-    bars->Marks.ArrowLength = 20;
-    bars->ValueFormat = "#,##0.#";
-    bars->YValues.Name = QStringLiteral("縦棒");
+    bars->seriesColor = Qt::red;
+    bars->barWidthPercent = 60;
+    bars->multiBar = false;
+    bars->useYOrigin = false;
+    bars->marks.arrowLength = 20;
+    bars->valueFormat = "#,##0.#";
+    bars->yValues.name = QStringLiteral("縦棒");
     auto *ribbon = chart_->addSeries<LineSeries>();
-    ribbon->SeriesColor = Qt::green;
+    ribbon->seriesColor = Qt::green;
     auto *area = chart_->addSeries<AreaSeries>();
-    area->SeriesColor = Qt::yellow;
-    area->DrawArea = true;
+    area->seriesColor = Qt::yellow;
+    area->drawArea = true;
     series_ = {bars, ribbon, area};
     for (ChartSeries *s : series_) {
-        s->Marks.Visible = true;
-        s->Marks.Style = MarksStyle::Value;
+        s->marks.visible = true;
+        s->marks.style = MarksStyle::Value;
         if (look.valueFormatOnAll)
-            s->ValueFormat = "#,##0.#";
+            s->valueFormat = "#,##0.#";
     }
     ribbon->setActive(false);
     area->setActive(false);
@@ -141,12 +141,12 @@ void PagedGraph::showPage()
 {
     const int first = pageScrollBar_->value();
     for (ChartSeries *s : series_) {
-        s->ClearPoints();
+        s->clearPoints();
         for (int k = 0; k < perPage_; ++k) {
             const std::size_t row = static_cast<std::size_t>(first + k - 1);
             if (row >= rows_.size() || !rows_[row])
                 continue;
-            s->AddPoint(k + 1, rows_[row]->value, rows_[row]->label, pointColour_);
+            s->addPoint(k + 1, rows_[row]->value, rows_[row]->label, pointColour_);
         }
     }
 }

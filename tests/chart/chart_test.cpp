@@ -69,7 +69,7 @@ void ChartTest::shortPageStretchesTheAxis()
     // The three bars sit at the left; the right part of the plot stays empty.
     QVERIFY(layout.bars.back().front.right() < layout.plot.left() + layout.plot.width() * 0.35);
 
-    chart.ScaleLastPage = true;
+    chart.scaleLastPage = true;
     layout = layoutChart(chart, area);
     QCOMPARE(layout.horizontal.max, 3.0);
 
@@ -143,7 +143,7 @@ void ChartTest::pieSlicesCoverTheCircle()
 {
     Chart chart;
     PieSeries *pie = setUpMakerPie(chart, 20, 45);
-    pie->AddSlice(0, QStringLiteral("空"), Qt::black); // a maker without fuelings has no slice
+    pie->addSlice(0, QStringLiteral("空"), Qt::black); // a maker without fuelings has no slice
     const ChartLayout layout = layoutChart(chart, area);
     QVERIFY(layout.pie.has_value());
     QCOMPARE(layout.pie->slices.size(), std::size_t(20));
@@ -166,7 +166,7 @@ void ChartTest::pieSlicesCoverTheCircle()
 
     Chart nothing;
     PieSeries *zero = setUpMakerPie(nothing, 0, 0);
-    zero->AddSlice(0, QStringLiteral("空"), Qt::red);
+    zero->addSlice(0, QStringLiteral("空"), Qt::red);
     QVERIFY(layoutChart(nothing, area).pie->slices.empty());
 }
 
@@ -175,15 +175,15 @@ void ChartTest::rotationIsKeptModulo360()
     Chart a, b;
     setUpMakerPie(a, 5, 0);
     PieSeries *turned = setUpMakerPie(b, 5, 360);
-    QCOMPARE(turned->RotationAngle(), 0);
+    QCOMPARE(turned->rotationAngle(), 0);
     const ChartLayout la = layoutChart(a, area), lb = layoutChart(b, area);
     QCOMPARE(renderChartImage(a, area.size().toSize()), renderChartImage(b, area.size().toSize()));
     QCOMPARE(la.pie->slices.size(), lb.pie->slices.size());
 
     turned->setRotationAngle(725);
-    QCOMPARE(turned->RotationAngle(), 5);
+    QCOMPARE(turned->rotationAngle(), 5);
     QVERIFY_THROWS_EXCEPTION(FenloError, turned->setRotationAngle(-5));
-    QCOMPARE(turned->RotationAngle(), 5);
+    QCOMPARE(turned->rotationAngle(), 5);
 }
 
 void ChartTest::emptyChartStillDrawsBackgroundWallsAndAxes()
@@ -221,7 +221,7 @@ void ChartTest::switchingASeriesKeepsItsPointsAndLegendFollows()
     QCOMPARE(layoutChart(chart, area).bars.size(), std::size_t(9));
 
     // The automatic style lists the points while fewer than two series are shown.
-    chart.Legend.legendStyle = LegendStyle::Auto;
+    chart.legend.legendStyle = LegendStyle::Auto;
     QCOMPARE(legendEntries(chart).size(), std::size_t(3));
     chart.series()[0]->setActive(false);
     chart.series()[2]->setActive(false);
@@ -235,8 +235,8 @@ void ChartTest::pointColourWinsOverSeriesColour()
     Chart chart;
     setUpPagedChart(chart, PagedKind::Bar, 12, {});
     ChartSeries &bars = *chart.series()[0];
-    bars.AddPoint(1, 14, QStringLiteral("1"), QColor(0, 0, 255));
-    bars.AddPoint(2, 15, QStringLiteral("2"));
+    bars.addPoint(1, 14, QStringLiteral("1"), QColor(0, 0, 255));
+    bars.addPoint(2, 15, QStringLiteral("2"));
     const ChartLayout layout = layoutChart(chart, area);
     QCOMPARE(layout.bars[0].color, QColor(0, 0, 255));
     QCOMPARE(layout.bars[1].color, QColor(Qt::red));
@@ -260,7 +260,7 @@ void ChartTest::marksFormatTheirValues()
 
     // Without a format of its own a series shows up to three decimals.
     const ChartSeries &line = *chart.series()[1];
-    const_cast<ChartSeries &>(line).ValueFormat = "#,##0.###";
+    const_cast<ChartSeries &>(line).valueFormat = "#,##0.###";
     QCOMPARE(line.markText(line.points()[1]), u"12.34"_qs);
 
     // A horizontal bar shows its length; a slice its label and value.
@@ -309,10 +309,10 @@ void ChartTest::pointsKeepTheirOrder()
 {
     Chart chart;
     auto *bars = chart.addSeries<BarSeries>();
-    bars->AddPoint(3, 1, u"c"_qs);
-    bars->AddPoint(1, 1, u"a"_qs);
-    bars->AddPoint(3, 2, u"d"_qs);
-    bars->AddPoint(2, 1, u"b"_qs);
+    bars->addPoint(3, 1, u"c"_qs);
+    bars->addPoint(1, 1, u"a"_qs);
+    bars->addPoint(3, 2, u"d"_qs);
+    bars->addPoint(2, 1, u"b"_qs);
     QStringList labels;
     for (const ChartPoint &p : bars->points())
         labels << p.label;
@@ -320,8 +320,8 @@ void ChartTest::pointsKeepTheirOrder()
 
     Chart pieChart;
     auto *pie = pieChart.addSeries<PieSeries>();
-    pie->AddSlice(5, u"x"_qs);
-    pie->AddSlice(1, u"y"_qs);
+    pie->addSlice(5, u"x"_qs);
+    pie->addSlice(1, u"y"_qs);
     QCOMPARE(pie->points()[0].label, u"x"_qs);
 }
 

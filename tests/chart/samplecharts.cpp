@@ -35,38 +35,38 @@ std::vector<double> sampleEconomy(int count)
 void setUpPagedChart(ChartModel &chart, PagedKind kind, int perPage,
                      const std::vector<double> &values)
 {
-    chart.AllowZoom = false;
-    chart.AllowPanning = PanningMode::None;
-    chart.Gradient.Visible = true;
-    chart.Gradient.StartColor = QColor(128, 255, 128);
-    chart.Gradient.EndColor = Qt::white;
-    chart.BackWall.Brush.Color = Qt::white;
-    chart.BackWall.Brush.Style = Qt::NoBrush;
-    chart.BottomWall.Color = QColor(255, 128, 128);
-    chart.Title.text = QStringList{QString()};
-    chart.Legend.Visible = false;
-    chart.LeftAxis.Title.Caption = QStringLiteral("燃費(km/L)");
-    chart.MaxPointsPerPage = perPage;
-    chart.ScaleLastPage = false;
+    chart.allowZoom = false;
+    chart.allowPanning = PanningMode::None;
+    chart.gradient.visible = true;
+    chart.gradient.startColor = QColor(128, 255, 128);
+    chart.gradient.endColor = Qt::white;
+    chart.backWall.brush.color = Qt::white;
+    chart.backWall.brush.style = Qt::NoBrush;
+    chart.bottomWall.color = QColor(255, 128, 128);
+    chart.title.text = QStringList{QString()};
+    chart.legend.visible = false;
+    chart.leftAxis.title.caption = QStringLiteral("燃費(km/L)");
+    chart.maxPointsPerPage = perPage;
+    chart.scaleLastPage = false;
 
     auto *bars = chart.addSeries<BarSeries>();
-    bars->SeriesColor = Qt::red;
-    bars->BarWidthPercent = 60;
-    bars->MultiBar = false;
-    bars->UseYOrigin = false;
-    bars->Marks.ArrowLength = 20;
-    bars->YValues.Name = QStringLiteral("縦棒");
+    bars->seriesColor = Qt::red;
+    bars->barWidthPercent = 60;
+    bars->multiBar = false;
+    bars->useYOrigin = false;
+    bars->marks.arrowLength = 20;
+    bars->yValues.name = QStringLiteral("縦棒");
     auto *line = chart.addSeries<LineSeries>();
-    line->SeriesColor = Qt::green;
+    line->seriesColor = Qt::green;
     auto *area = chart.addSeries<AreaSeries>();
-    area->SeriesColor = Qt::yellow;
+    area->seriesColor = Qt::yellow;
     for (ChartSeries *s : {static_cast<ChartSeries *>(bars), static_cast<ChartSeries *>(line),
                             static_cast<ChartSeries *>(area)}) {
-        s->Marks.Visible = true;
-        s->ValueFormat = "#,##0.#";
+        s->marks.visible = true;
+        s->valueFormat = "#,##0.#";
         s->setActive(false);
         for (std::size_t k = 0; k < values.size(); ++k)
-            s->AddPoint(double(k + 1), values[k], QString::number(k + 1), QColor(0, 0, 255));
+            s->addPoint(double(k + 1), values[k], QString::number(k + 1), QColor(0, 0, 255));
     }
     (kind == PagedKind::Bar ? static_cast<ChartSeries *>(bars)
      : kind == PagedKind::Ribbon ? static_cast<ChartSeries *>(line)
@@ -76,14 +76,14 @@ void setUpPagedChart(ChartModel &chart, PagedKind kind, int perPage,
 
 void setUpMakerBars(ChartModel &chart, int makers)
 {
-    chart.AllowZoom = false;
-    chart.Gradient.Visible = true;
-    chart.Gradient.StartColor = Qt::white;
-    chart.Gradient.EndColor = QColor(255, 172, 132);
-    chart.Gradient.Direction = GradientDirection::LeftRight;
-    chart.BackWall.Brush.Style = Qt::NoBrush;
-    chart.Title.text = QStringList{QStringLiteral(" ")};
-    chart.Legend.legendStyle = LegendStyle::Series;
+    chart.allowZoom = false;
+    chart.gradient.visible = true;
+    chart.gradient.startColor = Qt::white;
+    chart.gradient.endColor = QColor(255, 172, 132);
+    chart.gradient.direction = GradientDirection::LeftRight;
+    chart.backWall.brush.style = Qt::NoBrush;
+    chart.title.text = QStringList{QStringLiteral(" ")};
+    chart.legend.legendStyle = LegendStyle::Series;
 
     struct MakerSeries
     {
@@ -97,44 +97,44 @@ void setUpMakerBars(ChartModel &chart, int makers)
     std::vector<HorizontalBarSeries *> series;
     for (const MakerSeries &look : looks) {
         auto *s = chart.addSeries<HorizontalBarSeries>();
-        s->Title = QString::fromUtf16(look.title);
-        s->SeriesColor = look.colour;
-        s->Marks.Visible = true;
-        s->Marks.ArrowLength = 20;
-        s->ValueFormat = "#,##0.#";
-        s->XValues.Name = QStringLiteral("縦棒");
+        s->title = QString::fromUtf16(look.title);
+        s->seriesColor = look.colour;
+        s->marks.visible = true;
+        s->marks.arrowLength = 20;
+        s->valueFormat = "#,##0.#";
+        s->xValues.name = QStringLiteral("縦棒");
         series.push_back(s);
     }
     const auto averages = sampleEconomy(makers);
     for (int i = makers - 1, p = 1; i >= 0; --i, ++p) {
         for (std::size_t s = 0; s < series.size(); ++s)
-            series[s]->AddPoint(averages[std::size_t(i)] + looks[s].offset, p, makerName(i),
+            series[s]->addPoint(averages[std::size_t(i)] + looks[s].offset, p, makerName(i),
                                 looks[s].colour);
     }
 }
 
 PieSeries *setUpMakerPie(ChartModel &chart, int makers, int rotation)
 {
-    chart.AllowZoom = false;
-    chart.AllowPanning = PanningMode::None;
-    chart.Gradient.Visible = true;
-    chart.Gradient.StartColor = Qt::white;
-    chart.Gradient.EndColor = QColor(255, 157, 111);
-    chart.BackWall.Brush.Style = Qt::NoBrush;
-    chart.BackWall.Pen.Visible = false;
-    chart.Title.Visible = false;
-    chart.AxisVisible = false;
-    chart.Frame.Visible = false;
-    chart.ClipPoints = false;
+    chart.allowZoom = false;
+    chart.allowPanning = PanningMode::None;
+    chart.gradient.visible = true;
+    chart.gradient.startColor = Qt::white;
+    chart.gradient.endColor = QColor(255, 157, 111);
+    chart.backWall.brush.style = Qt::NoBrush;
+    chart.backWall.pen.visible = false;
+    chart.title.visible = false;
+    chart.axisVisible = false;
+    chart.frame.visible = false;
+    chart.clipPoints = false;
     chart.view3DOptions = View3DOptions{315, 360, 0, false};
-    chart.View3DWalls = false;
+    chart.view3DWalls = false;
 
     auto *pie = chart.addSeries<PieSeries>();
-    pie->Marks.Visible = true;
-    pie->Marks.ArrowLength = 8;
-    pie->PieValues.Name = QStringLiteral("円");
+    pie->marks.visible = true;
+    pie->marks.arrowLength = 8;
+    pie->pieValues.name = QStringLiteral("円");
     for (int i = 0; i < makers; ++i)
-        pie->AddSlice(double(3 + (i * 7) % 11), makerName(i), pieColours[i % 20]);
+        pie->addSlice(double(3 + (i * 7) % 11), makerName(i), pieColours[i % 20]);
     pie->setRotationAngle(rotation);
     return pie;
 }

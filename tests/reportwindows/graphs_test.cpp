@@ -67,7 +67,7 @@ QScrollBar *scrollBarOf(QWidget *window)
 
 bool isActive(const ChartView *chart, std::size_t series)
 {
-    return chart->series()[series]->Active();
+    return chart->series()[series]->isActive();
 }
 
 bymaker::Report makersReport(int count)
@@ -134,7 +134,7 @@ void GraphsTest::displayOpensOnLastPage()
             QCOMPARE(series->points().back().x, double(labels.size()));
         }
     }
-    QCOMPARE(window.chart()->MaxPointsPerPage, 20);
+    QCOMPARE(window.chart()->maxPointsPerPage, 20);
     QVERIFY(isActive(window.chart(), 0));
     QVERIFY(!isActive(window.chart(), 1) && !isActive(window.chart(), 2));
 }
@@ -172,7 +172,7 @@ void GraphsTest::display2DrawsInRed()
     QCOMPARE(labelsOf(bars), numbers(2, 21));
     for (const ChartPoint &p : bars.points())
         QCOMPARE(p.color, QColor(255, 0, 0));
-    QCOMPARE(window.chart()->BottomWall.Color, QColor(0, 0, 128));
+    QCOMPARE(window.chart()->bottomWall.color, QColor(0, 0, 128));
     QCOMPARE(window.windowTitle(), QStringLiteral("入力データ表示2グラフ"));
 }
 
@@ -200,8 +200,8 @@ void GraphsTest::monthlyPagesTwelveMonths()
     QCOMPARE(window.chart()->series()[1]->points().front().y, 18.0);
     QVERIFY(isActive(window.chart(), 1) && !isActive(window.chart(), 0));
     // Only the bars round their marks to one decimal.
-    QCOMPARE(window.chart()->series()[0]->ValueFormat, std::string("#,##0.#"));
-    QCOMPARE(window.chart()->series()[1]->ValueFormat, std::string("#,##0.###"));
+    QCOMPARE(window.chart()->series()[0]->valueFormat, std::string("#,##0.#"));
+    QCOMPARE(window.chart()->series()[1]->valueFormat, std::string("#,##0.###"));
 }
 
 void GraphsTest::placedOverTheCaller()
@@ -267,8 +267,8 @@ void GraphsTest::makerBarsStandInListOrderFromTheTop()
     MakerEconomyGraph window(nullptr, makersReport(3), bymaker::MakerOrder::Average);
     window.show();
     const auto &series = window.chart()->series();
-    QCOMPARE(series[0]->Title, QStringLiteral("平均"));
-    QCOMPARE(series[2]->Title, QStringLiteral("最高"));
+    QCOMPARE(series[0]->title, QStringLiteral("平均"));
+    QCOMPARE(series[2]->title, QStringLiteral("最高"));
     // The first list row stands highest.
     const ChartSeries &average = *series[0];
     QCOMPARE(average.points().size(), std::size_t(3));
@@ -295,7 +295,7 @@ void GraphsTest::categoryBarsAlwaysOpenOnAverage()
     QVERIFY(isActive(chart, 0) && !isActive(chart, 1) && !isActive(chart, 2));
     QCOMPARE(labelsOf(*chart->series()[0]), QStringList{QStringLiteral("レギュラー")});
     QCOMPARE(chart->series()[0]->points().front().y, 1.0);
-    QCOMPARE(chart->Gradient.EndColor, QColor(255, 255, 128));
+    QCOMPARE(chart->gradient.endColor, QColor(255, 255, 128));
 
     report.categories[1] = {2, "ハイオク", 2, 14.0, 11.0, 12.5};
     CategoryEconomyGraph both(nullptr, report);
@@ -333,10 +333,10 @@ void GraphsTest::categoryPieHasRegularRedAndPremiumBlue()
     const ChartSeries &pie = *premiumOnly.chart()->series()[0];
     QCOMPARE(labelsOf(pie), QStringList{QStringLiteral("ハイオク")});
     QCOMPARE(pie.points().front().color, QColor(0, 0, 255));
-    QCOMPARE(pie.Marks.Arrow.Color, QColor(0, 0, 0));
+    QCOMPARE(pie.marks.arrow.color, QColor(0, 0, 0));
     // Light yellow at the bottom edge, white at the top.
-    QCOMPARE(premiumOnly.chart()->Gradient.StartColor, QColor(255, 255, 128));
-    QCOMPARE(premiumOnly.chart()->Gradient.EndColor, QColor(Qt::white));
+    QCOMPARE(premiumOnly.chart()->gradient.startColor, QColor(255, 255, 128));
+    QCOMPARE(premiumOnly.chart()->gradient.endColor, QColor(Qt::white));
 
     report.categories[0].count = 3;
     CategoryCountGraph both(nullptr, report);
@@ -383,7 +383,7 @@ void GraphsTest::pieAngleRunsToThreeSixtyThenZero()
     QCOMPARE(angles[71], 360);
     QCOMPARE(angles[72], 0);
     QCOMPARE(angles[73], 5);
-    QCOMPARE(pie.RotationAngle(), 5);
+    QCOMPARE(pie.rotationAngle(), 5);
 }
 
 void GraphsTest::closingStopsTheTurningPie()
