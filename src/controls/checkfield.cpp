@@ -17,20 +17,20 @@ FocusColors checkBoxColors()
 } // namespace
 
 CheckField::CheckField(const QString &text, QWidget *parent)
-    : QCheckBox(text, parent), m_field(this, Surface::Button, checkBoxColors(),
+    : QCheckBox(text, parent), field_(this, Surface::Button, checkBoxColors(),
                                        {[this](bool next) { return focusNextPrevChild(next); },
                                         [this] { Q_EMIT pressEnter(); },
                                         {}})
 {
     // A check box has no text to move through: the arrows and F2 keep their usual meaning.
-    m_field.upMovesBack = false;
-    m_field.downMovesOn = false;
+    field_.upMovesBack = false;
+    field_.downMovesOn = false;
 }
 
 void CheckField::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        m_field.handleKey(event, nullptr, FieldBehaviour::CaretAfterF2::AtStart);
+        field_.handleKey(event, nullptr, FieldBehaviour::CaretAfterF2::AtStart);
         return;
     }
     QCheckBox::keyPressEvent(event);
@@ -39,15 +39,15 @@ void CheckField::keyPressEvent(QKeyEvent *event)
 void CheckField::focusInEvent(QFocusEvent *event)
 {
     QCheckBox::focusInEvent(event);
-    if (m_field.entering())
+    if (field_.entering())
         Q_EMIT entered();
 }
 
 void CheckField::focusOutEvent(QFocusEvent *event)
 {
-    const bool left = m_field.leaving(event);
+    const bool left = field_.leaving(event);
     if (left)
-        m_field.applyColors();
+        field_.applyColors();
     QCheckBox::focusOutEvent(event);
     if (left)
         Q_EMIT exited();

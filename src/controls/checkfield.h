@@ -14,8 +14,8 @@ class CheckField : public QCheckBox
 public:
     explicit CheckField(const QString &text = QString(), QWidget *parent = nullptr);
 
-    bool enterMovesOn() const { return m_field.enterMovesOn; }
-    void setEnterMovesOn(bool on) { m_field.enterMovesOn = on; }
+    bool enterMovesOn() const { return field_.enterMovesOn; }
+    void setEnterMovesOn(bool on) { field_.enterMovesOn = on; }
 
 Q_SIGNALS:
     void entered();
@@ -28,7 +28,7 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    FieldBehaviour m_field;
+    FieldBehaviour field_;
 };
 
 } // namespace fenlo

@@ -9,7 +9,7 @@ namespace fenlo {
 
 ComboField::ComboField(QWidget *parent)
     : QComboBox(parent),
-      m_field(this, Surface::Field, FocusColors::standard(),
+      field_(this, Surface::Field, FocusColors::standard(),
               {[this](bool next) { return focusNextPrevChild(next); },
                [this] { Q_EMIT pressEnter(); }, [this](KeyDown *key) { Q_EMIT keyDown(key); }})
 {}
@@ -17,7 +17,7 @@ ComboField::ComboField(QWidget *parent)
 // Only reached while the list is closed: an open list takes the keys itself.
 void ComboField::keyPressEvent(QKeyEvent *event)
 {
-    if (m_field.handleKey(event, lineEdit(), FieldBehaviour::CaretAfterF2::AtStart))
+    if (field_.handleKey(event, lineEdit(), FieldBehaviour::CaretAfterF2::AtStart))
         return;
     QComboBox::keyPressEvent(event);
 }
@@ -25,7 +25,7 @@ void ComboField::keyPressEvent(QKeyEvent *event)
 void ComboField::focusInEvent(QFocusEvent *event)
 {
     QComboBox::focusInEvent(event);
-    if (!m_field.entering())
+    if (!field_.entering())
         return;
     if (lineEdit())
         lineEdit()->selectAll();
@@ -34,9 +34,9 @@ void ComboField::focusInEvent(QFocusEvent *event)
 
 void ComboField::focusOutEvent(QFocusEvent *event)
 {
-    const bool left = m_field.leaving(event);
+    const bool left = field_.leaving(event);
     if (left)
-        m_field.applyColors();
+        field_.applyColors();
     QComboBox::focusOutEvent(event);
     if (left)
         Q_EMIT exited();

@@ -28,8 +28,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    FieldBehaviour &field() override { return m_field; }
-    FieldBehaviour m_field;
+    FieldBehaviour &field() override { return field_; }
+    FieldBehaviour field_;
 };
 
 } // namespace fenlo

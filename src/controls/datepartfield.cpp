@@ -11,7 +11,7 @@ DatePartField::DatePartField(QWidget *parent) : NumberField(parent)
 
 void DatePartField::setMonthField(DatePartField *month)
 {
-    if (m_part == DatePart::Day) {
+    if (part_ == DatePart::Day) {
         monthField_ = month;
         return;
     }
@@ -35,11 +35,11 @@ bool DatePartField::leaveField()
 QString DatePartField::complaint() const
 {
     const QString value = valueText();
-    if (value.isEmpty() || m_part == DatePart::Year)
+    if (value.isEmpty() || part_ == DatePart::Year)
         return {};
     bool isNumber = false;
     const int number = value.toInt(&isNumber);
-    if (m_part == DatePart::Month) {
+    if (part_ == DatePart::Month) {
         if (isNumber && number >= 1 && number <= 12)
             return {};
         return QStringLiteral("月の指定が違います。");

@@ -16,8 +16,8 @@ class DatePartField : public NumberField
 public:
     explicit DatePartField(QWidget *parent = nullptr);
 
-    DatePart part() const { return m_part; }
-    void setPart(DatePart part) { m_part = part; }
+    DatePart part() const { return part_; }
+    void setPart(DatePart part) { part_ = part; }
     // The month field a day is checked against; only a day field has one. Forgotten when that
     // field is destroyed.
     DatePartField *monthField() const { return monthField_; }
@@ -30,7 +30,7 @@ private:
     QString complaint() const;
     int lastDay() const;
 
-    DatePart m_part = DatePart::Month;
+    DatePart part_ = DatePart::Month;
     QPointer<DatePartField> monthField_;
 };
 

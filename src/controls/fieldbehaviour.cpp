@@ -57,20 +57,20 @@ QWidget *formOf(QWidget *field)
 } // namespace
 
 FieldBehaviour::FieldBehaviour(QWidget *owner, Surface surface, FocusColors colors, Hooks hooks)
-    : m_owner(owner), m_surface(surface), m_colors(std::move(colors)), m_hooks(std::move(hooks))
+    : owner_(owner), surface_(surface), colors_(std::move(colors)), hooks_(std::move(hooks))
 {
     applyColors();
 }
 
 void FieldBehaviour::setColors(const FocusColors &colors)
 {
-    m_colors = colors;
+    colors_ = colors;
     applyColors();
 }
 
 void FieldBehaviour::setColor(QColor FocusColors::*which, const QColor &color)
 {
-    m_colors.*which = color;
+    colors_.*which = color;
     applyColors();
 }
 
@@ -79,11 +79,11 @@ bool FieldBehaviour::handleKey(QKeyEvent *event, QLineEdit *editPart, CaretAfter
     const int key = event->key();
     if (!isAltAlone(event)) {
         if (key == Qt::Key_Up && upMovesBack) {
-            m_hooks.focusNextPrev(false);
+            hooks_.focusNextPrev(false);
             return true;
         }
         if (key == Qt::Key_Down && downMovesOn) {
-            m_hooks.focusNextPrev(true);
+            hooks_.focusNextPrev(true);
             return true;
         }
     }
@@ -92,17 +92,17 @@ bool FieldBehaviour::handleKey(QKeyEvent *event, QLineEdit *editPart, CaretAfter
             toggleSelection(editPart, caret);
         return true;
     }
-    if (m_hooks.keyDown) {
+    if (hooks_.keyDown) {
         KeyDown offered{event};
-        m_hooks.keyDown(&offered);
+        hooks_.keyDown(&offered);
         if (offered.consumed)
             return true;
     }
     if (isEnter(event)) {
         if (enterMovesOn)
-            m_hooks.focusNextPrev(true);
+            hooks_.focusNextPrev(true);
         else
-            m_hooks.pressEnter();
+            hooks_.pressEnter();
         return true;
     }
     return false;
@@ -110,10 +110,10 @@ bool FieldBehaviour::handleKey(QKeyEvent *event, QLineEdit *editPart, CaretAfter
 
 bool FieldBehaviour::entering()
 {
-    if (m_entered)
+    if (entered_)
         return false;
     endOtherVisits();
-    if (!m_owner->hasFocus())
+    if (!owner_->hasFocus())
         return false; // the field left behind took the focus back
     setEntered(true);
     applyColors();
@@ -122,7 +122,7 @@ bool FieldBehaviour::entering()
 
 bool FieldBehaviour::leaving(const QFocusEvent *event)
 {
-    if (!m_entered || isWindowActivation(event))
+    if (!entered_ || isWindowActivation(event))
         return false;
     setEntered(false);
     return true;
@@ -135,8 +135,8 @@ void FieldBehaviour::stayEntered()
 
 void FieldBehaviour::setEntered(bool entered)
 {
-    m_entered = entered;
-    m_owner->setProperty(EnteredProperty, entered);
+    entered_ = entered;
+    owner_->setProperty(EnteredProperty, entered);
 }
 
 void FieldBehaviour::endOtherVisits()
@@ -144,9 +144,9 @@ void FieldBehaviour::endOtherVisits()
     // A form that moves the focus while a message box is up changes the focus of an inactive
     // window, and the field that had it never hears of its leaving. Its visit ends now, with
     // all its leaving steps, before this one begins: only one field is ever entered.
-    const QList<QWidget *> fields = formOf(m_owner)->findChildren<QWidget *>();
+    const QList<QWidget *> fields = formOf(owner_)->findChildren<QWidget *>();
     for (QWidget *field : fields) {
-        if (field == m_owner || !field->property(EnteredProperty).toBool())
+        if (field == owner_ || !field->property(EnteredProperty).toBool())
             continue;
         QFocusEvent left(QEvent::FocusOut, Qt::OtherFocusReason);
         QCoreApplication::sendEvent(field, &left);
@@ -155,10 +155,10 @@ void FieldBehaviour::endOtherVisits()
 
 void FieldBehaviour::applyColors()
 {
-    if (m_entered)
-        paintSurface(m_owner, m_surface, m_colors.focusedBackground, m_colors.focusedText);
+    if (entered_)
+        paintSurface(owner_, surface_, colors_.focusedBackground, colors_.focusedText);
     else
-        paintSurface(m_owner, m_surface, m_colors.unfocusedBackground, m_colors.unfocusedText);
+        paintSurface(owner_, surface_, colors_.unfocusedBackground, colors_.unfocusedText);
 }
 
 } // namespace fenlo

@@ -41,7 +41,7 @@ public:
     bool upMovesBack = true;
     bool downMovesOn = true;
 
-    const FocusColors &colors() const { return m_colors; }
+    const FocusColors &colors() const { return colors_; }
     // Takes effect at once, in whichever state the field is.
     void setColors(const FocusColors &colors);
     void setColor(QColor FocusColors::*which, const QColor &color);
@@ -67,11 +67,11 @@ private:
     void setEntered(bool entered);
     void endOtherVisits();
 
-    QWidget *m_owner;
-    Surface m_surface;
-    FocusColors m_colors;
-    Hooks m_hooks;
-    bool m_entered = false;
+    QWidget *owner_;
+    Surface surface_;
+    FocusColors colors_;
+    Hooks hooks_;
+    bool entered_ = false;
 };
 
 } // namespace fenlo

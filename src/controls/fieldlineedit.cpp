@@ -8,29 +8,29 @@ namespace fenlo {
 FieldLineEdit::FieldLineEdit(Qt::Alignment alignment, FieldBehaviour::CaretAfterF2 caret,
                              QWidget *parent)
     : QLineEdit(parent),
-      m_field(this, Surface::Field, FocusColors::standard(),
+      field_(this, Surface::Field, FocusColors::standard(),
               {[this](bool next) { return focusNextPrevChild(next); },
                [this] { Q_EMIT pressEnter(); }, [this](KeyDown *key) { Q_EMIT keyDown(key); }}),
-      m_validator(new FieldValidator(this)), m_caretAfterF2(caret)
+      validator_(new FieldValidator(this)), caretAfterF2_(caret)
 {
     setAlignment(alignment | Qt::AlignVCenter);
-    setValidator(m_validator);
+    setValidator(validator_);
     connect(this, &QLineEdit::textChanged, this, [this] { textHasChanged(); });
 }
 
 int FieldLineEdit::maxLength() const
 {
-    return m_validator->maxLength();
+    return validator_->maxLength();
 }
 
 void FieldLineEdit::setMaxLength(int length)
 {
-    m_validator->setMaxLength(length);
+    validator_->setMaxLength(length);
 }
 
 void FieldLineEdit::keyPressEvent(QKeyEvent *event)
 {
-    if (m_field.handleKey(event, this, m_caretAfterF2) || swallowCharacter(event))
+    if (field_.handleKey(event, this, caretAfterF2_) || swallowCharacter(event))
         return;
     QLineEdit::keyPressEvent(event);
 }
@@ -38,7 +38,7 @@ void FieldLineEdit::keyPressEvent(QKeyEvent *event)
 void FieldLineEdit::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
-    if (!m_field.entering())
+    if (!field_.entering())
         return;
     enterField();
     Q_EMIT entered();
@@ -46,26 +46,26 @@ void FieldLineEdit::focusInEvent(QFocusEvent *event)
 
 void FieldLineEdit::focusOutEvent(QFocusEvent *event)
 {
-    if (!m_field.leaving(event)) {
+    if (!field_.leaving(event)) {
         QLineEdit::focusOutEvent(event);
         return;
     }
     if (!leaveField())
         return; // the field took the focus back: it was never really left
-    m_field.applyColors();
+    field_.applyColors();
     QLineEdit::focusOutEvent(event);
     Q_EMIT exited();
 }
 
 void FieldLineEdit::enterField()
 {
-    m_oldText = text();
+    oldText_ = text();
     selectAll();
 }
 
 void FieldLineEdit::keepFocus()
 {
-    m_field.stayEntered();
+    field_.stayEntered();
     setFocus(Qt::OtherFocusReason);
 }
 

@@ -26,7 +26,7 @@ public:
     void setMaxLength(int length);
 
     // The displayed text at the moment the field was last entered.
-    const QString &oldText() const { return m_oldText; }
+    const QString &oldText() const { return oldText_; }
 
 Q_SIGNALS:
     void changed();
@@ -55,11 +55,11 @@ protected:
     void keepFocus();
 
 private:
-    FieldBehaviour &field() override { return m_field; }
-    FieldBehaviour m_field;
-    FieldValidator *m_validator;
-    FieldBehaviour::CaretAfterF2 m_caretAfterF2;
-    QString m_oldText;
+    FieldBehaviour &field() override { return field_; }
+    FieldBehaviour field_;
+    FieldValidator *validator_;
+    FieldBehaviour::CaretAfterF2 caretAfterF2_;
+    QString oldText_;
 };
 
 } // namespace fenlo

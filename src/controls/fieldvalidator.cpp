@@ -6,7 +6,7 @@ namespace fenlo {
 
 QValidator::State FieldValidator::validate(QString &input, int &) const
 {
-    return input.size() <= m_maxLength && fitsCp932(input) ? Acceptable : Invalid;
+    return input.size() <= maxLength_ && fitsCp932(input) ? Acceptable : Invalid;
 }
 
 } // namespace fenlo

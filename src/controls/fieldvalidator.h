@@ -14,11 +14,11 @@ public:
     using QValidator::QValidator;
     State validate(QString &input, int &pos) const override;
 
-    int maxLength() const { return m_maxLength; }
-    void setMaxLength(int length) { m_maxLength = length; }
+    int maxLength() const { return maxLength_; }
+    void setMaxLength(int length) { maxLength_ = length; }
 
 private:
-    int m_maxLength = 32767; // as QLineEdit: no practical limit
+    int maxLength_ = 32767; // as QLineEdit: no practical limit
 };
 
 } // namespace fenlo

@@ -4,16 +4,16 @@
 
 namespace fenlo {
 
-StatusLine::StatusLine(QWidget *parent) : QStatusBar(parent), m_panel(new QLabel(this))
+StatusLine::StatusLine(QWidget *parent) : QStatusBar(parent), panel_(new QLabel(this))
 {
     setFixedHeight(22);
-    addWidget(m_panel, 1);
+    addWidget(panel_, 1);
 }
 
 void StatusLine::setText(const QString &text)
 {
-    m_text = text;
-    m_panel->setText(text);
+    text_ = text;
+    panel_->setText(text);
 }
 
 } // namespace fenlo

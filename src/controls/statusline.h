@@ -13,12 +13,12 @@ class StatusLine : public QStatusBar
 public:
     explicit StatusLine(QWidget *parent = nullptr);
 
-    const QString &text() const { return m_text; }
+    const QString &text() const { return text_; }
     void setText(const QString &text);
 
 private:
-    QString m_text;
-    QLabel *m_panel;
+    QString text_;
+    QLabel *panel_;
 };
 
 } // namespace fenlo
