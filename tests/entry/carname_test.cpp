@@ -2,6 +2,7 @@
 #include "controls/qtext.h"
 #include "entry/carnamewindow.h"
 #include "entryfixture.h"
+#include "support/windows.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -24,15 +25,15 @@ private Q_SLOTS:
         EntryFixture f;
         f.book().carName = "old";
         f.run("MIShameiIN");
-        QVERIFY(FrmShameiT);
-        QCOMPARE(FrmShameiT->windowTitle(), QStringLiteral("車名登録"));
-        QCOMPARE(FrmShameiT->nameField->text(), QStringLiteral("old"));
-        QVERIFY(!FrmShameiT->edited);
+        QVERIFY(findWindow<CarNameWindow>());
+        QCOMPARE(findWindow<CarNameWindow>()->windowTitle(), QStringLiteral("車名登録"));
+        QCOMPARE(findWindow<CarNameWindow>()->nameField->text(), QStringLiteral("old"));
+        QVERIFY(!findWindow<CarNameWindow>()->edited);
 
         // Thirty characters fit; the thirty-first is not taken.
         const QString name = QStringLiteral("プリウス") + QString(26, QLatin1Char('x'));
-        typeInto(FrmShameiT->nameField, name + QStringLiteral("y"));
-        FrmShameiT->registerButton->click();
+        typeInto(findWindow<CarNameWindow>()->nameField, name + QStringLiteral("y"));
+        findWindow<CarNameWindow>()->registerButton->click();
         QCOMPARE(toQ(f.book().carName), name);
         QCOMPARE(carLabel(f), name);
         QVERIFY(f.book().modified);
@@ -45,14 +46,14 @@ private Q_SLOTS:
         EntryFixture f;
         f.book().carName = "same";
         f.run("MIShameiIN");
-        FrmShameiT->registerButton->click();
+        findWindow<CarNameWindow>()->registerButton->click();
         QVERIFY(!f.book().modified);
         QTRY_COMPARE(f.childCount(), 0);
 
         // An empty name is a name too.
         f.run("MIShameiIN");
-        typeInto(FrmShameiT->nameField, QString());
-        FrmShameiT->registerButton->click();
+        typeInto(findWindow<CarNameWindow>()->nameField, QString());
+        findWindow<CarNameWindow>()->registerButton->click();
         QCOMPARE(f.book().carName, std::string());
         QCOMPARE(carLabel(f), QString());
         QVERIFY(f.book().modified);
@@ -64,16 +65,16 @@ private Q_SLOTS:
         f.book().carName = "kept";
         f.frame->showCarName();
         f.run("MIShameiIN");
-        typeInto(FrmShameiT->nameField, QStringLiteral("typed"));
+        typeInto(findWindow<CarNameWindow>()->nameField, QStringLiteral("typed"));
 
         f.prompter.expect(Answer::No);
-        FrmShameiT->cancelButton->click();
+        findWindow<CarNameWindow>()->cancelButton->click();
         QCOMPARE(f.prompter.texts(), QStringList{CloseQuestion});
-        QVERIFY(FrmShameiT);
+        QVERIFY(findWindow<CarNameWindow>());
         QCOMPARE(f.childCount(), 1);
 
         // The window has no Escape of its own.
-        QTest::keyClick(FrmShameiT->nameField, Qt::Key_Escape);
+        QTest::keyClick(findWindow<CarNameWindow>()->nameField, Qt::Key_Escape);
         QCOMPARE(f.prompter.shown.size(), 1);
 
         f.prompter.expect(Answer::Yes);
@@ -90,11 +91,11 @@ private Q_SLOTS:
         EntryFixture f;
         QWidget *label = f.frame->findChild<QLabel *>(QStringLiteral("LblShamei"));
         QTest::mouseDClick(label, Qt::LeftButton);
-        QVERIFY(FrmShameiT);
-        QPointer<CarNameWindow> first = FrmShameiT;
+        QVERIFY(findWindow<CarNameWindow>());
+        QPointer<CarNameWindow> first = findWindow<CarNameWindow>();
         f.run("MIShameiIN");
         QCOMPARE(f.childCount(), 1);
-        QCOMPARE(FrmShameiT, first);
+        QCOMPARE(findWindow<CarNameWindow>(), first);
     }
 };
 

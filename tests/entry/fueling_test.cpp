@@ -6,6 +6,7 @@
 #include "entry/fuelinglistwindow.h"
 #include "entry/fuelingdialog.h"
 #include "entryfixture.h"
+#include "support/windows.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -65,15 +66,15 @@ class FuelingTest : public QObject
 {
     Q_OBJECT
 
-    ListGrid *grid() { return FrmNenpiDataIN->grid(); }
+    ListGrid *grid() { return findWindow<FuelingListWindow>()->grid(); }
 
     QString label(const char *name)
     {
-        auto *l = FrmNenpiDataIN->findChild<QLabel *>(QString::fromUtf8(name));
+        auto *l = findWindow<FuelingListWindow>()->findChild<QLabel *>(QString::fromUtf8(name));
         return l ? l->text() : u"<missing>"_s;
     }
 
-    QString status() { return FrmNenpiDataIN->findChild<StatusLine *>()->text(); }
+    QString status() { return findWindow<FuelingListWindow>()->findChild<StatusLine *>()->text(); }
 
     // Two makers (codes 1 and 5) and these fuelings in date order, then the list window.
     void openWith(EntryFixture &f, std::initializer_list<TypedFueling> fuelings, bool makers = true)
@@ -86,7 +87,7 @@ class FuelingTest : public QObject
         for (const TypedFueling &fueling : fuelings)
             f.book().fuelings[slot++] = record(fueling);
         f.run("MIdataIN");
-        QVERIFY(FrmNenpiDataIN);
+        QVERIFY(findWindow<FuelingListWindow>());
     }
 
     // Runs one use of the dialog that `open` brings up; false when none opened.
@@ -104,7 +105,7 @@ class FuelingTest : public QObject
 
     static bool withDialog(const char *button, const std::function<void(FuelingDialog *)> &steps)
     {
-        return withDialogOf([button] { click(FrmNenpiDataIN, button); }, steps);
+        return withDialogOf([button] { click(findWindow<FuelingListWindow>(), button); }, steps);
     }
 
     bool withDialogByKey(Qt::Key key, const std::function<void(FuelingDialog *)> &steps)
@@ -136,8 +137,8 @@ private Q_SLOTS:
         EntryFixture f;
         openWith(f, {{at(2003, 5, 18, 9), 300, 25, 3000, 12.0, 4880, "first"},
                      {at(2003, 6, 1, 17), 400, 35, 4000, 11.4, 5280, "second"}});
-        QCOMPARE(FrmNenpiDataIN->windowTitle(), u"給油データ登録"_s);
-        QCOMPARE(FrmNenpiDataIN->findChild<QAbstractButton *>(u"SBtnTuika"_s)->toolTip(),
+        QCOMPARE(findWindow<FuelingListWindow>()->windowTitle(), u"給油データ登録"_s);
+        QCOMPARE(findWindow<FuelingListWindow>()->findChild<QAbstractButton *>(u"SBtnTuika"_s)->toolTip(),
                  u"新しいデータを入力します"_s);
         QCOMPARE(grid()->rowTexts(0),
                  (QStringList{u"No"_s, u"日付"_s, u"距離(ﾄｰﾀﾙ)"_s, u"距離(今回)"_s, u"給油量"_s,
@@ -168,7 +169,7 @@ private Q_SLOTS:
         QCOMPARE(status(), u"コメント：first"_s);
 
         // The comment column takes the extra width; the window has a floor.
-        QWidget *outer = FrmNenpiDataIN->outerWindow();
+        QWidget *outer = findWindow<FuelingListWindow>()->outerWindow();
         QCOMPARE(outer->minimumSize(), QSize(780, 310));
         outer->resize(800, 400); // the offscreen screen is 800 wide
         QCOMPARE(grid()->columnWidth(9), 800 - 640);
@@ -178,12 +179,12 @@ private Q_SLOTS:
     {
         EntryFixture f;
         openWith(f, {{at(2003, 5, 18), 300, 25, 0, 12}});
-        QPointer<FuelingListWindow> first = FrmNenpiDataIN.data();
-        FrmNenpiDataIN->outerWindow()->showMinimized();
+        QPointer<FuelingListWindow> first = findWindow<FuelingListWindow>();
+        findWindow<FuelingListWindow>()->outerWindow()->showMinimized();
         click(f.frame.get(), "SpeedButton1");
         QCOMPARE(f.childCount(), 1);
-        QCOMPARE(FrmNenpiDataIN.data(), first.data());
-        QVERIFY(!FrmNenpiDataIN->outerWindow()->isMinimized());
+        QCOMPARE(findWindow<FuelingListWindow>(), first.data());
+        QVERIFY(!findWindow<FuelingListWindow>()->outerWindow()->isMinimized());
 
         QVERIFY(withDialogOf(
             [this] {
@@ -192,7 +193,7 @@ private Q_SLOTS:
             },
             [](FuelingDialog *d) { QCOMPARE(d->windowTitle(), u"変更"_s); }));
 
-        click(FrmNenpiDataIN, "SBtnEnd");
+        click(findWindow<FuelingListWindow>(), "SBtnEnd");
         QTRY_COMPARE(f.childCount(), 0);
         QTRY_VERIFY(!first); // freed once the close has been processed
     }
@@ -207,7 +208,7 @@ private Q_SLOTS:
         QCOMPARE(label("LblTkyori"), u"0"_s);
         QCOMPARE(label("Lblkensuu"), u"0"_s);
         QVERIFY(!withDialog("SBtnHenkou", [](FuelingDialog *) {}));
-        click(FrmNenpiDataIN, "SBtnDel");
+        click(findWindow<FuelingListWindow>(), "SBtnDel");
         QVERIFY(f.prompter.shown.isEmpty());
         QVERIFY(!withDialog("SBtnTuika", [](FuelingDialog *) {}));
         QCOMPARE(f.prompter.texts(), QStringList{u"始めに燃料メーカー登録をしてください"_s});
@@ -264,7 +265,7 @@ private Q_SLOTS:
         for (int slot = 1; slot <= 998; ++slot)
             f.book().fuelings[slot] = record({at(2000, 1, 1) + slot, 100, 10});
         f.run("MIdataIN");
-        QVERIFY(FrmNenpiDataIN);
+        QVERIFY(findWindow<FuelingListWindow>());
         QVERIFY(withDialog("SBtnTuika", [](FuelingDialog *d) {
             fill(d, u"2010"_s, u"1"_s, u"1"_s, QString(), u"100"_s, u"10"_s);
             d->registerButton->click();
@@ -285,14 +286,14 @@ private Q_SLOTS:
                      {at(2003, 3, 1), 3, 1, 0, 0, 0, "c"}});
         // No keeps the record.
         f.prompter.expect(Answer::No);
-        click(FrmNenpiDataIN, "SBtnDel");
+        click(findWindow<FuelingListWindow>(), "SBtnDel");
         QCOMPARE(f.book().fuelings.usedCount(), 3);
         QVERIFY(!f.book().modified);
 
         // The middle record: the cursor stays on row 2, which now shows the next record.
         grid()->setCurrentDataRow(2);
         f.prompter.expect(Answer::Yes);
-        click(FrmNenpiDataIN, "SBtnDel");
+        click(findWindow<FuelingListWindow>(), "SBtnDel");
         QCOMPARE(column(grid(), 9, 2), (QStringList{u"a"_s, u"c"_s}));
         QCOMPARE(grid()->currentDataRow(), 2);
         QCOMPARE(status(), u"コメント：c"_s);
@@ -312,7 +313,7 @@ private Q_SLOTS:
 
         // The only record: one blank row and zero totals.
         f.prompter.expect(Answer::Yes);
-        click(FrmNenpiDataIN, "SBtnDel");
+        click(findWindow<FuelingListWindow>(), "SBtnDel");
         QCOMPARE(grid()->rowTexts(1), QStringList(10, QString()));
         QCOMPARE(label("LblGkyori"), u"0"_s);
         QCOMPARE(f.prompter.texts(), QStringList(4, u"カーソル行のデータを削除しますか？"_s));
@@ -545,7 +546,7 @@ private Q_SLOTS:
         EntryFixture f;
         openWith(f, {});
         const QPoint expected =
-            f.frame->pos() + FrmNenpiDataIN->outerWindow()->pos() + QPoint(120, 120);
+            f.frame->pos() + findWindow<FuelingListWindow>()->outerWindow()->pos() + QPoint(120, 120);
         QVERIFY(withDialog("SBtnTuika", [&](FuelingDialog *d) {
             QCOMPARE(d->pos(), expected);
             QCOMPARE(QApplication::focusWidget(), d->yearField);

@@ -10,6 +10,7 @@
 #include "entry/fuelingdialog.h"
 #include "entryfixture.h"
 #include "support/tempdir.h"
+#include "support/windows.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -35,7 +36,7 @@ Fueling fueling(int y, int m, int d, int h, double odometer, double trip, double
 bool withDialog(const char *button, const std::function<void(FuelingDialog *)> &steps)
 {
     ModalStep step([&](QDialog *dialog) { steps(qobject_cast<FuelingDialog *>(dialog)); });
-    click(FrmNenpiDataIN, button);
+    click(findWindow<FuelingListWindow>(), button);
     return step.ran();
 }
 
@@ -106,7 +107,7 @@ private Q_SLOTS:
         const Fueling &stored = f.book().fuelings[2];
         QCOMPARE(stored.trip, Currency::fromUnits(350));
         QCOMPARE(stored.economy, Currency::fromDouble(11.7));
-        QCOMPARE(FrmNenpiDataIN->grid()->cell(2, 8), u"11.7"_s);
+        QCOMPARE(findWindow<FuelingListWindow>()->grid()->cell(2, 8), u"11.7"_s);
     }
 
     void aRecordWhoseMakerIsGoneNeedsAMakerChosen()

@@ -12,6 +12,7 @@
 #include "entry/carnamewindow.h"
 #include "entryfixture.h"
 #include "support/tempdir.h"
+#include "support/windows.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -32,7 +33,7 @@ class JourneyTest : public QObject
             typeInto(maker->nameField, name);
             maker->registerButton->click();
         });
-        click(FrmGasIn, "SBtnTuika");
+        click(findWindow<MakerListWindow>(), "SBtnTuika");
         QVERIFY(step.ran());
     }
 
@@ -46,7 +47,7 @@ class JourneyTest : public QObject
             typeInto(memo->textField, text);
             memo->registerButton->click();
         });
-        click(FrmMemo, "SBtnTuika");
+        click(findWindow<MemoListWindow>(), "SBtnTuika");
         QVERIFY(step.ran());
     }
 
@@ -68,7 +69,7 @@ class JourneyTest : public QObject
             entry->makerBox->setCurrentIndex(makerIndex);
             entry->registerButton->click();
         });
-        click(FrmNenpiDataIN, "SBtnTuika");
+        click(findWindow<FuelingListWindow>(), "SBtnTuika");
         QVERIFY(step.ran());
     }
 
@@ -84,24 +85,24 @@ private Q_SLOTS:
         f.run("MIgasIN");
         addMaker(u"2"_s, QStringLiteral("出光"));
         addMaker(u"1"_s, QStringLiteral("ENEOS"));
-        QCOMPARE(FrmGasIn->grid()->cell(1, 2), QStringLiteral("ENEOS"));
-        click(FrmGasIn, "SBtnEnd");
+        QCOMPARE(findWindow<MakerListWindow>()->grid()->cell(1, 2), QStringLiteral("ENEOS"));
+        click(findWindow<MakerListWindow>(), "SBtnEnd");
 
         f.run("MIShameiIN");
-        typeInto(FrmShameiT->nameField, QStringLiteral("フィット"));
-        FrmShameiT->registerButton->click();
+        typeInto(findWindow<CarNameWindow>()->nameField, QStringLiteral("フィット"));
+        findWindow<CarNameWindow>()->registerButton->click();
 
         f.run("MIdataIN");
         addFueling(u"2003"_s, u"6"_s, u"2"_s, u"18"_s, u"398"_s, u"30"_s, 1);
         addFueling(u"03"_s, u"5"_s, u"18"_s, u"9"_s, u"420.5"_s, u"31.2"_s, 0);
-        QCOMPARE(FrmNenpiDataIN->grid()->cell(1, 1), u"2003/05/18(09)"_s);
-        QCOMPARE(FrmNenpiDataIN->grid()->cell(2, 8), u"13.3"_s);
-        click(FrmNenpiDataIN, "SBtnEnd");
+        QCOMPARE(findWindow<FuelingListWindow>()->grid()->cell(1, 1), u"2003/05/18(09)"_s);
+        QCOMPARE(findWindow<FuelingListWindow>()->grid()->cell(2, 8), u"13.3"_s);
+        click(findWindow<FuelingListWindow>(), "SBtnEnd");
 
         f.run("MImemo");
         addMemo(u"2003"_s, u"6"_s, u"1"_s, QStringLiteral("オイル交換"));
         addMemo(u"3"_s, u"5"_s, u"20"_s, QStringLiteral("タイヤ ローテーション"));
-        QCOMPARE(FrmMemo->grid()->cell(1, 1), u"2003/05/20"_s);
+        QCOMPARE(findWindow<MemoListWindow>()->grid()->cell(1, 1), u"2003/05/20"_s);
         QVERIFY(f.book().modified);
         QVERIFY(f.prompter.shown.isEmpty());
 
@@ -126,7 +127,7 @@ private Q_SLOTS:
         QCOMPARE(f.book().fuelings[1].economy, Currency::fromDouble(13.5));
 
         f.run("MImemo");
-        QCOMPARE(FrmMemo->grid()->lastDataRow(), 2);
+        QCOMPARE(findWindow<MemoListWindow>()->grid()->lastDataRow(), 2);
         QVERIFY(f.prompter.shown.isEmpty());
         QCOMPARE(chooser.unexpected, 0);
     }

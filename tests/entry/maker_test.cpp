@@ -4,6 +4,7 @@
 #include "entry/makerlistwindow.h"
 #include "entry/makerdialog.h"
 #include "entryfixture.h"
+#include "support/windows.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -32,7 +33,7 @@ class MakerTest : public QObject
 {
     Q_OBJECT
 
-    ListGrid *grid() { return FrmGasIn->grid(); }
+    ListGrid *grid() { return findWindow<MakerListWindow>()->grid(); }
 
     // Opens the dialog with a button of the list, types the code and name and registers.
     void enter(const char *button, const QString &code, const QString &name)
@@ -46,7 +47,7 @@ class MakerTest : public QObject
             maker->registerButton->click();
             QVERIFY2(!maker->isVisible(), "the dialog refused the values");
         });
-        click(FrmGasIn, button);
+        click(findWindow<MakerListWindow>(), button);
         QVERIFY(step.ran());
     }
 
@@ -63,8 +64,8 @@ private Q_SLOTS:
         EntryFixture f;
         seed(f.book(), {3, 12});
         f.run("MIgasIN");
-        QVERIFY(FrmGasIn);
-        QCOMPARE(FrmGasIn->windowTitle(), QStringLiteral("燃料メーカー登録"));
+        QVERIFY(findWindow<MakerListWindow>());
+        QCOMPARE(findWindow<MakerListWindow>()->windowTitle(), QStringLiteral("燃料メーカー登録"));
         QCOMPARE(grid()->rowTexts(0),
                  (QStringList{QString(), QStringLiteral("ｺｰﾄﾞ"), QStringLiteral("　　　名　　称")}));
         QCOMPARE(grid()->lastDataRow(), 20);
@@ -126,7 +127,7 @@ private Q_SLOTS:
             f.prompter.expect(Answer::Yes);
             maker->cancelButton->click();
         });
-        click(FrmGasIn, "SBtnTuika");
+        click(findWindow<MakerListWindow>(), "SBtnTuika");
         QVERIFY(step.ran());
         QCOMPARE(f.prompter.texts(),
                  (QStringList{NoCode, CodeRange, CodeRange, Duplicate, NoName, CloseQuestion}));
@@ -141,7 +142,7 @@ private Q_SLOTS:
             f.book().makers[slot] = {slot, "m"};
         f.run("MIgasIN");
         ModalStep noDialog([](QDialog *) { QFAIL("no dialog may open on a full table"); });
-        click(FrmGasIn, "SBtnTuika");
+        click(findWindow<MakerListWindow>(), "SBtnTuika");
         QCOMPARE(f.prompter.texts(), QStringList{NoMore});
     }
 
@@ -176,7 +177,7 @@ private Q_SLOTS:
             makerDialog(dialog)->registerButton->click();
             QVERIFY(!dialog->isVisible());
         });
-        click(FrmGasIn, "SBtnHenkou");
+        click(findWindow<MakerListWindow>(), "SBtnHenkou");
         QVERIFY(untouched.ran());
         QCOMPARE(f.book().makers[2], (Maker{9, "maker9"}));
         QVERIFY(!f.book().modified);
@@ -189,7 +190,7 @@ private Q_SLOTS:
         f.run("MIgasIN");
         grid()->setCurrentDataRow(4);
         ModalStep noDialog([](QDialog *) { QFAIL("a free row has nothing to change"); });
-        click(FrmGasIn, "SBtnHenkou");
+        click(findWindow<MakerListWindow>(), "SBtnHenkou");
         QVERIFY(!noDialog.ran());
     }
 
@@ -208,7 +209,7 @@ private Q_SLOTS:
             QTest::keyClick(maker->nameField, Qt::Key_Escape);
             QVERIFY(!maker->isVisible());
         });
-        click(FrmGasIn, "SBtnHenkou");
+        click(findWindow<MakerListWindow>(), "SBtnHenkou");
         QCOMPARE(f.prompter.texts(), (QStringList{CloseQuestion, CloseQuestion}));
         QCOMPARE(f.book().makers[1].name, std::string("maker7"));
         QVERIFY(!f.book().modified);
@@ -218,7 +219,7 @@ private Q_SLOTS:
             QTest::keyClick(makerDialog(dialog)->nameField, Qt::Key_Escape);
             QVERIFY(!dialog->isVisible());
         });
-        click(FrmGasIn, "SBtnHenkou");
+        click(findWindow<MakerListWindow>(), "SBtnHenkou");
         QCOMPARE(f.prompter.shown.size(), 2);
     }
 
@@ -232,7 +233,7 @@ private Q_SLOTS:
 
         grid()->setCurrentDataRow(2);
         f.prompter.expect(Answer::Yes);
-        click(FrmGasIn, "SBtnDel");
+        click(findWindow<MakerListWindow>(), "SBtnDel");
         QCOMPARE(f.prompter.texts(),
                  (QStringList{QStringLiteral("20:「maker20」を削除しますか？"), InUse}));
         QCOMPARE(column(grid(), 1, 3), (QStringList{u"10"_s, u"20"_s, u"30"_s}));
@@ -240,7 +241,7 @@ private Q_SLOTS:
 
         grid()->setCurrentDataRow(1);
         f.prompter.expect(Answer::No);
-        click(FrmGasIn, "SBtnDel");
+        click(findWindow<MakerListWindow>(), "SBtnDel");
         QCOMPARE(f.book().makers.usedCount(), 3);
         QVERIFY(!f.book().modified);
     }
@@ -267,7 +268,7 @@ private Q_SLOTS:
         seed(f.book(), {10});
         f.run("MIgasIN");
         grid()->setCurrentDataRow(5);
-        click(FrmGasIn, "SBtnDel");
+        click(findWindow<MakerListWindow>(), "SBtnDel");
         QTest::keyClick(grid(), Qt::Key_Delete); // Delete alone is not the delete key
         grid()->setCurrentDataRow(1);
         QTest::keyClick(grid(), Qt::Key_Delete);
@@ -280,10 +281,10 @@ private Q_SLOTS:
     {
         EntryFixture f;
         f.run("MIgasIN");
-        QPoint expected = f.frame->pos() + FrmGasIn->outerWindow()->pos() + QPoint(120, 120);
+        QPoint expected = f.frame->pos() + findWindow<MakerListWindow>()->outerWindow()->pos() + QPoint(120, 120);
         QPoint seen;
         ModalStep step([&](QDialog *dialog) { seen = dialog->pos(); });
-        click(FrmGasIn, "SBtnTuika");
+        click(findWindow<MakerListWindow>(), "SBtnTuika");
         QCOMPARE(seen, expected);
     }
 };

@@ -4,6 +4,7 @@
 #include "entry/memolistwindow.h"
 #include "entry/memodialog.h"
 #include "entryfixture.h"
+#include "support/windows.h"
 
 #include <QPushButton>
 
@@ -25,7 +26,7 @@ class MemoTest : public QObject
 {
     Q_OBJECT
 
-    ListGrid *grid() { return FrmMemo->grid(); }
+    ListGrid *grid() { return findWindow<MemoListWindow>()->grid(); }
 
     // Opens the memo list over these memos (in date order).
     void openWith(EntryFixture &f, std::initializer_list<std::pair<DateTime, const char *>> memos)
@@ -34,7 +35,7 @@ class MemoTest : public QObject
         for (const auto &[date, text] : memos)
             f.book().memos[slot++] = {date, text};
         f.run("MImemo");
-        QVERIFY(FrmMemo);
+        QVERIFY(findWindow<MemoListWindow>());
     }
 
     // Runs one use of the dialog opened by a button of the list.
@@ -45,7 +46,7 @@ class MemoTest : public QObject
             QVERIFY(memo);
             steps(memo);
         });
-        click(FrmMemo, button);
+        click(findWindow<MemoListWindow>(), button);
         return step.ran();
     }
 
@@ -63,14 +64,14 @@ private Q_SLOTS:
     {
         EntryFixture f;
         openWith(f, {{day(2003, 5, 1), "oil"}, {day(2003, 6, 2), "tyres"}});
-        QCOMPARE(FrmMemo->windowTitle(), QStringLiteral("メモ登録"));
+        QCOMPARE(findWindow<MemoListWindow>()->windowTitle(), QStringLiteral("メモ登録"));
         QCOMPARE(grid()->rowTexts(0), (QStringList{u"No"_s, u"日付"_s, u"メモ"_s}));
         QCOMPARE(grid()->rowTexts(2), (QStringList{u"2"_s, u"2003/06/02"_s, u"tyres"_s}));
         QCOMPARE(grid()->lastDataRow(), 2);
-        QCOMPARE(FrmMemo->outerWindow()->minimumSize(), QSize(662, 357));
+        QCOMPARE(findWindow<MemoListWindow>()->outerWindow()->minimumSize(), QSize(662, 357));
 
         // The memo column takes what the window gains in width.
-        FrmMemo->outerWindow()->resize(900, 400);
+        findWindow<MemoListWindow>()->outerWindow()->resize(900, 400);
         QCOMPARE(grid()->columnWidth(2), 900 - 217);
     }
 
@@ -214,7 +215,7 @@ private Q_SLOTS:
         f.book().modified = false;
         grid()->setCurrentDataRow(1);
         f.prompter.expect(Answer::No);
-        click(FrmMemo, "SBtnDel");
+        click(findWindow<MemoListWindow>(), "SBtnDel");
         QCOMPARE(f.book().memos.usedCount(), 2);
         QVERIFY(!f.book().modified);
     }
@@ -224,15 +225,15 @@ private Q_SLOTS:
         EntryFixture f;
         openWith(f, {{day(2003, 5, 1), "only"}});
         f.prompter.expect(Answer::Yes);
-        click(FrmMemo, "SBtnDel");
+        click(findWindow<MemoListWindow>(), "SBtnDel");
         QCOMPARE(grid()->lastDataRow(), 1);
         QCOMPARE(grid()->rowTexts(1), (QStringList{QString(), QString(), QString()}));
         QCOMPARE(f.book().memos[1], Memo{});
 
         // Nothing is left to change or delete.
         ModalStep noDialog([](QDialog *) { QFAIL("an empty list has nothing to change"); });
-        click(FrmMemo, "SBtnHenkou");
-        click(FrmMemo, "SBtnDel");
+        click(findWindow<MemoListWindow>(), "SBtnHenkou");
+        click(findWindow<MemoListWindow>(), "SBtnDel");
         QCOMPARE(f.prompter.shown.size(), 1);
     }
 
@@ -243,7 +244,7 @@ private Q_SLOTS:
             f.book().memos[slot] = {day(2000, 1, 1) + slot, "m"};
         f.run("MImemo");
         ModalStep noDialog([](QDialog *) { QFAIL("no dialog may open on a full table"); });
-        click(FrmMemo, "SBtnTuika");
+        click(findWindow<MemoListWindow>(), "SBtnTuika");
         QCOMPARE(f.prompter.texts(), QStringList{NoMore});
     }
 
@@ -251,7 +252,7 @@ private Q_SLOTS:
     {
         EntryFixture f;
         openWith(f, {});
-        const QPoint expected = f.frame->pos() + FrmMemo->outerWindow()->pos() + QPoint(10, 10);
+        const QPoint expected = f.frame->pos() + findWindow<MemoListWindow>()->outerWindow()->pos() + QPoint(10, 10);
         QPoint seen;
         QVERIFY(withDialog("SBtnTuika", [&](MemoDialog *memo) { seen = memo->pos(); }));
         QCOMPARE(seen, expected);

@@ -9,6 +9,7 @@
 #include "support/modal.h"
 #include "support/scripted.h"
 #include "support/tempdir.h"
+#include "support/windows.h"
 
 #include <QAction>
 #include <QLabel>
@@ -23,6 +24,7 @@
 #include <memory>
 
 using namespace fenlo;
+using fenlo::test::findWindow;
 using fenlo::test::ModalStep;
 using fenlo::test::readBytes;
 using fenlo::test::ScriptedFileChooser;
@@ -76,7 +78,7 @@ class ExchangeWindowsTest : public QObject
     CsvExportWindow *openTextOut(MainWindow &frame)
     {
         frame.action(QStringLiteral("MITextOut"))->trigger();
-        return FrmTextOut;
+        return findWindow<CsvExportWindow>();
     }
 
     QString carLabel(MainWindow &frame)
@@ -139,7 +141,7 @@ private Q_SLOTS:
 
         window->endButton->click();
         QTRY_VERIFY(frame->mdiArea()->subWindowList().isEmpty());
-        QTRY_VERIFY(!FrmTextOut);
+        QTRY_VERIFY(!findWindow<CsvExportWindow>());
     }
 
     void anExistingFileIsReplacedOnlyAfterYes()
@@ -182,7 +184,7 @@ private Q_SLOTS:
         window->startButton->click();
         QCOMPARE(prompter.shown.size(), 1);
         QCOMPARE(prompter.shown[0].kind, Kind::Error);
-        QVERIFY(FrmTextOut);
+        QVERIFY(findWindow<CsvExportWindow>());
         QCOMPARE(frame->mdiArea()->subWindowList().size(), 1);
     }
 
@@ -223,7 +225,7 @@ private Q_SLOTS:
         // Sorted by date: the 1 April record comes first.
         QCOMPARE(book.fuelings[1].amount, Currency::fromUnits(3050));
         QCOMPARE(book.fuelings[2].litres, Currency::fromRaw(356200));
-        QVERIFY(!FrmHenkan);
+        QVERIFY(!findWindow<LegacyImportDialog>());
     }
 
     void aWrongPathIsReportedAndNothingChanges()

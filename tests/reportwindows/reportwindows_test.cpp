@@ -16,6 +16,7 @@
 #include "reportwindows/summarypanel.h"
 #include "reportwindows/monthlyreport.h"
 #include "support/tempdir.h"
+#include "support/windows.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -294,7 +295,7 @@ private Q_SLOTS:
         auto *one = qobject_cast<FuelingsReportWindow *>(open("MIOut1", "FrmOut1"));
         auto *two = qobject_cast<PairsReportWindow *>(open("MIOut2", "FrmOut2"));
         QVERIFY(one && two);
-        QCOMPARE(FrmOut2.data(), two);
+        QCOMPARE(findWindow<PairsReportWindow>(), two);
         QCOMPARE(two->rows().size(), std::size_t(2));
         const ListGrid *grid = two->grid();
         QCOMPARE(grid->rowTexts(1), (QStringList{"1", "2003/01/01(08)", "1300.0", "300.0", "20.0",
