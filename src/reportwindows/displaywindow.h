@@ -3,9 +3,9 @@
 // moc cannot parse the standard library's C++20 concepts, and needs none of these types.
 #ifndef Q_MOC_RUN
 #include "reports/display.h"
+#include "reports/summary.h"
 #endif
 #include "reportwindows/reportwindow.h"
-#include "reports/summary.h"
 
 #include <QColor>
 
