@@ -28,8 +28,8 @@ inline std::unique_ptr<Logbook> fullLogbook()
         r.comment = "\x8d\x82\x91\xac\x93\xb9\x98\x48\x82\xc5\x8b\x41\x90\xc8 " + std::to_string(i);
     }
     for (int i = 1; i <= Logbook::MemoSlots; ++i)
-        book->memos[i] = {37000.0 + i * 3, "\x83\x49\x83\x43\x83\x8b\x8c\xf0\x8a\xb7 " +
-                                                   std::to_string(i)};
+        book->memos[i] = {37000.0 + i * 3,
+                          "\x83\x49\x83\x43\x83\x8b\x8c\xf0\x8a\xb7 " + std::to_string(i)};
     return book;
 }
 

@@ -1,8 +1,8 @@
 #include "app/association.h"
 
 #include "app/desktopfiles.h"
-#include "ui/prompter.h"
 #include "data/error.h"
+#include "ui/prompter.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
 // The frame's commands of the CSV export and the import of first-generation data.
 #include "app/mainwindow.h"
 
-#include "exchangewindows/legacyimportdialog.h"
 #include "exchangewindows/csvexportwindow.h"
+#include "exchangewindows/legacyimportdialog.h"
 
 namespace fenlo {
 

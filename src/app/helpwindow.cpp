@@ -1,7 +1,7 @@
 #include "app/helpwindow.h"
 
-#include "ui/screenfit.h"
 #include "app/toolicons.h"
+#include "ui/screenfit.h"
 
 #include <QAction>
 #include <QPointer>
@@ -28,8 +28,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QMainWindow(parent), browser_(new QTex
     auto *bar = addToolBar(QStringLiteral("ヘルプ"));
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    QAction *contents =
-        bar->addAction(QStringLiteral("目次(&C)"), this, &HelpWindow::showContents);
+    QAction *contents = bar->addAction(QStringLiteral("目次(&C)"), this, &HelpWindow::showContents);
     contents->setObjectName(QStringLiteral("HelpContents"));
     QAction *back = bar->addAction(QStringLiteral("戻る(&B)"), browser_, &QTextBrowser::backward);
     back->setObjectName(QStringLiteral("HelpBack"));

@@ -3,8 +3,8 @@
 #include "app/application.h"
 #include "app/desktopconventions.h"
 #include "app/mainwindow.h"
-#include "ui/prompter.h"
 #include "app/toolicons.h"
+#include "ui/prompter.h"
 
 #include <QFont>
 #include <QTimer>

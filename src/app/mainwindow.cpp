@@ -2,15 +2,15 @@
 
 #include "app/aboutdialog.h"
 #include "app/association.h"
-#include "ui/filechooser.h"
-#include "app/helpwindow.h"
-#include "ui/prompter.h"
-#include "app/settings.h"
 #include "app/framestatusbar.h"
+#include "app/helpwindow.h"
+#include "app/settings.h"
 #include "app/toolicons.h"
 #include "controls/qtext.h"
 #include "data/fileio.h"
 #include "data/messages.h"
+#include "ui/filechooser.h"
+#include "ui/prompter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -112,19 +112,23 @@ void MainWindow::buildMenus()
 
     QMenu *input = menuBar()->addMenu(QStringLiteral("入力処理(&N)"));
     input->addAction(make("MIShameiIN", "車名登録(&S)", "車名登録", &F::showCarNameWindow));
-    input->addAction(make("MIgasIN", "燃料メーカー登録(&G)", "燃料メーカー登録", &F::showMakerList));
+    input->addAction(
+        make("MIgasIN", "燃料メーカー登録(&G)", "燃料メーカー登録", &F::showMakerList));
     input->addSeparator();
     input->addAction(make("MIdataIN", "給油データ入力(&K)", "給油データ入力", &F::showFuelingList));
     input->addAction(make("MImemo", "メモ登録(&M)", "メモ登録", &F::showMemoList));
 
     QMenu *output = menuBar()->addMenu(QStringLiteral("出力処理(&S)"));
-    output->addAction(make("MIOut1", "入力データ表示１(&1)", "入力データ表示１", &F::showFuelingsReport));
+    output->addAction(
+        make("MIOut1", "入力データ表示１(&1)", "入力データ表示１", &F::showFuelingsReport));
     output->addAction(make("MIOut3", "月別燃費一覧(&B)", "月別燃費一覧", &F::showMonthlyReport));
     output->addSeparator();
-    output->addAction(make("MIOut2", "入力データ表示２(&2)", "入力データ表示２", &F::showPairsReport));
     output->addAction(
-        make("MIOut4", "燃料メーカー別燃費一覧(&M)", "燃料メーカー別燃費一覧", &F::showMakerReport));
-    output->addAction(make("MIout5", "燃料区分別燃費一覧(&N)", "燃料区分別燃費一覧", &F::showCategoryReport));
+        make("MIOut2", "入力データ表示２(&2)", "入力データ表示２", &F::showPairsReport));
+    output->addAction(make("MIOut4", "燃料メーカー別燃費一覧(&M)", "燃料メーカー別燃費一覧",
+                           &F::showMakerReport));
+    output->addAction(
+        make("MIout5", "燃料区分別燃費一覧(&N)", "燃料区分別燃費一覧", &F::showCategoryReport));
     output->addSeparator();
     output->addAction(make("MITextOut", "テキスト出力(&T)", "テキスト出力", &F::showCsvExport));
 
@@ -230,9 +234,15 @@ void MainWindow::onFirstShow()
         openLogbook(arguments_.constFirst());
 }
 
-void MainWindow::loadPlacement() { restorePlacement(*this); }
+void MainWindow::loadPlacement()
+{
+    restorePlacement(*this);
+}
 
-void MainWindow::storePlacement() { savePlacement(*this); }
+void MainWindow::storePlacement()
+{
+    savePlacement(*this);
+}
 
 int MainWindow::colorDepth() const
 {
@@ -249,7 +259,10 @@ void MainWindow::updateCaption()
                        QString::fromStdString(book_->fileName) + QLatin1Char(']'));
 }
 
-void MainWindow::showCarName() { carNameLabel_->setText(toQ(book_->carName)); }
+void MainWindow::showCarName()
+{
+    carNameLabel_->setText(toQ(book_->carName));
+}
 
 FileHooks MainWindow::fileHooks()
 {
@@ -325,7 +338,7 @@ bool MainWindow::saveLogbook(const QString &path)
 }
 
 bool MainWindow::mayUse(const std::string &path, const QString &question,
-                           std::optional<LogbookLock> &claim)
+                        std::optional<LogbookLock> &claim)
 {
     if (lock_ && lock_->covers(path))
         return true;
@@ -466,15 +479,30 @@ void MainWindow::newFile()
     newLogbook();
 }
 
-void MainWindow::exitProgram() { close(); }
+void MainWindow::exitProgram()
+{
+    close();
+}
 
-void MainWindow::associateFiles() { offerFileAssociation(); }
+void MainWindow::associateFiles()
+{
+    offerFileAssociation();
+}
 
-void MainWindow::showHelp() { showHelpContents(this); }
+void MainWindow::showHelp()
+{
+    showHelpContents(this);
+}
 
-void MainWindow::showAbout() { showVersionDialog(this); }
+void MainWindow::showAbout()
+{
+    showVersionDialog(this);
+}
 
-void MainWindow::cascadeWindows() { mdiArea_->cascadeSubWindows(); }
+void MainWindow::cascadeWindows()
+{
+    mdiArea_->cascadeSubWindows();
+}
 
 void MainWindow::arrangeIcons()
 {

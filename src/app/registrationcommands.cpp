@@ -1,9 +1,9 @@
 // The frame's commands that open the car-name, maker and memo windows.
 #include "app/mainwindow.h"
 
+#include "entry/carnamewindow.h"
 #include "entry/makerlistwindow.h"
 #include "entry/memolistwindow.h"
-#include "entry/carnamewindow.h"
 
 namespace fenlo {
 

@@ -2,10 +2,10 @@
 #include "app/mainwindow.h"
 
 #include "reportwindows/categoryreport.h"
-#include "reportwindows/makerreport.h"
 #include "reportwindows/fuelingsreport.h"
-#include "reportwindows/pairsreport.h"
+#include "reportwindows/makerreport.h"
 #include "reportwindows/monthlyreport.h"
+#include "reportwindows/pairsreport.h"
 
 namespace fenlo {
 

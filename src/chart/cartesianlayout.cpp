@@ -37,15 +37,20 @@ struct Extent
     bool empty() const { return mostPoints == 0; }
 };
 
-double positionOf(const Extent &e, const ChartPoint &p) { return e.horizontal ? p.y : p.x; }
-double valueOf(const Extent &e, const ChartPoint &p) { return e.horizontal ? p.x : p.y; }
+double positionOf(const Extent &e, const ChartPoint &p)
+{
+    return e.horizontal ? p.y : p.x;
+}
+double valueOf(const Extent &e, const ChartPoint &p)
+{
+    return e.horizontal ? p.x : p.y;
+}
 
 Extent measure(const ChartModel &chart, const std::vector<const ChartSeries *> &active)
 {
     Extent e;
-    e.horizontal = std::any_of(chart.series().begin(), chart.series().end(), [](const auto &s) {
-        return s->kind() == SeriesKind::HorizBar;
-    });
+    e.horizontal = std::any_of(chart.series().begin(), chart.series().end(),
+                               [](const auto &s) { return s->kind() == SeriesKind::HorizBar; });
     for (const ChartSeries *s : active) {
         const auto points = shownPoints(chart, *s);
         e.mostPoints = std::max(e.mostPoints, points.size());
@@ -324,8 +329,9 @@ void CartesianBuilder::addAxes()
                                             px + depth_.y()));
             out_.gridLines.push_back(QLineF(front_.left(), px, back.left(), px + depth_.y()));
             out_.axisLines.push_back(QLineF(front_.left() - tickLength, px, front_.left(), px));
-            addText(text, QRectF(out_.bounds.left(), px - h / 2,
-                                 front_.left() - tickLength - 2 - out_.bounds.left(), h),
+            addText(text,
+                    QRectF(out_.bounds.left(), px - h / 2,
+                           front_.left() - tickLength - 2 - out_.bounds.left(), h),
                     chart_.leftAxis.labelsFont, Qt::AlignRight | Qt::AlignVCenter);
         }
     }
@@ -366,8 +372,9 @@ void CartesianBuilder::addAxes()
         const double w = m.horizontalAdvance(chart_.leftAxis.title.caption) + 4;
         const double th = std::ceil(m.height());
         const QPointF centre(out_.bounds.left() + th / 2 + 1, front_.center().y());
-        addText(chart_.leftAxis.title.caption, QRectF(centre.x() - w / 2, centre.y() - th / 2, w, th),
-                chart_.leftAxis.title.font, Qt::AlignCenter, 90);
+        addText(chart_.leftAxis.title.caption,
+                QRectF(centre.x() - w / 2, centre.y() - th / 2, w, th), chart_.leftAxis.title.font,
+                Qt::AlignCenter, 90);
     }
     if (!chart_.bottomAxis.title.caption.isEmpty()) {
         const QRectF rect(front_.left(), front_.bottom() + tickLength + h + 2, front_.width(), h);

@@ -28,10 +28,9 @@ void ChartSeries::addPoint(double x, double y, const QString &label, const QColo
     auto at = points_.end();
     if (positionValues().order == ValueOrder::Ascending) {
         // After any equal positions, so points added in order stay in that order.
-        at = std::upper_bound(points_.begin(), points_.end(), positionOf(point),
-                              [this](double position, const ChartPoint &p) {
-                                  return position < positionOf(p);
-                              });
+        at = std::upper_bound(
+            points_.begin(), points_.end(), positionOf(point),
+            [this](double position, const ChartPoint &p) { return position < positionOf(p); });
     }
     points_.insert(at, std::move(point));
     changed();

@@ -18,9 +18,9 @@ FocusColors checkBoxColors()
 
 CheckField::CheckField(const QString &text, QWidget *parent)
     : QCheckBox(text, parent), field_(this, Surface::Button, checkBoxColors(),
-                                       {[this](bool next) { return focusNextPrevChild(next); },
-                                        [this] { Q_EMIT pressEnter(); },
-                                        {}})
+                                      {[this](bool next) { return focusNextPrevChild(next); },
+                                       [this] { Q_EMIT pressEnter(); },
+                                       {}})
 {
     // A check box has no text to move through: the arrows and F2 keep their usual meaning.
     field_.upMovesBack = false;

@@ -10,8 +10,8 @@ namespace fenlo {
 ComboField::ComboField(QWidget *parent)
     : QComboBox(parent),
       field_(this, Surface::Field, FocusColors::standard(),
-              {[this](bool next) { return focusNextPrevChild(next); },
-               [this] { Q_EMIT pressEnter(); }, [this](KeyDown *key) { Q_EMIT keyDown(key); }})
+             {[this](bool next) { return focusNextPrevChild(next); },
+              [this] { Q_EMIT pressEnter(); }, [this](KeyDown *key) { Q_EMIT keyDown(key); }})
 {}
 
 // Only reached while the list is closed: an open list takes the keys itself.

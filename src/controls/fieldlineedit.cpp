@@ -9,8 +9,8 @@ FieldLineEdit::FieldLineEdit(Qt::Alignment alignment, FieldBehaviour::CaretAfter
                              QWidget *parent)
     : QLineEdit(parent),
       field_(this, Surface::Field, FocusColors::standard(),
-              {[this](bool next) { return focusNextPrevChild(next); },
-               [this] { Q_EMIT pressEnter(); }, [this](KeyDown *key) { Q_EMIT keyDown(key); }}),
+             {[this](bool next) { return focusNextPrevChild(next); },
+              [this] { Q_EMIT pressEnter(); }, [this](KeyDown *key) { Q_EMIT keyDown(key); }}),
       validator_(new FieldValidator(this)), caretAfterF2_(caret)
 {
     setAlignment(alignment | Qt::AlignVCenter);

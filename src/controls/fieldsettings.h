@@ -18,9 +18,15 @@ public:
 
     const FocusColors &focusColors() const { return field().colors(); }
     void setFocusColors(const FocusColors &colors) { field().setColors(colors); }
-    void setFocusedBackground(const QColor &c) { field().setColor(&FocusColors::focusedBackground, c); }
+    void setFocusedBackground(const QColor &c)
+    {
+        field().setColor(&FocusColors::focusedBackground, c);
+    }
     void setFocusedText(const QColor &c) { field().setColor(&FocusColors::focusedText, c); }
-    void setUnfocusedBackground(const QColor &c) { field().setColor(&FocusColors::unfocusedBackground, c); }
+    void setUnfocusedBackground(const QColor &c)
+    {
+        field().setColor(&FocusColors::unfocusedBackground, c);
+    }
     void setUnfocusedText(const QColor &c) { field().setColor(&FocusColors::unfocusedText, c); }
 
 protected:

@@ -9,10 +9,10 @@ namespace fenlo {
 // The two colour pairs of a field: one while it has the focus, one while it has not.
 struct FocusColors
 {
-    QColor focusedBackground;       // background while focused
-    QColor focusedText;    // text while focused
-    QColor unfocusedBackground;    // background while not focused
-    QColor unfocusedText; // text while not focused
+    QColor focusedBackground;   // background while focused
+    QColor focusedText;         // text while focused
+    QColor unfocusedBackground; // background while not focused
+    QColor unfocusedText;       // text while not focused
 
     // What the program's edit and combo fields use: light blue while focused, the system's
     // edit colours otherwise.

@@ -88,7 +88,10 @@ Qt::Alignment ListGrid::columnAlignment(int column) const
     return alignments_[static_cast<size_t>(column)];
 }
 
-QColor ListGrid::rowColor(int row) const { return row % 2 == 1 ? OddRowColor : evenRowColor_; }
+QColor ListGrid::rowColor(int row) const
+{
+    return row % 2 == 1 ? OddRowColor : evenRowColor_;
+}
 
 void ListGrid::resetRows(int count)
 {

@@ -81,7 +81,8 @@ bool NumberField::swallowCharacter(QKeyEvent *event)
         return false;
     if (typed.size() != 1)
         return true;
-    return allowsDecimals_ ? swallowInDecimalField(typed.front()) : swallowInIntegerField(typed.front());
+    return allowsDecimals_ ? swallowInDecimalField(typed.front())
+                           : swallowInIntegerField(typed.front());
 }
 
 bool NumberField::swallowInDecimalField(QChar typed)
@@ -236,7 +237,8 @@ void NumberField::setDisplayed(const QString &shown)
 
 void NumberField::updateInputHints()
 {
-    setInputMethodHints(allowsDecimals_ || allowsMinus_ ? Qt::ImhFormattedNumbersOnly : Qt::ImhDigitsOnly);
+    setInputMethodHints(allowsDecimals_ || allowsMinus_ ? Qt::ImhFormattedNumbersOnly
+                                                        : Qt::ImhDigitsOnly);
 }
 
 } // namespace fenlo

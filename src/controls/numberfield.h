@@ -17,8 +17,8 @@ public:
 
     // The value: the displayed text without thousands separators.
     QString valueText() const;
-    // Shows the value, grouped by thousands when groupsThousands is on. This hides QLineEdit::setText,
-    // which shows the text exactly as given.
+    // Shows the value, grouped by thousands when groupsThousands is on. This hides
+    // QLineEdit::setText, which shows the text exactly as given.
     void setText(const QString &value);
 
     bool groupsThousands() const { return groupsThousands_; }

@@ -181,7 +181,7 @@ std::string serializeLogbook(const Logbook &book, const FileHooks &hooks)
 }
 
 bool writeLogbookFile(Logbook &book, const std::string &path, const FileHooks &hooks,
-              SafeFileWriter::Sync sync)
+                      SafeFileWriter::Sync sync)
 {
     if (path.empty())
         return false;

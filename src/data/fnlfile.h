@@ -47,7 +47,7 @@ LoadResult parseLogbook(Logbook &book, ByteSource &source, const FileHooks &hook
 // there first, and once that copy is safe a folder that takes no new files is no obstacle: the
 // file is then written in place (a failure part-way leaves the copy as the previous file).
 bool writeLogbookFile(Logbook &book, const std::string &path, const FileHooks &hooks = {},
-              SafeFileWriter::Sync sync = SafeFileWriter::Sync::Full);
+                      SafeFileWriter::Sync sync = SafeFileWriter::Sync::Full);
 
 // The exact bytes writeLogbookFile writes.
 std::string serializeLogbook(const Logbook &book, const FileHooks &hooks = {});

@@ -48,8 +48,7 @@ bool Logbook::hasMakers() const
 
 bool Logbook::sameData(const Logbook &o) const
 {
-    return carName == o.carName && makers == o.makers && fuelings == o.fuelings &&
-           memos == o.memos;
+    return carName == o.carName && makers == o.makers && fuelings == o.fuelings && memos == o.memos;
 }
 
 } // namespace fenlo

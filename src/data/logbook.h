@@ -31,14 +31,14 @@ struct Maker
 // One fueling.
 struct Fueling
 {
-    DateTime moment = EmptyDate; // date plus hour ÷ 24
-    Currency odometer;               // odometer total, km; 0 when not entered
-    Currency trip;               // trip distance since the previous fueling, km
-    Currency litres;                 // litres
-    std::int32_t makerCode = 0;          // maker code
-    std::int32_t category = 0;        // fuel category 1..3
-    Currency amount;              // amount paid, yen; 0 when not entered
-    Currency economy;                // economy in km/L as shown when it was entered
+    DateTime moment = EmptyDate;   // date plus hour ÷ 24
+    Currency odometer;             // odometer total, km; 0 when not entered
+    Currency trip;                 // trip distance since the previous fueling, km
+    Currency litres;               // litres
+    std::int32_t makerCode = 0;    // maker code
+    std::int32_t category = 0;     // fuel category 1..3
+    Currency amount;               // amount paid, yen; 0 when not entered
+    Currency economy;              // economy in km/L as shown when it was entered
     std::string comment;           // CP932
 
     bool used() const { return moment != EmptyDate; }

@@ -1,11 +1,11 @@
 #include "entry/carnamewindow.h"
 
 #include "app/mainwindow.h"
-#include "ui/prompter.h"
-#include "controls/textfield.h"
 #include "controls/qtext.h"
+#include "controls/textfield.h"
 #include "entry/entrydialog.h"
 #include "ui/formfont.h"
+#include "ui/prompter.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -18,9 +18,9 @@ namespace fenlo {
 
 CarNameWindow::CarNameWindow(QWidget *parent)
     : QWidget(parent), nameField(new TextField(this)),
-      buttons_(this, {QStringLiteral("登録"), QStringLiteral("キャンセル")},
-               [this] { Prompter::guarded([this] { registerEntry(); }); },
-               [this] { cancel(); })
+      buttons_(
+          this, {QStringLiteral("登録"), QStringLiteral("キャンセル")},
+          [this] { Prompter::guarded([this] { registerEntry(); }); }, [this] { cancel(); })
 {
     registerButton = buttons_.registerButton;
     cancelButton = buttons_.cancelButton;

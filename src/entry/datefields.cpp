@@ -8,7 +8,8 @@
 
 namespace fenlo {
 
-DateFields::DateFields(DatePartField *year, DatePartField *month, DatePartField *day, QObject *parent)
+DateFields::DateFields(DatePartField *year, DatePartField *month, DatePartField *day,
+                       QObject *parent)
     : QObject(parent), year_(year), month_(month), day_(day)
 {
     // The field has already dropped its leading zeros when this runs.

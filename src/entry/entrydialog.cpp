@@ -1,10 +1,10 @@
 #include "entry/entrydialog.h"
 
 #include "app/mainwindow.h"
-#include "ui/prompter.h"
-#include "ui/screenfit.h"
 #include "controls/qtext.h"
 #include "data/error.h"
+#include "ui/prompter.h"
+#include "ui/screenfit.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -28,9 +28,9 @@ std::string storedText(const QString &text)
 
 EntryDialog::EntryDialog(QWidget *parent)
     : QDialog(parent),
-      buttons_(this, {QStringLiteral("登録(&T)"), QStringLiteral("キャンセル(&C)")},
-               [this] { Prompter::guarded([this] { registerEntry(); }); },
-               [this] { cancel(); })
+      buttons_(
+          this, {QStringLiteral("登録(&T)"), QStringLiteral("キャンセル(&C)")},
+          [this] { Prompter::guarded([this] { registerEntry(); }); }, [this] { cancel(); })
 {
     registerButton = buttons_.registerButton;
     cancelButton = buttons_.cancelButton;

@@ -1,19 +1,19 @@
 #include "entry/fuelingdialog.h"
 
-#include "ui/prompter.h"
 #include "controls/combofield.h"
-#include "controls/numberfield.h"
-#include "controls/textfield.h"
 #include "controls/datepartfield.h"
+#include "controls/numberfield.h"
 #include "controls/qtext.h"
+#include "controls/textfield.h"
 #include "data/datetime.h"
 #include "data/error.h"
 #include "data/numformat.h"
 #include "entry/datefields.h"
-#include "ui/formfont.h"
 #include "entry/fuelingfigures.h"
 #include "entry/fuelinglistwindow.h"
 #include "reports/choices.h"
+#include "ui/formfont.h"
+#include "ui/prompter.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -120,7 +120,8 @@ FuelingDialog::FuelingDialog(QWidget *parent)
     economyLabel->setFixedWidth(70);
 
     for (FieldLineEdit *f : std::initializer_list<FieldLineEdit *>{
-             yearField, monthField, dayField, hourField, odometerField, tripField, litresField, amountField, commentField})
+             yearField, monthField, dayField, hourField, odometerField, tripField, litresField,
+             amountField, commentField})
         connect(f, &FieldLineEdit::changed, this, [this] { markChanged(); });
     for (ComboField *c : {makerBox, categoryBox})
         connect(c, &QComboBox::currentIndexChanged, this, [this] { markChanged(); });
@@ -148,11 +149,14 @@ void FuelingDialog::buildForm()
         line->addStretch();
         grid->addLayout(line, r, 1);
     };
-    for (NumberField *f : {static_cast<NumberField *>(monthField), static_cast<NumberField *>(dayField), hourField})
+    for (NumberField *f :
+         {static_cast<NumberField *>(monthField), static_cast<NumberField *>(dayField), hourField})
         f->setFixedWidth(28);
     yearField->setFixedWidth(44);
     amountField->setFixedWidth(70);
-    row(0, "日付", {yearField, text("年"), monthField, text("月"), dayField, text("日"), hourField, text("時")});
+    row(0, "日付",
+        {yearField, text("年"), monthField, text("月"), dayField, text("日"), hourField,
+         text("時")});
     row(1, "距離(ﾄｰﾀﾙ)", {odometerField, text("km")});
     grid->addWidget(text("＜ﾄﾘｯﾌﾟﾒｰﾀｰの無い車の場合に利用してください。"), 2, 1);
     row(3, "距離(今回)", {tripField, text("km")});
@@ -170,8 +174,9 @@ void FuelingDialog::buildForm()
     outer->addStretch();
     outer->addWidget(buttonPanel());
 
-    QWidget *order[] = {yearField,   monthField,     dayField,      hourField,      odometerField,  tripField, litresField,
-                        makerBox, categoryBox, amountField, commentField, registerButton, cancelButton};
+    QWidget *order[] = {yearField,    monthField,     dayField,    hourField,   odometerField,
+                        tripField,    litresField,    makerBox,    categoryBox, amountField,
+                        commentField, registerButton, cancelButton};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -240,7 +245,8 @@ void FuelingDialog::odometerLeft()
     if (previous < 1)
         return;
     const Currency previousOdometer = book().fuelings[previous].odometer;
-    if (previousOdometer.raw() == 0 || odometerField->valueText().isEmpty() || !tripField->valueText().isEmpty())
+    if (previousOdometer.raw() == 0 || odometerField->valueText().isEmpty() ||
+        !tripField->valueText().isEmpty())
         return;
     // A smaller odometer gives a negative trip, which the trip field does not accept and so
     // leaves empty.
@@ -337,7 +343,8 @@ void FuelingDialog::registerEntry()
         return;
     // The economy on display may belong to other figures, when the trip was derived from the
     // odometer after the litres were entered; the stored economy must match the stored trip.
-    if (economyBasis_ != std::pair{tripField->valueText().trimmed(), litresField->valueText().trimmed()})
+    if (economyBasis_ !=
+        std::pair{tripField->valueText().trimmed(), litresField->valueText().trimmed()})
         calculateEconomy();
     const Fueling record = enteredRecord();
     book().fuelings[isAddMode() ? entrySlot + 1 : entrySlot] = record;

@@ -1,17 +1,17 @@
 #include "entry/fuelinglistwindow.h"
 
 #include "app/mainwindow.h"
-#include "ui/prompter.h"
+#include "controls/listgrid.h"
 #include "controls/qtext.h"
 #include "controls/statusline.h"
-#include "controls/listgrid.h"
 #include "data/numformat.h"
-#include "ui/formfont.h"
 #include "entry/fuelingdialog.h"
-#include "reportwindows/summarypanel.h"
 #include "reports/cells.h"
 #include "reports/makernames.h"
 #include "reports/summary.h"
+#include "reportwindows/summarypanel.h"
+#include "ui/formfont.h"
+#include "ui/prompter.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -72,8 +72,7 @@ FuelingListWindow::FuelingListWindow(QWidget *parent)
     bottomLayout->addWidget(statusLine_);
     buildLayout(ButtonPlacement::Top, buttonTexts(), bottom);
 
-    connect(grid(), &ListGrid::currentDataRowChanged, this,
-            [this](int row) { showComment(row); });
+    connect(grid(), &ListGrid::currentDataRowChanged, this, [this](int row) { showComment(row); });
 }
 
 void FuelingListWindow::populate()

@@ -1,8 +1,8 @@
 #include "entry/listwindow.h"
 
 #include "app/mainwindow.h"
-#include "ui/prompter.h"
 #include "controls/listgrid.h"
+#include "ui/prompter.h"
 
 #include <QBoxLayout>
 #include <QContextMenuEvent>
@@ -18,8 +18,7 @@ ListWindow::ListWindow(const QString &caption, QWidget *parent)
     setWindowTitle(caption);
     setAttribute(Qt::WA_DeleteOnClose);
     connect(grid_, &ListGrid::addRequested, this, [this] { run(&ListWindow::addEntry); });
-    connect(grid_, &ListGrid::changeRequested, this,
-            [this] { run(&ListWindow::changeEntry); });
+    connect(grid_, &ListGrid::changeRequested, this, [this] { run(&ListWindow::changeEntry); });
     connect(grid_, &ListGrid::deleteRequested, this, [this] { run(&ListWindow::deleteEntry); });
 }
 
@@ -49,7 +48,10 @@ QWidget *ListWindow::outerWindow()
     return frame ? static_cast<QWidget *>(frame) : this;
 }
 
-void ListWindow::closeWindow() { MainWindow::closeChild(this); }
+void ListWindow::closeWindow()
+{
+    MainWindow::closeChild(this);
+}
 
 void ListWindow::run(void (ListWindow::*handler)())
 {
@@ -73,14 +75,14 @@ QToolButton *ListWindow::makeButton(const QString &name, const QString &caption,
 
 void ListWindow::buildLayout(ButtonPlacement placement, const ButtonTexts &texts, QWidget *bottom)
 {
-    addButton_ = makeButton(QStringLiteral("SBtnTuika"), texts.add, texts.addHint,
-                           &ListWindow::addEntry);
+    addButton_ =
+        makeButton(QStringLiteral("SBtnTuika"), texts.add, texts.addHint, &ListWindow::addEntry);
     changeButton_ = makeButton(QStringLiteral("SBtnHenkou"), texts.change, texts.changeHint,
-                            &ListWindow::changeEntry);
+                               &ListWindow::changeEntry);
     deleteButton_ = makeButton(QStringLiteral("SBtnDel"), texts.remove, texts.removeHint,
-                         &ListWindow::deleteEntry);
-    endButton_ = makeButton(QStringLiteral("SBtnEnd"), texts.end, texts.endHint,
-                         &ListWindow::endClicked);
+                               &ListWindow::deleteEntry);
+    endButton_ =
+        makeButton(QStringLiteral("SBtnEnd"), texts.end, texts.endHint, &ListWindow::endClicked);
 
     popup_ = new QMenu(this);
     popup_->addAction(texts.menuAdd, this, [this] { run(&ListWindow::addEntry); });

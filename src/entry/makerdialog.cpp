@@ -1,12 +1,12 @@
 #include "entry/makerdialog.h"
 
-#include "ui/prompter.h"
 #include "controls/numberfield.h"
-#include "controls/textfield.h"
 #include "controls/qtext.h"
+#include "controls/textfield.h"
 #include "data/logbook.h"
-#include "ui/formfont.h"
 #include "entry/makerlistwindow.h"
+#include "ui/formfont.h"
+#include "ui/prompter.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -66,7 +66,10 @@ void MakerDialog::populate()
     nameField->setFocus();
 }
 
-int MakerDialog::code() const { return codeField->valueText().toInt(); }
+int MakerDialog::code() const
+{
+    return codeField->valueText().toInt();
+}
 
 bool MakerDialog::checkEntries()
 {

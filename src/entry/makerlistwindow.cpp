@@ -1,26 +1,27 @@
 #include "entry/makerlistwindow.h"
 
 #include "app/mainwindow.h"
-#include "ui/prompter.h"
-#include "controls/qtext.h"
 #include "controls/listgrid.h"
-#include "ui/formfont.h"
+#include "controls/qtext.h"
 #include "entry/makerdialog.h"
+#include "ui/formfont.h"
+#include "ui/prompter.h"
 
 #include <algorithm>
 #include <memory>
 
 namespace fenlo {
 
-MakerListWindow::MakerListWindow(QWidget *parent) : ListWindow(QStringLiteral("燃料メーカー登録"), parent)
+MakerListWindow::MakerListWindow(QWidget *parent)
+    : ListWindow(QStringLiteral("燃料メーカー登録"), parent)
 {
     setFont(formFont(QStringLiteral("ＭＳ ゴシック"), 13));
     ListGrid *listGrid = grid();
     listGrid->setObjectName(QStringLiteral("SGrdGas"));
     listGrid->setFixedFirstColumn(true);
     listGrid->setColumns({{QString(), 10},
-                         {QStringLiteral("ｺｰﾄﾞ"), 30, Qt::AlignRight},
-                         {QStringLiteral("　　　名　　称"), 144}});
+                          {QStringLiteral("ｺｰﾄﾞ"), 30, Qt::AlignRight},
+                          {QStringLiteral("　　　名　　称"), 144}});
     listGrid->resetRows(Logbook::MakerSlots);
     buildLayout(ButtonPlacement::Right, sidePanelTexts(QStringLiteral("追 加")));
     setFixedSize(292, 213);
@@ -98,8 +99,8 @@ void MakerListWindow::deleteEntry()
     if (r < 1 || !book().makers[r].used())
         return;
     Maker &maker = book().makers[r];
-    if (!Prompter::warningYesNo(QString::number(maker.code) + QStringLiteral(":「") + toQ(maker.name) +
-                                QStringLiteral("」を削除しますか？")))
+    if (!Prompter::warningYesNo(QString::number(maker.code) + QStringLiteral(":「") +
+                                toQ(maker.name) + QStringLiteral("」を削除しますか？")))
         return;
     if (inUse(maker.code)) {
         Prompter::warning(QStringLiteral("この燃料メーカーは使われています。削除できません。"));

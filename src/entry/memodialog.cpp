@@ -1,13 +1,13 @@
 #include "entry/memodialog.h"
 
-#include "ui/prompter.h"
 #include "controls/datepartfield.h"
-#include "controls/textfield.h"
 #include "controls/qtext.h"
+#include "controls/textfield.h"
 #include "data/logbook.h"
 #include "entry/datefields.h"
-#include "ui/formfont.h"
 #include "entry/memolistwindow.h"
+#include "ui/formfont.h"
+#include "ui/prompter.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,7 +17,7 @@ namespace fenlo {
 namespace {
 
 DatePartField *datePart(QWidget *parent, const char *name, DatePart part, int length,
-                      const char *hint)
+                        const char *hint)
 {
     auto *field = new DatePartField(parent);
     field->setObjectName(QString::fromUtf8(name));

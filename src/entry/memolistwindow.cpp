@@ -1,12 +1,12 @@
 #include "entry/memolistwindow.h"
 
 #include "app/mainwindow.h"
-#include "ui/prompter.h"
+#include "controls/listgrid.h"
 #include "controls/qtext.h"
 #include "controls/statusline.h"
-#include "controls/listgrid.h"
-#include "ui/formfont.h"
 #include "entry/memodialog.h"
+#include "ui/formfont.h"
+#include "ui/prompter.h"
 
 #include <QStyle>
 

@@ -25,9 +25,9 @@ RegisterButtons::RegisterButtons(QWidget *owner, const MenuTexts &menu,
                                  const std::function<void()> &registration,
                                  const std::function<void()> &cancel)
     : registerButton(makeButton(owner, QStringLiteral("BtnTouroku"), QStringLiteral("登録(&T)"),
-                            QStringLiteral("変更したデータを登録します"))),
+                                QStringLiteral("変更したデータを登録します"))),
       cancelButton(makeButton(owner, QStringLiteral("BtnCancel"), QStringLiteral("ｷｬﾝｾﾙ(&C)"),
-                           QStringLiteral("登録せずにこのフォームを閉じます"))),
+                              QStringLiteral("登録せずにこのフォームを閉じます"))),
       popup(new QMenu(owner))
 {
     QObject::connect(registerButton, &QPushButton::clicked, owner, registration);

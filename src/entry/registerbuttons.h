@@ -20,8 +20,8 @@ public:
         QString registration, cancel;
     };
 
-    RegisterButtons(QWidget *owner, const MenuTexts &menu, const std::function<void()> &registration,
-                    const std::function<void()> &cancel);
+    RegisterButtons(QWidget *owner, const MenuTexts &menu,
+                    const std::function<void()> &registration, const std::function<void()> &cancel);
 
     QPushButton *registerButton;
     QPushButton *cancelButton;

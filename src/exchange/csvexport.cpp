@@ -64,11 +64,16 @@ std::vector<std::string> recordFields(const Logbook &book, const Fueling &r)
     // A maker or category without a match keeps its column, so every line has all ten fields.
     const std::string *maker = book.makerName(r.makerCode);
     return {
-        formatDate(r.moment),      formatHour(r.moment),
-        formatGeneral(r.odometer),    formatGeneral(r.trip),
-        formatGeneral(r.litres),      quoted(maker ? *maker : std::string()),
-        quoted(categoryWord(r.category)), formatGeneral(r.amount),
-        formatGeneral(r.economy),     quoted(r.comment),
+        formatDate(r.moment),
+        formatHour(r.moment),
+        formatGeneral(r.odometer),
+        formatGeneral(r.trip),
+        formatGeneral(r.litres),
+        quoted(maker ? *maker : std::string()),
+        quoted(categoryWord(r.category)),
+        formatGeneral(r.amount),
+        formatGeneral(r.economy),
+        quoted(r.comment),
     };
 }
 

@@ -123,7 +123,7 @@ LegacyFiles LegacyFiles::beside(const std::string &fuelingsPath)
 }
 
 std::optional<DateTime> legacyDate(const std::string &year, const std::string &month,
-                                    const std::string &day, int currentYear)
+                                   const std::string &day, int currentYear)
 {
     const std::string yearDigits = trimmed(year);
     std::optional<int> y = datePart(yearDigits);

@@ -11,9 +11,9 @@ namespace fenlo {
 // The first generation kept a logbook in three files of one folder.
 struct LegacyFiles
 {
-    std::string fuelings;  // fueling records
-    std::string makers;    // maker names, one a line
-    std::string carName; // the car name
+    std::string fuelings; // fueling records
+    std::string makers;   // maker names, one a line
+    std::string carName;  // the car name
 
     // The three files of the folder that holds `fuelingsPath`, their names in any case.
     static LegacyFiles beside(const std::string &fuelingsPath);
@@ -33,7 +33,7 @@ void readLegacyCarName(Logbook &book, const std::string &path);
 // import stores as date 0. A year of one or two digits falls in the hundred years that end fifty
 // years after `currentYear`, as the first generation's dates were read.
 std::optional<DateTime> legacyDate(const std::string &year, const std::string &month,
-                                    const std::string &day, int currentYear);
+                                   const std::string &day, int currentYear);
 
 enum class ImportResult {
     Imported,

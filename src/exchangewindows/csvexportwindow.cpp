@@ -1,13 +1,13 @@
 #include "exchangewindows/csvexportwindow.h"
 
-#include "ui/filechooser.h"
 #include "app/mainwindow.h"
-#include "ui/prompter.h"
 #include "controls/checkfield.h"
-#include "ui/formfont.h"
 #include "exchange/csvexport.h"
 #include "exchange/exchangetexts.h"
 #include "exchangewindows/filenames.h"
+#include "ui/filechooser.h"
+#include "ui/formfont.h"
+#include "ui/prompter.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -37,9 +37,9 @@ QToolButton *speedButton(QWidget *parent, const QString &name, const QString &ca
 CsvExportWindow::CsvExportWindow(QWidget *parent)
     : QWidget(parent), titleBox(new CheckField(QStringLiteral("表題を出力する"), this)),
       startButton(speedButton(this, QStringLiteral("SpeedButton1"), QStringLiteral("開始(&K)"),
-                               QStringLiteral("処理を開始します"))),
+                              QStringLiteral("処理を開始します"))),
       endButton(speedButton(this, QStringLiteral("SpeedButton2"), QStringLiteral("終了(&E)"),
-                               QStringLiteral("このフォームを閉じます")))
+                            QStringLiteral("このフォームを閉じます")))
 {
     setWindowTitle(QStringLiteral("テキスト出力"));
     setAttribute(Qt::WA_DeleteOnClose);

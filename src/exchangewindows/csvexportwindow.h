@@ -19,7 +19,7 @@ public:
 
     CheckField *titleBox;
     QToolButton *startButton; // start
-    QToolButton *endButton; // end
+    QToolButton *endButton;   // end
 
 private:
     void exportCsv();

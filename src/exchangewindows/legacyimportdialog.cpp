@@ -1,13 +1,13 @@
 #include "exchangewindows/legacyimportdialog.h"
 
-#include "ui/filechooser.h"
 #include "app/mainwindow.h"
-#include "ui/prompter.h"
 #include "data/fileio.h"
-#include "ui/formfont.h"
 #include "exchange/exchangetexts.h"
 #include "exchange/legacyimport.h"
 #include "exchangewindows/filenames.h"
+#include "ui/filechooser.h"
+#include "ui/formfont.h"
+#include "ui/prompter.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -53,9 +53,9 @@ void showWrongPath(QLineEdit *field)
 LegacyImportDialog::LegacyImportDialog(QWidget *parent)
     : QDialog(parent), pathEdit(new QLineEdit(this)), browseButton(new QToolButton(this)),
       startButton(panelButton(this, QStringLiteral("Button1"), QStringLiteral("開始(&K)"),
-                          QStringLiteral("処理を開始します"))),
+                              QStringLiteral("処理を開始します"))),
       endButton(panelButton(this, QStringLiteral("Button2"), QStringLiteral("終了(&E)"),
-                          QStringLiteral("このフォームを閉じます")))
+                            QStringLiteral("このフォームを閉じます")))
 {
     FrmHenkan = this;
     setObjectName(QStringLiteral("FrmHenkan"));

@@ -18,10 +18,10 @@ class LegacyImportDialog : public QDialog
 public:
     explicit LegacyImportDialog(QWidget *parent = nullptr);
 
-    QLineEdit *pathEdit;          // the path of "nenpi.dat"
+    QLineEdit *pathEdit;       // the path of "nenpi.dat"
     QToolButton *browseButton; // browse
-    QPushButton *startButton;      // start
-    QPushButton *endButton;      // end
+    QPushButton *startButton;  // start
+    QPushButton *endButton;    // end
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -6,7 +6,7 @@ Report tally(std::span<const Measurement> pairs)
 {
     Report report;
     report.categories = {CategoryRow{CategoryRegular, "レギュラー"},
-                        CategoryRow{CategoryPremium, "ハイオク"}};
+                         CategoryRow{CategoryPremium, "ハイオク"}};
     for (CategoryRow &row : report.categories) {
         EconomyTally category;
         for (const Measurement &m : pairs) {

@@ -35,8 +35,8 @@ Report tally(const Logbook &book, std::span<const Measurement> pairs)
             report.overall.add(m);
         }
         if (registered.used() && maker.count > 0) {
-            report.makers.push_back({registered.code, cp932ToUtf8(registered.name), maker.count, maker.highest,
-                                        maker.lowest, maker.average()});
+            report.makers.push_back({registered.code, cp932ToUtf8(registered.name), maker.count,
+                                     maker.highest, maker.lowest, maker.average()});
         }
     }
     return report;

@@ -38,7 +38,7 @@ struct MakerRow
 struct Report
 {
     std::vector<MakerRow> makers; // at most one per maker slot, in the chosen order
-    EconomyTally overall;             // every pair counted for a registered maker
+    EconomyTally overall;         // every pair counted for a registered maker
 };
 
 // The measurement rows of the report: the pairs, as display 2 lists them.

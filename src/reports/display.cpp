@@ -40,7 +40,7 @@ std::string dateCell(DateTime moment)
 } // namespace
 
 std::vector<Measurement> workingTable(const Logbook &book, DisplayKind kind,
-                                       const DisplayOptions &options)
+                                      const DisplayOptions &options)
 {
     std::vector<Measurement> candidates =
         kind == DisplayKind::Fuelings ? fuelingRows(book) : measurementPairs(book);

@@ -35,7 +35,7 @@ struct DisplayOptions
 // fueling slot, with the rows the filters reject and the gaps between pairs left free. Free
 // places after the last kept row are left out: they cannot move in the ordering.
 std::vector<Measurement> workingTable(const Logbook &book, DisplayKind kind,
-                                       const DisplayOptions &options);
+                                      const DisplayOptions &options);
 
 // Orders the working table by date, drops its free places, then makes the pass of the chosen
 // key and direction.

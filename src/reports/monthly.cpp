@@ -55,7 +55,7 @@ Report tally(const Logbook &book)
     std::string previous;
     auto close = [&] {
         report.months.push_back({previous, group.count, currencyRatio(group.distance, group.litres),
-                                   group.distance, group.litres, group.amount});
+                                 group.distance, group.litres, group.amount});
         group = Group();
     };
     const int n = book.fuelings.usedCount();

@@ -9,8 +9,8 @@ std::vector<Measurement> fuelingRows(const Logbook &book)
     rows.reserve(static_cast<std::size_t>(n));
     for (int slot = 1; slot <= n; ++slot) {
         const Fueling &r = book.fuelings[slot];
-        rows.push_back(
-            {r.moment, r.odometer, r.trip, r.litres, r.makerCode, r.category, r.amount, r.economy, slot});
+        rows.push_back({r.moment, r.odometer, r.trip, r.litres, r.makerCode, r.category, r.amount,
+                        r.economy, slot});
     }
     return rows;
 }

@@ -45,7 +45,8 @@ public:
 private:
     static double guardedRatio(double a, double b) { return b == 0 ? 0 : a / b; }
 
-    static void raise(SummaryLine &m, double distance, double litres, Currency amount, double economy)
+    static void raise(SummaryLine &m, double distance, double litres, Currency amount,
+                      double economy)
     {
         if (distance > m.distance)
             m.distance = distance;
@@ -57,7 +58,8 @@ private:
             m.economy = economy;
     }
 
-    static void lower(SummaryLine &m, double distance, double litres, Currency amount, double economy)
+    static void lower(SummaryLine &m, double distance, double litres, Currency amount,
+                      double economy)
     {
         if (distance < m.distance)
             m.distance = distance;

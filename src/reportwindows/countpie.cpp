@@ -95,7 +95,8 @@ void CountPieGraph::turningToggled()
 {
     const bool turning = turningBox_->isChecked();
     speedSlider_->setEnabled(turning);
-    setTimerInterval(turning ? TurnIntervals[static_cast<std::size_t>(speedSlider_->value() - 1)] : 0);
+    setTimerInterval(turning ? TurnIntervals[static_cast<std::size_t>(speedSlider_->value() - 1)]
+                             : 0);
 }
 
 void CountPieGraph::speedChanged()

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "reportwindows/pagedgraph.h"
 #include "reports/pairs.h"
+#include "reportwindows/pagedgraph.h"
 
 #include <span>
 

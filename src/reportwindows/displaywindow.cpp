@@ -2,14 +2,14 @@
 
 #include "reportwindows/displaygraphs.h"
 
-#include "ui/prompter.h"
 #include "controls/combofield.h"
 #include "controls/datepartfield.h"
-#include "controls/statusline.h"
 #include "controls/listgrid.h"
+#include "controls/statusline.h"
 #include "entry/datefields.h"
 #include "reports/choices.h"
 #include "reportwindows/summarypanel.h"
+#include "ui/prompter.h"
 
 #include <QAbstractButton>
 #include <QFrame>
@@ -41,7 +41,7 @@ QLabel *label(const QString &name, const QString &text, int x, int y, QWidget *p
 }
 
 ComboField *comboBox(const QString &name, const QStringList &items, int x, int y, int width,
-                      QWidget *parent)
+                     QWidget *parent)
 {
     auto *box = new ComboField(parent);
     box->setObjectName(name);
@@ -164,15 +164,15 @@ QWidget *DisplayWindow::buildFilterPanel()
     refreshButton_ = makeButton(
         panel, ButtonStyle::Speed, QStringLiteral("SBtmKoushin"), QStringLiteral("更新(&K)"),
         QStringLiteral("日付範囲内のデータを表示します"), {56, 25}, [this] { refresh(); });
-    allButton_ = makeButton(panel, ButtonStyle::Speed, QStringLiteral("SBtnAll"),
-                         QStringLiteral("全て(&A)"), QStringLiteral("全てのデータを表示します"),
-                         {56, 25}, [this] { showAll(); });
+    allButton_ =
+        makeButton(panel, ButtonStyle::Speed, QStringLiteral("SBtnAll"), QStringLiteral("全て(&A)"),
+                   QStringLiteral("全てのデータを表示します"), {56, 25}, [this] { showAll(); });
     refreshButton_->move(505, 60);
     allButton_->move(567, 60);
 
-    QWidget *order[] = {orderBox_,        directionBox_,        periodFields_[0], periodFields_[1],
+    QWidget *order[] = {orderBox_,        directionBox_,    periodFields_[0], periodFields_[1],
                         periodFields_[2], periodFields_[3], periodFields_[4], periodFields_[5],
-                        makerBox,          categoryBox};
+                        makerBox,         categoryBox};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
     return panel;

@@ -57,7 +57,7 @@ private:
     std::vector<EconomyBar> rows_;
     EconomyFigure initial_;
     HorizontalBarSeries *highestSeries_ = nullptr; // 最高
-    HorizontalBarSeries *lowestSeries_ = nullptr; // 最低
+    HorizontalBarSeries *lowestSeries_ = nullptr;  // 最低
     HorizontalBarSeries *averageSeries_ = nullptr; // 平均
     QCheckBox *highestBox_ = nullptr;
     QCheckBox *lowestBox_ = nullptr;

@@ -1,9 +1,9 @@
 #include "reportwindows/graphwindow.h"
 
 #include "app/mainwindow.h"
-#include "ui/screenfit.h"
 #include "chart/chartview.h"
 #include "ui/formfont.h"
+#include "ui/screenfit.h"
 
 #include <QFrame>
 #include <QGuiApplication>

@@ -49,7 +49,8 @@ std::vector<CountSlice> makerSlices(const bymaker::Report &report)
 
 } // namespace
 
-MakerEconomyGraph::MakerEconomyGraph(QWidget *caller, const bymaker::Report &report, bymaker::MakerOrder order)
+MakerEconomyGraph::MakerEconomyGraph(QWidget *caller, const bymaker::Report &report,
+                                     bymaker::MakerOrder order)
     : EconomyBarsGraph(caller,
                        Look{.frame = {.caption = QStringLiteral("燃料メーカー別燃費グラフ"),
                                       .size = QSize(433, 380),
@@ -63,7 +64,8 @@ MakerEconomyGraph::MakerEconomyGraph(QWidget *caller, const bymaker::Report &rep
     setObjectName(QStringLiteral("FrmMbnirGN"));
 }
 
-void MakerEconomyGraph::showFor(QWidget *caller, const bymaker::Report &report, bymaker::MakerOrder order)
+void MakerEconomyGraph::showFor(QWidget *caller, const bymaker::Report &report,
+                                bymaker::MakerOrder order)
 {
     MakerEconomyGraph window(caller, report, order);
     window.exec();

@@ -3,8 +3,8 @@
 #include "reportwindows/makergraphs.h"
 
 #include "controls/combofield.h"
-#include "controls/statusline.h"
 #include "controls/listgrid.h"
+#include "controls/statusline.h"
 #include "reports/display.h"
 
 #include <QBoxLayout>

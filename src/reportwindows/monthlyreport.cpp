@@ -2,8 +2,8 @@
 
 #include "reportwindows/monthlygraph.h"
 
-#include "controls/statusline.h"
 #include "controls/listgrid.h"
+#include "controls/statusline.h"
 
 #include <QBoxLayout>
 #include <QFrame>

@@ -1,10 +1,10 @@
 #include "reportwindows/reportwindow.h"
 
 #include "app/mainwindow.h"
-#include "ui/prompter.h"
 #include "controls/listgrid.h"
-#include "ui/formfont.h"
 #include "reports/cells.h"
+#include "ui/formfont.h"
+#include "ui/prompter.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -1,10 +1,10 @@
-#include "app/mainwindow.h"
-#include "ui/prompter.h"
 #include "app/framestatusbar.h"
+#include "app/mainwindow.h"
 #include "data/backups.h"
 #include "data/fnlfile.h"
 #include "support/scripted.h"
 #include "support/tempdir.h"
+#include "ui/prompter.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
 #include "app/mainwindow.h"
-#include "ui/screenfit.h"
 #include "app/settings.h"
 #include "support/scripted.h"
 #include "support/tempdir.h"
+#include "ui/screenfit.h"
 
 #include <QFile>
 #include <QTest>

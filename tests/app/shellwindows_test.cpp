@@ -1,6 +1,6 @@
 #include "app/aboutdialog.h"
-#include "app/mainwindow.h"
 #include "app/helpwindow.h"
+#include "app/mainwindow.h"
 #include "support/scripted.h"
 
 #include <QAction>

@@ -61,14 +61,14 @@ void setUpPagedChart(ChartModel &chart, PagedKind kind, int perPage,
     auto *area = chart.addSeries<AreaSeries>();
     area->seriesColor = Qt::yellow;
     for (ChartSeries *s : {static_cast<ChartSeries *>(bars), static_cast<ChartSeries *>(line),
-                            static_cast<ChartSeries *>(area)}) {
+                           static_cast<ChartSeries *>(area)}) {
         s->marks.visible = true;
         s->valueFormat = "#,##0.#";
         s->setActive(false);
         for (std::size_t k = 0; k < values.size(); ++k)
             s->addPoint(double(k + 1), values[k], QString::number(k + 1), QColor(0, 0, 255));
     }
-    (kind == PagedKind::Bar ? static_cast<ChartSeries *>(bars)
+    (kind == PagedKind::Bar      ? static_cast<ChartSeries *>(bars)
      : kind == PagedKind::Ribbon ? static_cast<ChartSeries *>(line)
                                  : static_cast<ChartSeries *>(area))
         ->setActive(true);

@@ -1,8 +1,8 @@
 #include "controls/checkfield.h"
 #include "controls/combofield.h"
-#include "controls/textfield.h"
 #include "controls/datepartfield.h"
 #include "controls/statusline.h"
+#include "controls/textfield.h"
 #include "form.h"
 #include "support/scripted.h"
 

@@ -215,7 +215,7 @@ TEST(ImportFaults, AFirstGenerationFileCutAnywhereImportsOrFailsCleanly)
     std::string economy;
     for (int i = 1; i <= 40; ++i)
         economy += "2003\r\n" + std::to_string(i % 12 + 1) + "\r\n" + std::to_string(i % 28 + 1) +
-                 "\r\n412.3\r\n35.62\r\n1\r\n1\r\n0.456\r\n11.6\r\n";
+                   "\r\n412.3\r\n35.62\r\n1\r\n1\r\n0.456\r\n11.6\r\n";
     writeBytes(dir.file("gas.dat"), "\x83\x56\x83\x46\x83\x8b\r\n");
     writeBytes(dir.file("syamei.dat"), "car\r\n");
     auto open = sampleBook("open");

@@ -46,7 +46,8 @@ std::string emptyLogbookBytes()
     return expected;
 }
 
-Fueling fueling(double date, double trip, double litres, int maker, int category, const char *comment)
+Fueling fueling(double date, double trip, double litres, int maker, int category,
+                const char *comment)
 {
     Fueling r;
     r.moment = date;

@@ -1,5 +1,5 @@
-#include "controls/textfield.h"
 #include "controls/qtext.h"
+#include "controls/textfield.h"
 #include "entry/carnamewindow.h"
 #include "entryfixture.h"
 #include "support/windows.h"

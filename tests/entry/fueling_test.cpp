@@ -1,10 +1,10 @@
 #include "controls/combofield.h"
-#include "controls/numberfield.h"
-#include "controls/textfield.h"
 #include "controls/datepartfield.h"
+#include "controls/numberfield.h"
 #include "controls/statusline.h"
-#include "entry/fuelinglistwindow.h"
+#include "controls/textfield.h"
 #include "entry/fuelingdialog.h"
+#include "entry/fuelinglistwindow.h"
 #include "entryfixture.h"
 #include "support/windows.h"
 
@@ -138,7 +138,9 @@ private Q_SLOTS:
         openWith(f, {{at(2003, 5, 18, 9), 300, 25, 3000, 12.0, 4880, "first"},
                      {at(2003, 6, 1, 17), 400, 35, 4000, 11.4, 5280, "second"}});
         QCOMPARE(findWindow<FuelingListWindow>()->windowTitle(), u"給油データ登録"_s);
-        QCOMPARE(findWindow<FuelingListWindow>()->findChild<QAbstractButton *>(u"SBtnTuika"_s)->toolTip(),
+        QCOMPARE(findWindow<FuelingListWindow>()
+                     ->findChild<QAbstractButton *>(u"SBtnTuika"_s)
+                     ->toolTip(),
                  u"新しいデータを入力します"_s);
         QCOMPARE(grid()->rowTexts(0),
                  (QStringList{u"No"_s, u"日付"_s, u"距離(ﾄｰﾀﾙ)"_s, u"距離(今回)"_s, u"給油量"_s,
@@ -442,7 +444,7 @@ private Q_SLOTS:
         QVERIFY(withDialog("SBtnHenkou", [](FuelingDialog *d) {
             QCOMPARE(d->windowTitle(), u"変更"_s);
             const QStringList shown = {d->yearField->text(),     d->monthField->text(),
-                                       d->dayField->text(),     d->hourField->text(),
+                                       d->dayField->text(),      d->hourField->text(),
                                        d->odometerField->text(), d->tripField->text(),
                                        d->litresField->text(),   d->amountField->text(),
                                        d->economyLabel->text(),  d->commentField->text()};
@@ -545,8 +547,9 @@ private Q_SLOTS:
     {
         EntryFixture f;
         openWith(f, {});
-        const QPoint expected =
-            f.frame->pos() + findWindow<FuelingListWindow>()->outerWindow()->pos() + QPoint(120, 120);
+        const QPoint expected = f.frame->pos() +
+                                findWindow<FuelingListWindow>()->outerWindow()->pos() +
+                                QPoint(120, 120);
         QVERIFY(withDialog("SBtnTuika", [&](FuelingDialog *d) {
             QCOMPARE(d->pos(), expected);
             QCOMPARE(QApplication::focusWidget(), d->yearField);

@@ -2,12 +2,12 @@
 // records read back from a file, the stored economy always belongs to the stored trip and
 // litres, and a record whose maker is gone cannot be stored without one.
 #include "controls/combofield.h"
+#include "controls/datepartfield.h"
 #include "controls/numberfield.h"
 #include "controls/textfield.h"
-#include "controls/datepartfield.h"
 #include "data/fnlfile.h"
-#include "entry/fuelinglistwindow.h"
 #include "entry/fuelingdialog.h"
+#include "entry/fuelinglistwindow.h"
 #include "entryfixture.h"
 #include "support/tempdir.h"
 #include "support/windows.h"

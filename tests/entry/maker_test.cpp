@@ -1,8 +1,8 @@
 #include "controls/numberfield.h"
-#include "controls/textfield.h"
 #include "controls/qtext.h"
-#include "entry/makerlistwindow.h"
+#include "controls/textfield.h"
 #include "entry/makerdialog.h"
+#include "entry/makerlistwindow.h"
 #include "entryfixture.h"
 #include "support/windows.h"
 
@@ -281,7 +281,8 @@ private Q_SLOTS:
     {
         EntryFixture f;
         f.run("MIgasIN");
-        QPoint expected = f.frame->pos() + findWindow<MakerListWindow>()->outerWindow()->pos() + QPoint(120, 120);
+        QPoint expected =
+            f.frame->pos() + findWindow<MakerListWindow>()->outerWindow()->pos() + QPoint(120, 120);
         QPoint seen;
         ModalStep step([&](QDialog *dialog) { seen = dialog->pos(); });
         click(findWindow<MakerListWindow>(), "SBtnTuika");

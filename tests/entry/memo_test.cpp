@@ -1,8 +1,8 @@
 #include "controls/datepartfield.h"
-#include "controls/textfield.h"
 #include "controls/qtext.h"
-#include "entry/memolistwindow.h"
+#include "controls/textfield.h"
 #include "entry/memodialog.h"
+#include "entry/memolistwindow.h"
 #include "entryfixture.h"
 #include "support/windows.h"
 
@@ -16,9 +16,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-DateTime day(int y, int m, int d) { return *encodeDateTime(y, m, d); }
+DateTime day(int y, int m, int d)
+{
+    return *encodeDateTime(y, m, d);
+}
 
-MemoDialog *memoDialog(QDialog *dialog) { return qobject_cast<MemoDialog *>(dialog); }
+MemoDialog *memoDialog(QDialog *dialog)
+{
+    return qobject_cast<MemoDialog *>(dialog);
+}
 
 } // namespace
 
@@ -252,7 +258,8 @@ private Q_SLOTS:
     {
         EntryFixture f;
         openWith(f, {});
-        const QPoint expected = f.frame->pos() + findWindow<MemoListWindow>()->outerWindow()->pos() + QPoint(10, 10);
+        const QPoint expected =
+            f.frame->pos() + findWindow<MemoListWindow>()->outerWindow()->pos() + QPoint(10, 10);
         QPoint seen;
         QVERIFY(withDialog("SBtnTuika", [&](MemoDialog *memo) { seen = memo->pos(); }));
         QCOMPARE(seen, expected);

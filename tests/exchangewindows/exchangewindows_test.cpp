@@ -1,15 +1,15 @@
 #include "app/mainwindow.h"
-#include "ui/prompter.h"
 #include "controls/checkfield.h"
 #include "data/cp932.h"
 #include "data/fnlfile.h"
 #include "exchange/csvexport.h"
-#include "exchangewindows/legacyimportdialog.h"
 #include "exchangewindows/csvexportwindow.h"
+#include "exchangewindows/legacyimportdialog.h"
 #include "support/modal.h"
 #include "support/scripted.h"
 #include "support/tempdir.h"
 #include "support/windows.h"
+#include "ui/prompter.h"
 
 #include <QAction>
 #include <QLabel>

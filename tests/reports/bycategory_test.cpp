@@ -12,7 +12,8 @@ using Cells = std::vector<std::string>;
 TEST(ByCategory, DieselIsNotCounted)
 {
     BookBuilder b;
-    b.fueling({.day = 1, .category = 3}).fueling({.day = 2, .trip = 300, .litres = 20, .economy = 15});
+    b.fueling({.day = 1, .category = 3})
+        .fueling({.day = 2, .trip = 300, .litres = 20, .economy = 15});
     GridText grid = bycategory::cells(bycategory::report(b.book()));
     EXPECT_EQ(grid.titles(), (Cells{"区分", "件数", "最高", "最低", "平均"}));
     ASSERT_EQ(grid.rowCount(), 3);

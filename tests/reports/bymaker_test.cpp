@@ -105,7 +105,8 @@ TEST(ByMaker, ZeroLitresGiveAnAverageOfZero)
 {
     BookBuilder b;
     b.maker(1, "X").maker(5, "unused");
-    b.fueling({.day = 1, .makerCode = 1}).fueling({.day = 2, .trip = 300, .litres = 0, .economy = 0});
+    b.fueling({.day = 1, .makerCode = 1})
+        .fueling({.day = 2, .trip = 300, .litres = 0, .economy = 0});
     GridText grid = bymaker::cells(bymaker::report(b.book(), {}));
     ASSERT_EQ(grid.rowCount(), 2); // the maker without pairs gets no row
     EXPECT_EQ(line(grid, 0), (Cells{"X", "1", "0.0", "0.0", "0.0"}));

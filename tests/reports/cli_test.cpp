@@ -44,7 +44,8 @@ protected:
     {
         BookBuilder b;
         b.maker(1, "X").maker(2, "Y");
-        b.fueling({.month = 12, .day = 30, .hour = 9, .makerCode = 1, .amount = 3000, .comment = "a"})
+        b.fueling(
+             {.month = 12, .day = 30, .hour = 9, .makerCode = 1, .amount = 3000, .comment = "a"})
             .fueling({.month = 12,
                       .day = 31,
                       .hour = 18,

@@ -57,7 +57,7 @@ TEST(Summary, ZeroLitresGuardOnlyTheirOwnDivision)
     b.fueling({.day = 1, .trip = 0, .litres = 0, .economy = 0})
         .fueling({.day = 2, .trip = 250, .litres = 0, .economy = 10});
     Summary s = summaryOf(b.book());
-    EXPECT_EQ(s.total.economy, 0);     // no litres at all
+    EXPECT_EQ(s.total.economy, 0);      // no litres at all
     EXPECT_EQ(s.average.distance, 125); // the zero trip counts in the average
     EXPECT_EQ(s.lowest.distance, 0);    // and in the lowest
     EXPECT_EQ(s.average.economy, 5);

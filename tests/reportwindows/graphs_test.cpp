@@ -1,7 +1,7 @@
 #include "chart/chartview.h"
 #include "data/fnlfile.h"
-#include "reportwindows/categorygraphs.h"
 #include "reports/display.h"
+#include "reportwindows/categorygraphs.h"
 #include "reportwindows/displaygraphs.h"
 #include "reportwindows/makergraphs.h"
 #include "reportwindows/monthlygraph.h"
@@ -180,8 +180,7 @@ void GraphsTest::monthlyPagesTwelveMonths()
 {
     monthly::Report report;
     for (int m = 1; m <= 30; ++m)
-        report.months.push_back(
-            {"月" + std::to_string(m), 1, Currency::fromUnits(m), {}, {}, {}});
+        report.months.push_back({"月" + std::to_string(m), 1, Currency::fromUnits(m), {}, {}, {}});
     MonthlyGraph window(nullptr, report);
     window.show();
     QCOMPARE(window.size(), QSize(550, 313));
@@ -417,8 +416,8 @@ void GraphsTest::rendersEveryGraphOfTheSampleLogbook()
     windows.emplace_back("out2g", std::make_unique<PairsGraph>(nullptr, display2));
     windows.emplace_back("tukibetugn",
                          std::make_unique<MonthlyGraph>(nullptr, monthly::tally(book)));
-    windows.emplace_back(
-        "mbnirgn", std::make_unique<MakerEconomyGraph>(nullptr, makers, bymaker::MakerOrder::Average));
+    windows.emplace_back("mbnirgn", std::make_unique<MakerEconomyGraph>(
+                                        nullptr, makers, bymaker::MakerOrder::Average));
     windows.emplace_back("mbnirgk", std::make_unique<MakerCountGraph>(nullptr, makers));
     windows.emplace_back("kbnirgn", std::make_unique<CategoryEconomyGraph>(nullptr, categories));
     windows.emplace_back("kbnirgk", std::make_unique<CategoryCountGraph>(nullptr, categories));

@@ -7,14 +7,14 @@
 #include "controls/statusline.h"
 #include "entry/entryfixture.h"
 #include "reports/bookbuilder.h"
-#include "reportwindows/displaywindow.h"
-#include "reportwindows/graphwindow.h"
 #include "reportwindows/categoryreport.h"
-#include "reportwindows/makerreport.h"
+#include "reportwindows/displaywindow.h"
 #include "reportwindows/fuelingsreport.h"
+#include "reportwindows/graphwindow.h"
+#include "reportwindows/makerreport.h"
+#include "reportwindows/monthlyreport.h"
 #include "reportwindows/pairsreport.h"
 #include "reportwindows/summarypanel.h"
-#include "reportwindows/monthlyreport.h"
 #include "support/tempdir.h"
 #include "support/windows.h"
 
@@ -366,8 +366,7 @@ private Q_SLOTS:
         auto *makers = qobject_cast<MakerReportWindow *>(open("MIOut4", "FrmMBNIR"));
         auto *categories = qobject_cast<CategoryReportWindow *>(open("MIout5", "FrmKBNIR"));
         QVERIFY(one && monthly && makers && categories);
-        for (ListGrid *grid :
-             {one->grid(), monthly->grid(), makers->grid(), categories->grid()}) {
+        for (ListGrid *grid : {one->grid(), monthly->grid(), makers->grid(), categories->grid()}) {
             QCOMPARE(grid->currentDataRow(), 1);
             QVERIFY(grid->selectionModel()->isRowSelected(0, {}));
         }
