@@ -6,10 +6,7 @@ namespace fenlo {
 
 void MainWindow::showFuelingList()
 {
-    showChild(QStringLiteral("FrmNenpiDataIN"), [] {
-        FrmNenpiDataIN = new FuelingListWindow;
-        return FrmNenpiDataIN.data();
-    });
+    showChild(QStringLiteral("FrmNenpiDataIN"), [this] { return new FuelingListWindow(book()); });
 }
 
 } // namespace fenlo

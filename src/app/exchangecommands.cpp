@@ -9,7 +9,7 @@ namespace fenlo {
 void MainWindow::showCsvExport()
 {
     QWidget *window =
-        showChild(QStringLiteral("FrmtextOut"), [] { return FrmTextOut = new CsvExportWindow; });
+        showChild(QStringLiteral("FrmtextOut"), [this] { return new CsvExportWindow(book()); });
     // A fixed-size window: a close box only, no minimising or maximising.
     setChildBorder(window, Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 }
@@ -19,7 +19,11 @@ void MainWindow::importLegacy()
     if (!savePrompt())
         return;
     closeAllChildren();
-    LegacyImportDialog dialog(this);
+    LegacyImportDialog dialog(book(), this);
+    connect(&dialog, &LegacyImportDialog::logbookReplaced, this, [this] {
+        updateCaption();
+        showCarName();
+    });
     dialog.exec();
     if (book_->fileName.empty()) // an imported logbook is untitled: no file of ours is open
         keepClaim(std::nullopt);

@@ -28,8 +28,6 @@
 
 namespace fenlo {
 
-MainWindow *FrmFenloMenu = nullptr;
-
 namespace {
 
 const QString FnlFilter = QStringLiteral("ふぇんろデータファイル (*.fnl)");
@@ -49,7 +47,6 @@ MainWindow::MainWindow(QStringList arguments, QWidget *parent)
     : QMainWindow(parent), book_(std::make_unique<Logbook>()), arguments_(std::move(arguments)),
       mdiArea_(new QMdiArea(this)), statusBar_(new FrameStatusBar(this))
 {
-    FrmFenloMenu = this;
     setObjectName(QStringLiteral("FrmFenloMenu"));
     setWindowTitle(applicationTitle());
     setWindowIcon(programIcon());
@@ -66,12 +63,6 @@ MainWindow::MainWindow(QStringList arguments, QWidget *parent)
     buildToolBar();
     // Placed before it first shows, so the window manager puts the frame exactly there.
     loadPlacement();
-}
-
-MainWindow::~MainWindow()
-{
-    if (FrmFenloMenu == this)
-        FrmFenloMenu = nullptr;
 }
 
 QAction *MainWindow::action(const QString &name) const
@@ -403,35 +394,24 @@ void MainWindow::setChildBorder(QWidget *child, Qt::WindowFlags buttons)
     }
 }
 
-void MainWindow::closeChild(QWidget *child)
+QWidget *MainWindow::child(const QString &name) const
 {
-    if (auto *frame = qobject_cast<QMdiSubWindow *>(child->parentWidget()))
-        frame->close();
-    else
-        child->close();
-}
-
-QPoint MainWindow::besideChild(QWidget *caller, int offset)
-{
-    QPoint origin = FrmFenloMenu ? FrmFenloMenu->pos() : QPoint();
-    if (caller) {
-        // A child lives in an MDI frame; that frame is what the user sees and moves.
-        auto *frame = qobject_cast<QMdiSubWindow *>(caller->parentWidget());
-        origin += frame ? frame->pos() : caller->pos();
+    for (QMdiSubWindow *child : mdiArea_->subWindowList()) {
+        QWidget *widget = child->widget();
+        if (widget && widget->objectName().compare(name, Qt::CaseInsensitive) == 0)
+            return widget;
     }
-    return origin + QPoint(offset, offset);
+    return nullptr;
 }
 
 QWidget *MainWindow::showChild(const QString &name, const std::function<QWidget *()> &create)
 {
-    for (QMdiSubWindow *child : mdiArea_->subWindowList()) {
-        QWidget *widget = child->widget();
-        if (widget && widget->objectName().compare(name, Qt::CaseInsensitive) == 0) {
-            child->showNormal();
-            mdiArea_->setActiveSubWindow(child);
-            child->raise();
-            return widget;
-        }
+    if (QWidget *widget = child(name)) {
+        auto *frame = qobject_cast<QMdiSubWindow *>(widget->parentWidget());
+        frame->showNormal();
+        mdiArea_->setActiveSubWindow(frame);
+        frame->raise();
+        return widget;
     }
     QWidget *widget = create();
     widget->setObjectName(name);

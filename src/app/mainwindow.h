@@ -6,7 +6,6 @@
 #include "data/logbooklock.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -29,7 +28,6 @@ class MainWindow : public QMainWindow
 
 public:
     explicit MainWindow(QStringList arguments = {}, QWidget *parent = nullptr);
-    ~MainWindow() override;
 
     Logbook &book() { return *book_; }
     FrameStatusBar *frameStatusBar() const { return statusBar_; }
@@ -39,9 +37,6 @@ public:
     void newLogbook();
     void openLogbook(const QString &path);
     bool saveLogbook(const QString &path);
-    void sortMakers() { book_->sortMakers(); }
-    void sortFuelings() { book_->sortFuelings(); }
-    void sortMemos() { book_->sortMemos(); }
     // Shows the car name of the logbook in the label beside the tool bar.
     void showCarName();
     // The caption for the open logbook: untitled or its path.
@@ -49,8 +44,10 @@ public:
 
     int colorDepth() const;
 
-    // Brings the MDI child with this component name (compared ignoring case) to the front in
-    // its normal state, or creates it with `create` when there is none. Returns the child.
+    // The MDI child with this component name (compared ignoring case), or nullptr.
+    QWidget *child(const QString &name) const;
+    // Brings the MDI child with this component name to the front in its normal state, or
+    // creates it with `create` when there is none. Returns the child.
     QWidget *showChild(const QString &name, const std::function<QWidget *()> &create);
     // Gives the MDI frame of `child` a title bar with exactly these buttons (system menu,
     // minimise, maximise, close), for a child whose border is not the usual sizeable one.
@@ -60,11 +57,6 @@ public:
     // Asks every MDI child, first to last, whether it may close, closing none; false as soon as
     // one refuses.
     bool childrenMayClose();
-    // Closes a child window together with its frame in the MDI area.
-    static void closeChild(QWidget *child);
-    // Where a dialog opened from `caller` (an MDI child, or none) goes: the frame's top-left
-    // plus the caller's frame's top-left, plus `offset` each way.
-    static QPoint besideChild(QWidget *caller, int offset);
 
     QAction *action(const QString &name) const;
 
@@ -127,6 +119,5 @@ private:
 };
 
 // The frame of the running program; every window reaches the logbook through it.
-extern MainWindow *FrmFenloMenu;
 
 } // namespace fenlo

@@ -9,8 +9,11 @@ namespace fenlo {
 
 void MainWindow::showCarNameWindow()
 {
-    QWidget *window =
-        showChild(QStringLiteral("FrmShameiT"), [] { return FrmShameiT = new CarNameWindow; });
+    QWidget *window = showChild(QStringLiteral("FrmShameiT"), [this] {
+        auto *window = new CarNameWindow(book());
+        connect(window, &CarNameWindow::carNameChanged, this, &MainWindow::showCarName);
+        return window;
+    });
     // A fixed dialog-like window: its system menu and close box only.
     setChildBorder(window, Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 }
@@ -18,7 +21,7 @@ void MainWindow::showCarNameWindow()
 void MainWindow::showMakerList()
 {
     QWidget *window =
-        showChild(QStringLiteral("FrmGasIn"), [] { return FrmGasIn = new MakerListWindow; });
+        showChild(QStringLiteral("FrmGasIn"), [this] { return new MakerListWindow(book()); });
     // A fixed-size list: it may be minimised, never maximised.
     setChildBorder(window, Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint);
@@ -26,7 +29,7 @@ void MainWindow::showMakerList()
 
 void MainWindow::showMemoList()
 {
-    showChild(QStringLiteral("FrmMemo"), [] { return FrmMemo = new MemoListWindow; });
+    showChild(QStringLiteral("FrmMemo"), [this] { return new MemoListWindow(book()); });
 }
 
 } // namespace fenlo

@@ -11,27 +11,27 @@ namespace fenlo {
 
 void MainWindow::showFuelingsReport()
 {
-    showChild(QStringLiteral("FrmOut1"), [] { return FrmOut1 = new FuelingsReportWindow; });
+    showChild(QStringLiteral("FrmOut1"), [this] { return new FuelingsReportWindow(book()); });
 }
 
 void MainWindow::showPairsReport()
 {
-    showChild(QStringLiteral("FrmOut2"), [] { return FrmOut2 = new PairsReportWindow; });
+    showChild(QStringLiteral("FrmOut2"), [this] { return new PairsReportWindow(book()); });
 }
 
 void MainWindow::showMonthlyReport()
 {
-    showChild(QStringLiteral("FrmTukibetu"), [] { return FrmTukibetu = new MonthlyReportWindow; });
+    showChild(QStringLiteral("FrmTukibetu"), [this] { return new MonthlyReportWindow(book()); });
 }
 
 void MainWindow::showMakerReport()
 {
-    showChild(QStringLiteral("FrmMBNIR"), [] { return FrmMBNIR = new MakerReportWindow; });
+    showChild(QStringLiteral("FrmMBNIR"), [this] { return new MakerReportWindow(book()); });
 }
 
 void MainWindow::showCategoryReport()
 {
-    showChild(QStringLiteral("FrmKBNIR"), [] { return FrmKbnir = new CategoryReportWindow; });
+    showChild(QStringLiteral("FrmKBNIR"), [this] { return new CategoryReportWindow(book()); });
 }
 
 } // namespace fenlo

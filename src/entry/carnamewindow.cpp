@@ -1,23 +1,23 @@
 #include "entry/carnamewindow.h"
 
-#include "app/mainwindow.h"
 #include "controls/qtext.h"
 #include "controls/textfield.h"
+#include "data/logbook.h"
 #include "entry/entrydialog.h"
+#include "ui/childwindow.h"
 #include "ui/formfont.h"
 #include "ui/prompter.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QVBoxLayout>
 
 namespace fenlo {
 
-CarNameWindow::CarNameWindow(QWidget *parent)
-    : QWidget(parent), nameField(new TextField(this)),
+CarNameWindow::CarNameWindow(Logbook &book, QWidget *parent)
+    : QWidget(parent), nameField(new TextField(this)), book_(book),
       buttons_(
           this, {QStringLiteral("登録"), QStringLiteral("キャンセル")},
           [this] { Prompter::guarded([this] { registerEntry(); }); }, [this] { cancel(); })
@@ -50,7 +50,7 @@ void CarNameWindow::showEvent(QShowEvent *event)
     if (shown_)
         return;
     shown_ = true;
-    nameField->setText(toQ(FrmFenloMenu->book().carName));
+    nameField->setText(toQ(book_.carName));
     nameField->setFocus();
     nameField->selectAll(); // typing replaces the name
     edited = false;
@@ -58,18 +58,17 @@ void CarNameWindow::showEvent(QShowEvent *event)
 
 void CarNameWindow::registerEntry()
 {
-    Logbook &book = FrmFenloMenu->book();
-    book.carName = storedText(nameField->text());
-    FrmFenloMenu->showCarName();
+    book_.carName = storedText(nameField->text());
+    Q_EMIT carNameChanged();
     if (edited)
-        book.modified = true;
+        book_.modified = true;
     edited = false;
     cancel();
 }
 
 void CarNameWindow::cancel()
 {
-    MainWindow::closeChild(this);
+    closeWithFrame(this);
 }
 
 void CarNameWindow::closeEvent(QCloseEvent *event)

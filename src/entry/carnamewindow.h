@@ -2,11 +2,11 @@
 
 #include "entry/registerbuttons.h"
 
-#include <QPointer>
 #include <QWidget>
 
 namespace fenlo {
 
+class Logbook;
 class TextField;
 
 // The car name of the logbook, edited in a small window beside the others (not modal). The
@@ -16,12 +16,16 @@ class CarNameWindow : public QWidget
     Q_OBJECT
 
 public:
-    explicit CarNameWindow(QWidget *parent = nullptr);
+    explicit CarNameWindow(Logbook &book, QWidget *parent = nullptr);
 
     bool edited = false;
     TextField *nameField;
     QPushButton *registerButton;
     QPushButton *cancelButton;
+
+Q_SIGNALS:
+    // The logbook got the name as registered; whoever shows it updates.
+    void carNameChanged();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -33,10 +37,9 @@ private:
     // Closes the window together with its frame in the MDI area.
     void cancel();
 
+    Logbook &book_;
     RegisterButtons buttons_;
     bool shown_ = false;
 };
-
-inline QPointer<CarNameWindow> FrmShameiT;
 
 } // namespace fenlo

@@ -1,8 +1,9 @@
 #include "entry/entrydialog.h"
 
-#include "app/mainwindow.h"
 #include "controls/qtext.h"
 #include "data/error.h"
+#include "data/logbook.h"
+#include "ui/childwindow.h"
 #include "ui/prompter.h"
 #include "ui/screenfit.h"
 
@@ -26,8 +27,8 @@ std::string storedText(const QString &text)
     return *bytes;
 }
 
-EntryDialog::EntryDialog(QWidget *parent)
-    : QDialog(parent),
+EntryDialog::EntryDialog(Logbook &book, QWidget *beside, QWidget *parent)
+    : QDialog(parent), book_(book), beside_(beside),
       buttons_(
           this, {QStringLiteral("登録(&T)"), QStringLiteral("キャンセル(&C)")},
           [this] { Prompter::guarded([this] { registerEntry(); }); }, [this] { cancel(); })
@@ -37,11 +38,9 @@ EntryDialog::EntryDialog(QWidget *parent)
     setModal(true);
 }
 
-Logbook &EntryDialog::book() { return FrmFenloMenu->book(); }
-
-void EntryDialog::placeBeside(QWidget *listWindow, int offset)
+void EntryDialog::placeBeside(int offset)
 {
-    move(MainWindow::besideChild(listWindow, offset));
+    move(besideWindow(beside_, offset));
     keepOnAvailableScreen(*this);
 }
 

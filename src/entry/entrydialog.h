@@ -3,6 +3,7 @@
 #include "entry/registerbuttons.h"
 
 #include <QDialog>
+#include <QPointer>
 
 #include <string>
 
@@ -28,11 +29,12 @@ public:
     QPushButton *cancelButton;
 
 protected:
-    explicit EntryDialog(QWidget *parent = nullptr);
+    // `beside` is the window the dialog opens beside (see placeBeside).
+    EntryDialog(Logbook &book, QWidget *beside, QWidget *parent);
 
-    static Logbook &book();
+    Logbook &book() const { return book_; }
     // top-left := the frame's top-left + the list window's top-left + offset.
-    void placeBeside(QWidget *listWindow, int offset);
+    void placeBeside(int offset);
     // The row of the two buttons, for the bottom of the dialog's layout.
     QWidget *buttonPanel() { return buttons_.panel(this); }
     // The edited flag follows every change of these signals' senders.
@@ -53,6 +55,8 @@ protected:
     void reject() override { close(); }
 
 private:
+    Logbook &book_;
+    QPointer<QWidget> beside_;
     RegisterButtons buttons_;
 };
 

@@ -10,7 +10,6 @@
 #include "data/numformat.h"
 #include "entry/datefields.h"
 #include "entry/fuelingfigures.h"
-#include "entry/fuelinglistwindow.h"
 #include "reports/choices.h"
 #include "ui/formfont.h"
 #include "ui/prompter.h"
@@ -75,8 +74,8 @@ NumberField *decimalField(QWidget *parent, const char *name, const char *hint)
 
 } // namespace
 
-FuelingDialog::FuelingDialog(QWidget *parent)
-    : EntryDialog(parent),
+FuelingDialog::FuelingDialog(Logbook &book, QWidget *beside, QWidget *parent)
+    : EntryDialog(book, beside, parent),
       yearField(field<DatePartField>(this, "Edtyy", "年を西暦４桁で入力してください。")),
       monthField(field<DatePartField>(this, "Edtmm", "月を入力してください")),
       dayField(field<DatePartField>(this, "Edtdd", "日を入力してください")),
@@ -183,7 +182,7 @@ void FuelingDialog::buildForm()
 
 void FuelingDialog::populate()
 {
-    placeBeside(FrmNenpiDataIN, 120);
+    placeBeside(120);
     fillMakerList();
     if (isAddMode())
         clearFields();

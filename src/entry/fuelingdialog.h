@@ -4,8 +4,6 @@
 
 #include "data/logbook.h"
 
-#include <QPointer>
-
 #include <optional>
 
 class QLabel;
@@ -26,7 +24,7 @@ class FuelingDialog : public EntryDialog
     Q_OBJECT
 
 public:
-    explicit FuelingDialog(QWidget *parent = nullptr);
+    FuelingDialog(Logbook &book, QWidget *beside, QWidget *parent = nullptr);
 
     // Add mode: the number of used slots (the new record goes after them). Change mode: the
     // slot being changed.
@@ -68,7 +66,5 @@ private:
     // The trip and litres texts the economy on display belongs to.
     std::optional<std::pair<QString, QString>> economyBasis_;
 };
-
-inline QPointer<FuelingDialog> FrmNenpiDataINT;
 
 } // namespace fenlo

@@ -1,9 +1,9 @@
 #include "entry/fuelinglistwindow.h"
 
-#include "app/mainwindow.h"
 #include "controls/listgrid.h"
 #include "controls/qtext.h"
 #include "controls/statusline.h"
+#include "data/logbook.h"
 #include "data/numformat.h"
 #include "entry/fuelingdialog.h"
 #include "reports/cells.h"
@@ -45,8 +45,8 @@ ListWindow::ButtonTexts buttonTexts()
 
 } // namespace
 
-FuelingListWindow::FuelingListWindow(QWidget *parent)
-    : ListWindow(QStringLiteral("給油データ登録"), parent), summaryPanel_(new SummaryPanel),
+FuelingListWindow::FuelingListWindow(Logbook &book, QWidget *parent)
+    : ListWindow(QStringLiteral("給油データ登録"), book, parent), summaryPanel_(new SummaryPanel),
       statusLine_(new StatusLine)
 {
     setFont(formFont(QStringLiteral("ＭＳ ゴシック"), 13));
@@ -143,7 +143,7 @@ void FuelingListWindow::showSummary()
 void FuelingListWindow::refresh()
 {
     repaint();
-    FrmFenloMenu->sortFuelings();
+    book().sortFuelings();
     showRecords();
     showSummary();
 }
@@ -164,8 +164,7 @@ void FuelingListWindow::moveCursor(int row)
 
 void FuelingListWindow::runDialog(const QString &caption, int entrySlot)
 {
-    auto *dialog = new FuelingDialog(FrmFenloMenu);
-    FrmNenpiDataINT = dialog;
+    auto *dialog = new FuelingDialog(book(), this, window());
     dialog->setWindowTitle(caption);
     dialog->entrySlot = entrySlot;
     dialog->exec();
@@ -209,7 +208,7 @@ void FuelingListWindow::deleteEntry()
     if (r < 1 || !book().fuelings[r].used())
         return;
     book().fuelings[r] = Fueling{};
-    FrmFenloMenu->sortFuelings();
+    book().sortFuelings();
     showRecords();
     showSummary();
     book().modified = true;

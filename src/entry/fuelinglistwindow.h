@@ -2,8 +2,6 @@
 
 #include "entry/listwindow.h"
 
-#include <QPointer>
-
 namespace fenlo {
 
 class SummaryPanel;
@@ -16,7 +14,7 @@ class FuelingListWindow : public ListWindow
     Q_OBJECT
 
 public:
-    explicit FuelingListWindow(QWidget *parent = nullptr);
+    explicit FuelingListWindow(Logbook &book, QWidget *parent = nullptr);
 
     // The comment column takes whatever width the window has beyond its design width.
     static constexpr int DesignWidth = 780;
@@ -47,7 +45,5 @@ private:
     SummaryPanel *summaryPanel_;
     StatusLine *statusLine_;
 };
-
-inline QPointer<FuelingListWindow> FrmNenpiDataIN;
 
 } // namespace fenlo

@@ -1,19 +1,19 @@
 #include "entry/listwindow.h"
 
-#include "app/mainwindow.h"
 #include "controls/listgrid.h"
+#include "data/logbook.h"
+#include "ui/childwindow.h"
 #include "ui/prompter.h"
 
 #include <QBoxLayout>
 #include <QContextMenuEvent>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QToolButton>
 
 namespace fenlo {
 
-ListWindow::ListWindow(const QString &caption, QWidget *parent)
-    : QWidget(parent), grid_(new ListGrid(this))
+ListWindow::ListWindow(const QString &caption, Logbook &book, QWidget *parent)
+    : QWidget(parent), book_(book), grid_(new ListGrid(this))
 {
     setWindowTitle(caption);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -21,8 +21,6 @@ ListWindow::ListWindow(const QString &caption, QWidget *parent)
     connect(grid_, &ListGrid::changeRequested, this, [this] { run(&ListWindow::changeEntry); });
     connect(grid_, &ListGrid::deleteRequested, this, [this] { run(&ListWindow::deleteEntry); });
 }
-
-Logbook &ListWindow::book() { return FrmFenloMenu->book(); }
 
 ListWindow::ButtonTexts ListWindow::sidePanelTexts(const QString &menuAdd)
 {
@@ -44,13 +42,12 @@ void ListWindow::showEvent(QShowEvent *event)
 
 QWidget *ListWindow::outerWindow()
 {
-    auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
-    return frame ? static_cast<QWidget *>(frame) : this;
+    return fenlo::outerWindow(this);
 }
 
 void ListWindow::closeWindow()
 {
-    MainWindow::closeChild(this);
+    closeWithFrame(this);
 }
 
 void ListWindow::run(void (ListWindow::*handler)())

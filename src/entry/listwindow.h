@@ -37,12 +37,12 @@ public:
     ListGrid *grid() const { return grid_; }
 
 protected:
-    ListWindow(const QString &caption, QWidget *parent = nullptr);
+    ListWindow(const QString &caption, Logbook &book, QWidget *parent = nullptr);
     // Lays the window out: the buttons on top or on the right, the grid filling the rest,
     // and `bottom` (the status bar or summary panel, optional) below.
     void buildLayout(ButtonPlacement placement, const ButtonTexts &texts, QWidget *bottom = nullptr);
 
-    static Logbook &book();
+    Logbook &book() const { return book_; }
 
     // Fills the window when it is first shown (not again when it comes back from being
     // minimised); `formShown()` is false until this has run.
@@ -67,6 +67,7 @@ private:
                             void (ListWindow::*handler)());
     void run(void (ListWindow::*handler)());
 
+    Logbook &book_;
     ListGrid *grid_;
     QMenu *popup_ = nullptr;
     bool formShown_ = false;

@@ -4,7 +4,6 @@
 #include "controls/qtext.h"
 #include "controls/textfield.h"
 #include "data/logbook.h"
-#include "entry/makerlistwindow.h"
 #include "ui/formfont.h"
 #include "ui/prompter.h"
 
@@ -16,8 +15,8 @@
 
 namespace fenlo {
 
-MakerDialog::MakerDialog(QWidget *parent)
-    : EntryDialog(parent), codeLabel(new QLabel(QStringLiteral("ｺｰﾄﾞ"), this)),
+MakerDialog::MakerDialog(Logbook &book, QWidget *beside, QWidget *parent)
+    : EntryDialog(book, beside, parent), codeLabel(new QLabel(QStringLiteral("ｺｰﾄﾞ"), this)),
       codeField(new NumberField(this)), nameField(new TextField(this))
 {
     setFont(formFont(QStringLiteral("ＭＳ ゴシック"), 13));
@@ -50,7 +49,7 @@ MakerDialog::MakerDialog(QWidget *parent)
 
 void MakerDialog::populate()
 {
-    placeBeside(FrmGasIn, 120);
+    placeBeside(120);
     const bool adding = isAddMode();
     codeLabel->setEnabled(adding);
     codeField->setEnabled(adding);

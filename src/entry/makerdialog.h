@@ -2,8 +2,6 @@
 
 #include "entry/entrydialog.h"
 
-#include <QPointer>
-
 class QLabel;
 
 namespace fenlo {
@@ -18,7 +16,7 @@ class MakerDialog : public EntryDialog
     Q_OBJECT
 
 public:
-    explicit MakerDialog(QWidget *parent = nullptr);
+    MakerDialog(Logbook &book, QWidget *beside, QWidget *parent = nullptr);
 
     // Add: the number of used slots (the maker goes into the next one). Change: its slot.
     int entrySlot = 0;
@@ -35,7 +33,5 @@ private:
     bool checkEntries();
     int code() const;
 };
-
-inline QPointer<MakerDialog> FrmGasInT;
 
 } // namespace fenlo

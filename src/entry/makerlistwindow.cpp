@@ -1,8 +1,8 @@
 #include "entry/makerlistwindow.h"
 
-#include "app/mainwindow.h"
 #include "controls/listgrid.h"
 #include "controls/qtext.h"
+#include "data/logbook.h"
 #include "entry/makerdialog.h"
 #include "ui/formfont.h"
 #include "ui/prompter.h"
@@ -12,8 +12,8 @@
 
 namespace fenlo {
 
-MakerListWindow::MakerListWindow(QWidget *parent)
-    : ListWindow(QStringLiteral("燃料メーカー登録"), parent)
+MakerListWindow::MakerListWindow(Logbook &book, QWidget *parent)
+    : ListWindow(QStringLiteral("燃料メーカー登録"), book, parent)
 {
     setFont(formFont(QStringLiteral("ＭＳ ゴシック"), 13));
     ListGrid *listGrid = grid();
@@ -48,8 +48,7 @@ void MakerListWindow::showMakers()
 
 void MakerListWindow::runDialog(const QString &mode, int entrySlot)
 {
-    auto dialog = std::make_unique<MakerDialog>(this);
-    FrmGasInT = dialog.get();
+    auto dialog = std::make_unique<MakerDialog>(book(), this, this);
     dialog->setWindowTitle(mode);
     dialog->entrySlot = entrySlot;
     dialog->exec();
@@ -65,7 +64,7 @@ void MakerListWindow::addEntry()
         return;
     }
     runDialog(QStringLiteral("追加"), n);
-    FrmFenloMenu->sortMakers();
+    book().sortMakers();
     showMakers();
     grid()->setCurrentDataRow(n + 1);
 }
@@ -76,7 +75,7 @@ void MakerListWindow::changeEntry()
     if (r < 1 || !book().makers[r].used())
         return;
     runDialog(QStringLiteral("変更"), r);
-    FrmFenloMenu->sortMakers();
+    book().sortMakers();
     showMakers();
     grid()->setCurrentDataRow(r);
 }
@@ -107,7 +106,7 @@ void MakerListWindow::deleteEntry()
         return;
     }
     maker = Maker{};
-    FrmFenloMenu->sortMakers();
+    book().sortMakers();
     showMakers();
     book().modified = true;
     grid()->setCurrentDataRow(r);

@@ -2,8 +2,6 @@
 
 #include "entry/listwindow.h"
 
-#include <QPointer>
-
 namespace fenlo {
 
 // The fuel makers: all 20 slots of the maker table, row k showing slot k, with add, change
@@ -13,7 +11,7 @@ class MakerListWindow : public ListWindow
     Q_OBJECT
 
 public:
-    explicit MakerListWindow(QWidget *parent = nullptr);
+    explicit MakerListWindow(Logbook &book, QWidget *parent = nullptr);
 
 protected:
     void populate() override;
@@ -27,7 +25,5 @@ private:
     void runDialog(const QString &mode, int entrySlot);
     bool inUse(int code) const;
 };
-
-inline QPointer<MakerListWindow> FrmGasIn;
 
 } // namespace fenlo

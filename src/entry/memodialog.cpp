@@ -5,7 +5,6 @@
 #include "controls/textfield.h"
 #include "data/logbook.h"
 #include "entry/datefields.h"
-#include "entry/memolistwindow.h"
 #include "ui/formfont.h"
 #include "ui/prompter.h"
 
@@ -30,8 +29,8 @@ DatePartField *datePart(QWidget *parent, const char *name, DatePart part, int le
 
 } // namespace
 
-MemoDialog::MemoDialog(QWidget *parent)
-    : EntryDialog(parent),
+MemoDialog::MemoDialog(Logbook &book, QWidget *beside, QWidget *parent)
+    : EntryDialog(book, beside, parent),
       yearField(datePart(this, "Edtyy", DatePart::Year, 4, "年を西暦４桁で入力してください。")),
       monthField(datePart(this, "Edtmm", DatePart::Month, 2, "月を入力してください")),
       dayField(datePart(this, "Edtdd", DatePart::Day, 2, "日を入力してください")),
@@ -79,7 +78,7 @@ MemoDialog::MemoDialog(QWidget *parent)
 void MemoDialog::populate()
 {
     yearField->setFocus();
-    placeBeside(FrmMemo, 10);
+    placeBeside(10);
     if (isAddMode()) {
         date_->clear();
         textField->clear();

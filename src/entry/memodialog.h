@@ -2,8 +2,6 @@
 
 #include "entry/entrydialog.h"
 
-#include <QPointer>
-
 namespace fenlo {
 
 class DateFields;
@@ -16,7 +14,7 @@ class MemoDialog : public EntryDialog
     Q_OBJECT
 
 public:
-    explicit MemoDialog(QWidget *parent = nullptr);
+    MemoDialog(Logbook &book, QWidget *beside, QWidget *parent = nullptr);
 
     // Add: the number of used slots (the memo goes into the next one). Change: its slot.
     int entrySlot = 0;
@@ -35,7 +33,5 @@ private:
 
     DateFields *date_;
 };
-
-inline QPointer<MemoDialog> FrmMemoT;
 
 } // namespace fenlo

@@ -1,9 +1,9 @@
 #include "entry/memolistwindow.h"
 
-#include "app/mainwindow.h"
 #include "controls/listgrid.h"
 #include "controls/qtext.h"
 #include "controls/statusline.h"
+#include "data/logbook.h"
 #include "entry/memodialog.h"
 #include "ui/formfont.h"
 #include "ui/prompter.h"
@@ -23,8 +23,8 @@ constexpr int BesideMemoColumn = 217;
 
 } // namespace
 
-MemoListWindow::MemoListWindow(QWidget *parent)
-    : ListWindow(QStringLiteral("メモ登録"), parent), statusLine_(new StatusLine(this))
+MemoListWindow::MemoListWindow(Logbook &book, QWidget *parent)
+    : ListWindow(QStringLiteral("メモ登録"), book, parent), statusLine_(new StatusLine(this))
 {
     setFont(formFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
     ListGrid *listGrid = grid();
@@ -81,8 +81,7 @@ void MemoListWindow::showRecords()
 
 void MemoListWindow::runDialog(const QString &mode, int entrySlot)
 {
-    auto dialog = std::make_unique<MemoDialog>(this);
-    FrmMemoT = dialog.get();
+    auto dialog = std::make_unique<MemoDialog>(book(), this, this);
     dialog->setWindowTitle(mode);
     dialog->entrySlot = entrySlot;
     dialog->exec();
@@ -98,7 +97,7 @@ void MemoListWindow::addEntry()
         return;
     }
     runDialog(QStringLiteral("追加"), count);
-    FrmFenloMenu->sortMemos();
+    book().sortMemos();
     showRecords();
 }
 
@@ -109,7 +108,7 @@ void MemoListWindow::changeEntry()
         return;
     runDialog(QStringLiteral("変更"), r);
     repaint();
-    FrmFenloMenu->sortMemos();
+    book().sortMemos();
     showRecords();
     grid()->setCurrentDataRow(r);
 }
@@ -124,7 +123,7 @@ void MemoListWindow::deleteEntry()
     if (r < 1 || !book().memos[r].used())
         return;
     book().memos[r] = Memo{};
-    FrmFenloMenu->sortMemos();
+    book().sortMemos();
     showRecords();
     book().modified = true;
     grid()->setCurrentDataRow(std::min(r, grid()->lastDataRow()));

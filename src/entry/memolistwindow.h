@@ -2,8 +2,6 @@
 
 #include "entry/listwindow.h"
 
-#include <QPointer>
-
 namespace fenlo {
 
 class StatusLine;
@@ -14,7 +12,7 @@ class MemoListWindow : public ListWindow
     Q_OBJECT
 
 public:
-    explicit MemoListWindow(QWidget *parent = nullptr);
+    explicit MemoListWindow(Logbook &book, QWidget *parent = nullptr);
 
 protected:
     void populate() override;
@@ -30,7 +28,5 @@ private:
 
     StatusLine *statusLine_;
 };
-
-inline QPointer<MemoListWindow> FrmMemo;
 
 } // namespace fenlo

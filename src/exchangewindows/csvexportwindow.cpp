@@ -1,10 +1,11 @@
 #include "exchangewindows/csvexportwindow.h"
 
-#include "app/mainwindow.h"
 #include "controls/checkfield.h"
+#include "data/logbook.h"
 #include "exchange/csvexport.h"
 #include "exchange/exchangetexts.h"
 #include "exchangewindows/filenames.h"
+#include "ui/childwindow.h"
 #include "ui/filechooser.h"
 #include "ui/formfont.h"
 #include "ui/prompter.h"
@@ -12,7 +13,6 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -34,12 +34,13 @@ QToolButton *speedButton(QWidget *parent, const QString &name, const QString &ca
 
 } // namespace
 
-CsvExportWindow::CsvExportWindow(QWidget *parent)
+CsvExportWindow::CsvExportWindow(const Logbook &book, QWidget *parent)
     : QWidget(parent), titleBox(new CheckField(QStringLiteral("表題を出力する"), this)),
       startButton(speedButton(this, QStringLiteral("SpeedButton1"), QStringLiteral("開始(&K)"),
                               QStringLiteral("処理を開始します"))),
       endButton(speedButton(this, QStringLiteral("SpeedButton2"), QStringLiteral("終了(&E)"),
-                            QStringLiteral("このフォームを閉じます")))
+                            QStringLiteral("このフォームを閉じます"))),
+      book_(book)
 {
     setWindowTitle(QStringLiteral("テキスト出力"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -66,12 +67,6 @@ CsvExportWindow::CsvExportWindow(QWidget *parent)
     setFixedSize(355, 110);
 }
 
-QWidget *CsvExportWindow::outerWindow()
-{
-    auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
-    return frame ? static_cast<QWidget *>(frame) : this;
-}
-
 void CsvExportWindow::exportCsv()
 {
     // The window asks about an existing file itself, with the whole path in the question.
@@ -89,12 +84,12 @@ void CsvExportWindow::exportCsv()
         }
     }
     repaint();
-    saveCsv(FrmFenloMenu->book(), titleBox->isChecked(), localPath(*path));
+    saveCsv(book_, titleBox->isChecked(), localPath(*path));
 }
 
 void CsvExportWindow::closeWindow()
 {
-    outerWindow()->close();
+    closeWithFrame(this);
 }
 
 } // namespace fenlo

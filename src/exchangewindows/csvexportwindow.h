@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
 
 class QToolButton;
@@ -8,6 +7,7 @@ class QToolButton;
 namespace fenlo {
 
 class CheckField;
+class Logbook;
 
 // The MDI child that writes the fueling records to a CSV file. It only reads the logbook.
 class CsvExportWindow : public QWidget
@@ -15,19 +15,17 @@ class CsvExportWindow : public QWidget
     Q_OBJECT
 
 public:
-    explicit CsvExportWindow(QWidget *parent = nullptr);
+    explicit CsvExportWindow(const Logbook &book, QWidget *parent = nullptr);
 
     CheckField *titleBox;
-    QToolButton *startButton; // start
-    QToolButton *endButton;   // end
+    QToolButton *startButton;
+    QToolButton *endButton;
 
 private:
     void exportCsv();
     void closeWindow();
-    // The window's frame inside the MDI area (itself when not inside one).
-    QWidget *outerWindow();
-};
 
-inline QPointer<CsvExportWindow> FrmTextOut;
+    const Logbook &book_;
+};
 
 } // namespace fenlo

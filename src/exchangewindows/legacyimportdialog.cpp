@@ -1,7 +1,7 @@
 #include "exchangewindows/legacyimportdialog.h"
 
-#include "app/mainwindow.h"
 #include "data/fileio.h"
+#include "data/logbook.h"
 #include "exchange/exchangetexts.h"
 #include "exchange/legacyimport.h"
 #include "exchangewindows/filenames.h"
@@ -50,14 +50,14 @@ void showWrongPath(QLineEdit *field)
 
 } // namespace
 
-LegacyImportDialog::LegacyImportDialog(QWidget *parent)
+LegacyImportDialog::LegacyImportDialog(Logbook &book, QWidget *parent)
     : QDialog(parent), pathEdit(new QLineEdit(this)), browseButton(new QToolButton(this)),
       startButton(panelButton(this, QStringLiteral("Button1"), QStringLiteral("開始(&K)"),
                               QStringLiteral("処理を開始します"))),
       endButton(panelButton(this, QStringLiteral("Button2"), QStringLiteral("終了(&E)"),
-                            QStringLiteral("このフォームを閉じます")))
+                            QStringLiteral("このフォームを閉じます"))),
+      book_(book)
 {
-    FrmHenkan = this;
     setObjectName(QStringLiteral("FrmHenkan"));
     setWindowTitle(QStringLiteral("旧データの読み込み"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -149,12 +149,11 @@ void LegacyImportDialog::startImport()
         return;
     // The import builds the new logbook apart and swaps it in only when every file was read,
     // so a broken file leaves the open logbook as it was.
-    if (importLegacy(FrmFenloMenu->book(), path) == ImportResult::WrongPath) {
+    if (importLegacy(book_, path) == ImportResult::WrongPath) {
         showWrongPath(pathEdit); // gone since the check above
         return;
     }
-    FrmFenloMenu->updateCaption();
-    FrmFenloMenu->showCarName();
+    Q_EMIT logbookReplaced();
     Prompter::plain(QString::fromUtf8(msg::LegacyFinished));
     accept();
 }

@@ -1,13 +1,14 @@
 #pragma once
 
 #include <QDialog>
-#include <QPointer>
 
 class QLineEdit;
 class QPushButton;
 class QToolButton;
 
 namespace fenlo {
+
+class Logbook;
 
 // The modal dialog that replaces the open logbook with the three data files of the program's
 // first generation.
@@ -16,12 +17,16 @@ class LegacyImportDialog : public QDialog
     Q_OBJECT
 
 public:
-    explicit LegacyImportDialog(QWidget *parent = nullptr);
+    explicit LegacyImportDialog(Logbook &book, QWidget *parent = nullptr);
 
-    QLineEdit *pathEdit;       // the path of "nenpi.dat"
-    QToolButton *browseButton; // browse
-    QPushButton *startButton;  // start
-    QPushButton *endButton;    // end
+    QLineEdit *pathEdit; // the path of "nenpi.dat"
+    QToolButton *browseButton;
+    QPushButton *startButton;
+    QPushButton *endButton;
+
+Q_SIGNALS:
+    // The open logbook was replaced by the imported one.
+    void logbookReplaced();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -31,8 +36,8 @@ private:
     void browse();
     // Shows `path` in pathEdit whole, even past the length the user may type.
     void setPath(const QString &path);
-};
 
-inline QPointer<LegacyImportDialog> FrmHenkan;
+    Logbook &book_;
+};
 
 } // namespace fenlo

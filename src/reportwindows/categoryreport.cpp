@@ -15,8 +15,8 @@ constexpr int GridDataRows = 3;
 
 } // namespace
 
-CategoryReportWindow::CategoryReportWindow(QWidget *parent)
-    : ReportWindow(QStringLiteral("燃料区分別燃費一覧"), parent),
+CategoryReportWindow::CategoryReportWindow(Logbook &book, QWidget *parent)
+    : ReportWindow(QStringLiteral("燃料区分別燃費一覧"), book, parent),
       grid_(tableGrid({107, 75, 75, 75, 75}, QColor(255, 223, 223)))
 {
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -6,8 +6,6 @@
 #endif
 #include "reportwindows/reportwindow.h"
 
-#include <QPointer>
-
 namespace fenlo {
 
 class ListGrid;
@@ -18,7 +16,7 @@ class CategoryReportWindow : public ReportWindow
     Q_OBJECT
 
 public:
-    explicit CategoryReportWindow(QWidget *parent = nullptr);
+    explicit CategoryReportWindow(Logbook &book, QWidget *parent = nullptr);
 
     // The category rows of the last refresh (its graph windows draw them).
     const bycategory::Report &report() const { return report_; }
@@ -34,7 +32,5 @@ private:
     bycategory::Report report_;
     ListGrid *grid_;
 };
-
-inline QPointer<CategoryReportWindow> FrmKbnir;
 
 } // namespace fenlo

@@ -61,15 +61,15 @@ QStringList texts(auto items)
 } // namespace
 
 DisplayWindow::DisplayWindow(DisplayKind kind, const QString &caption, const QColor &evenRowColor,
-                             QWidget *parent)
-    : ReportWindow(caption, parent), kind_(kind)
+                             Logbook &book, QWidget *parent)
+    : ReportWindow(caption, book, parent), kind_(kind)
 {
     grid_ = new ListGrid(this);
     grid_->setObjectName(QStringLiteral("SGrdNenpi"));
     grid_->setEvenRowColor(evenRowColor);
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setGridColumns(grid_, {25, 99, 74, 71, 51, 142, 46, 44, 49, 140}, {0, 2, 3, 4, 7, 8});
-    fillGrid(grid_, displayCells(book(), {}), 1);
+    fillGrid(grid_, displayCells(book, {}), 1);
     connect(grid_, &ListGrid::currentDataRowChanged, this, &DisplayWindow::showComment);
 
     summaryPanel_ = new SummaryPanel(this);

@@ -46,7 +46,7 @@ public:
 
 protected:
     DisplayWindow(DisplayKind kind, const QString &caption, const QColor &evenRowColor,
-                  QWidget *parent = nullptr);
+                  Logbook &book, QWidget *parent = nullptr);
 
     void populate() override;
     void resizeEvent(QResizeEvent *event) override;

@@ -2,9 +2,9 @@
 
 namespace fenlo {
 
-FuelingsReportWindow::FuelingsReportWindow(QWidget *parent)
+FuelingsReportWindow::FuelingsReportWindow(Logbook &book, QWidget *parent)
     : DisplayWindow(DisplayKind::Fuelings, QStringLiteral("入力データ表示１"),
-                    QColor(223, 255, 223), parent)
+                    QColor(223, 255, 223), book, parent)
 {}
 
 } // namespace fenlo

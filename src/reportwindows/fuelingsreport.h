@@ -2,8 +2,6 @@
 
 #include "reportwindows/displaywindow.h"
 
-#include <QPointer>
-
 namespace fenlo {
 
 // Input data display 1: the fuelings themselves.
@@ -12,9 +10,7 @@ class FuelingsReportWindow : public DisplayWindow
     Q_OBJECT
 
 public:
-    explicit FuelingsReportWindow(QWidget *parent = nullptr);
+    explicit FuelingsReportWindow(Logbook &book, QWidget *parent = nullptr);
 };
-
-inline QPointer<FuelingsReportWindow> FrmOut1;
 
 } // namespace fenlo

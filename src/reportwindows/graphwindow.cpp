@@ -1,7 +1,8 @@
 #include "reportwindows/graphwindow.h"
 
-#include "app/mainwindow.h"
 #include "chart/chartview.h"
+#include "data/logbook.h"
+#include "ui/childwindow.h"
 #include "ui/formfont.h"
 #include "ui/screenfit.h"
 
@@ -77,7 +78,7 @@ void GraphWindow::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return; // the window system showing it again is not a new opening
-    move(MainWindow::besideChild(caller_, CallerOffset));
+    move(besideWindow(caller_, CallerOffset));
     resize(designSize_);
     keepOnAvailableScreen(*this); // beside a list far to the right it would leave the screen
     populate();

@@ -29,8 +29,8 @@ ComboField *orderBox(QWidget *panel, const char *name, int x, int width, auto it
 
 } // namespace
 
-MakerReportWindow::MakerReportWindow(QWidget *parent)
-    : ReportWindow(QStringLiteral("燃料メーカー別燃費一覧"), parent),
+MakerReportWindow::MakerReportWindow(Logbook &book, QWidget *parent)
+    : ReportWindow(QStringLiteral("燃料メーカー別燃費一覧"), book, parent),
       grid_(tableGrid({162, 64, 64, 64, 64}, QColor(255, 223, 223)))
 {
     QFrame *top = raisedPanel("Panel1", 37);

@@ -6,8 +6,6 @@
 #endif
 #include "reportwindows/reportwindow.h"
 
-#include <QPointer>
-
 namespace fenlo {
 
 class ListGrid;
@@ -20,7 +18,7 @@ class MakerReportWindow : public ReportWindow
     Q_OBJECT
 
 public:
-    explicit MakerReportWindow(QWidget *parent = nullptr);
+    explicit MakerReportWindow(Logbook &book, QWidget *parent = nullptr);
 
     // The maker rows of the last refresh in the order shown (its graph windows draw them).
     const bymaker::Report &report() const { return report_; }
@@ -40,7 +38,5 @@ private:
     ComboField *directionBox_;
     ListGrid *grid_;
 };
-
-inline QPointer<MakerReportWindow> FrmMBNIR;
 
 } // namespace fenlo

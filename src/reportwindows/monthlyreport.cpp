@@ -10,8 +10,8 @@
 
 namespace fenlo {
 
-MonthlyReportWindow::MonthlyReportWindow(QWidget *parent)
-    : ReportWindow(QStringLiteral("月別燃費一覧"), parent),
+MonthlyReportWindow::MonthlyReportWindow(Logbook &book, QWidget *parent)
+    : ReportWindow(QStringLiteral("月別燃費一覧"), book, parent),
       grid_(tableGrid({96, 36, 64, 64, 64, 64}, QColor(223, 255, 223)))
 {
     QFrame *buttons = raisedPanel("Panel2", 42);

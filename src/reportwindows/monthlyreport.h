@@ -6,8 +6,6 @@
 #endif
 #include "reportwindows/reportwindow.h"
 
-#include <QPointer>
-
 namespace fenlo {
 
 class ListGrid;
@@ -20,7 +18,7 @@ class MonthlyReportWindow : public ReportWindow
     Q_OBJECT
 
 public:
-    explicit MonthlyReportWindow(QWidget *parent = nullptr);
+    explicit MonthlyReportWindow(Logbook &book, QWidget *parent = nullptr);
 
     // The month table of the last refresh (its graph window pages through it).
     const monthly::Report &report() const { return report_; }
@@ -36,7 +34,5 @@ private:
     monthly::Report report_;
     ListGrid *grid_;
 };
-
-inline QPointer<MonthlyReportWindow> FrmTukibetu;
 
 } // namespace fenlo

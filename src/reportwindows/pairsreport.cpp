@@ -2,9 +2,9 @@
 
 namespace fenlo {
 
-PairsReportWindow::PairsReportWindow(QWidget *parent)
+PairsReportWindow::PairsReportWindow(Logbook &book, QWidget *parent)
     : DisplayWindow(DisplayKind::Pairs, QStringLiteral("入力データ表示２"), QColor(255, 223, 223),
-                    parent)
+                    book, parent)
 {}
 
 } // namespace fenlo

@@ -2,8 +2,6 @@
 
 #include "reportwindows/displaywindow.h"
 
-#include <QPointer>
-
 namespace fenlo {
 
 // Input data display 2: each fueling with what the next fueling measured of its fuel.
@@ -12,9 +10,7 @@ class PairsReportWindow : public DisplayWindow
     Q_OBJECT
 
 public:
-    explicit PairsReportWindow(QWidget *parent = nullptr);
+    explicit PairsReportWindow(Logbook &book, QWidget *parent = nullptr);
 };
-
-inline QPointer<PairsReportWindow> FrmOut2;
 
 } // namespace fenlo

@@ -1,8 +1,9 @@
 #include "reportwindows/reportwindow.h"
 
-#include "app/mainwindow.h"
 #include "controls/listgrid.h"
+#include "data/logbook.h"
 #include "reports/cells.h"
+#include "ui/childwindow.h"
 #include "ui/formfont.h"
 #include "ui/prompter.h"
 
@@ -19,27 +20,22 @@
 
 namespace fenlo {
 
-ReportWindow::ReportWindow(const QString &caption, QWidget *parent) : QWidget(parent)
+ReportWindow::ReportWindow(const QString &caption, Logbook &book, QWidget *parent)
+    : QWidget(parent), book_(book)
 {
     setWindowTitle(caption);
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(formFont(QStringLiteral("ＭＳ ゴシック"), 13));
 }
 
-Logbook &ReportWindow::book()
-{
-    return FrmFenloMenu->book();
-}
-
 QWidget *ReportWindow::outerWindow()
 {
-    auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
-    return frame ? static_cast<QWidget *>(frame) : this;
+    return fenlo::outerWindow(this);
 }
 
 void ReportWindow::closeWindow()
 {
-    outerWindow()->close();
+    closeWithFrame(this);
 }
 
 void ReportWindow::showEvent(QShowEvent *event)

@@ -30,9 +30,9 @@ public:
     void closeWindow();
 
 protected:
-    explicit ReportWindow(const QString &caption, QWidget *parent = nullptr);
+    ReportWindow(const QString &caption, Logbook &book, QWidget *parent = nullptr);
 
-    static Logbook &book();
+    Logbook &book() const { return book_; }
 
     // Runs once, at the first show, after the outer frame has taken the size limits.
     virtual void populate() {}
@@ -71,6 +71,8 @@ protected:
 
 private:
     void applySizeLimits();
+
+    Logbook &book_;
 
     QSize minimum_;
     QSize maximum_;
