@@ -1,5 +1,7 @@
 #pragma once
 
+// Making the desktop open logbook files (*.fnl) with the program, for the user who asks.
+
 #include <QString>
 
 namespace fenlo {

@@ -1,5 +1,9 @@
 #pragma once
 
+// A chart's geometry as computed from its model: background, walls, grid and axis lines, texts,
+// bars, ribbons, the pie, marks and the legend, in the coordinates they are painted at. Tests
+// check these shapes without painting.
+
 #include "chart/axisscale.h"
 #include "chart/chartmodel.h"
 

@@ -1,5 +1,8 @@
 #pragma once
 
+// The series of a chart: bars, horizontal bars, lines, areas and pies, with their points, marks
+// and value lists.
+
 #include "chart/chartfont.h"
 
 #include <QColor>

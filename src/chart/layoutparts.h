@@ -1,5 +1,8 @@
 #pragma once
 
+// What the files of the chart layout share: the cartesian and the pie plot, and the points a
+// series shows.
+
 #include "chart/chartlayout.h"
 
 namespace fenlo {

@@ -1,5 +1,8 @@
 #pragma once
 
+// The marks of a chart: a text box beside each point, joined to it by an arrow and pushed aside
+// until no box covers another.
+
 #include "chart/chartlayout.h"
 
 #include <QPointF>

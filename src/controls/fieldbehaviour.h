@@ -1,5 +1,8 @@
 #pragma once
 
+// The behaviour every field of the program shares (keys, focus colours, entering and leaving),
+// kept apart from the widgets it is built into.
+
 #include "controls/focuscolors.h"
 
 #include <functional>

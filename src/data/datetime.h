@@ -1,5 +1,8 @@
 #pragma once
 
+// Dates and times as the logbook holds them, split into and made from calendar parts, and shown
+// as text.
+
 #include <optional>
 #include <string>
 

@@ -1,5 +1,8 @@
 #pragma once
 
+// Files as the core reads and writes them: the errors a user sees, sources of bytes, a line
+// reader, and a writer that never damages the file it replaces.
+
 #include <cstddef>
 #include <string>
 #include <string_view>

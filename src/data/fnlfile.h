@@ -1,5 +1,7 @@
 #pragma once
 
+// The logbook file (*.fnl): reading it into a logbook and writing a logbook to it.
+
 #include "data/fileio.h"
 #include "data/logbook.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+// The logbook of one car: its name and its makers, fuelings and memos in numbered slots.
+
 #include "data/currency.h"
 #include "data/datetime.h"
 

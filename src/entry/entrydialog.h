@@ -14,7 +14,7 @@ namespace fenlo {
 class Logbook;
 
 // What the fueling, maker and memo dialogs share: the mode told by the caption ("追加" adds,
-// anything else changes), the edited flag edited, the buttons 登録 / ｷｬﾝｾﾙ and their pop-up
+// anything else changes), the edited flag, the buttons 登録 / ｷｬﾝｾﾙ and their pop-up
 // menu, Escape as cancel, the question before closing with unregistered edits, and the place
 // beside the list window that opened it.
 class EntryDialog : public QDialog

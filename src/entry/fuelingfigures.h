@@ -1,5 +1,8 @@
 #pragma once
 
+// The figures the fueling dialog works out while the user types: rounded distances and litres,
+// and the economy.
+
 #include "data/currency.h"
 
 #include <string>

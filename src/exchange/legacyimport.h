@@ -1,5 +1,7 @@
 #pragma once
 
+// The import of a logbook kept by the program's first generation.
+
 #include "data/datetime.h"
 #include "data/logbook.h"
 

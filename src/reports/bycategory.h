@@ -1,5 +1,8 @@
 #pragma once
 
+// The fuel economy by category: count, highest, lowest and average economy of regular and
+// premium, and the grid text.
+
 #include "data/logbook.h"
 #include "reports/cells.h"
 #include "reports/pairs.h"

@@ -1,5 +1,8 @@
 #pragma once
 
+// The fuel economy by maker: count, highest, lowest and average economy of each maker in the
+// chosen order, and the grid text.
+
 #include "data/logbook.h"
 #include "reports/cells.h"
 #include "reports/pairs.h"

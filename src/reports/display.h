@@ -1,5 +1,8 @@
 #pragma once
 
+// The rows of the two input data displays, limited to a period, a maker and a category and put
+// in the chosen order, and their grid text.
+
 #include "data/logbook.h"
 #include "reports/cells.h"
 #include "reports/pairs.h"

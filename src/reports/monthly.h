@@ -1,5 +1,8 @@
 #pragma once
 
+// The fuel economy by month: count, distance, litres, amount and economy of every month with
+// fuelings, the totals, and the grid text.
+
 #include "data/currency.h"
 #include "data/logbook.h"
 #include "reports/cells.h"

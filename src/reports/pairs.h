@@ -1,5 +1,7 @@
 #pragma once
 
+// The rows the reports are made of: the fuelings each on its own, or the measurement pairs.
+
 #include "data/logbook.h"
 
 #include <vector>

@@ -1,5 +1,8 @@
 #pragma once
 
+// The period of the display lists: completing the years users type, and checking the six date
+// fields before a refresh.
+
 #include "data/datetime.h"
 
 #include <array>

@@ -1,5 +1,7 @@
 #pragma once
 
+// Exact quotients for the report figures, rounded with halves to even.
+
 #include "data/currency.h"
 
 #include <cstdint>

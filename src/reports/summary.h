@@ -1,5 +1,8 @@
 #pragma once
 
+// The summary panel's figures: totals, highest, lowest and averages over the rows of a list, and
+// their text.
+
 #include "data/currency.h"
 #include "data/logbook.h"
 #include "reports/cells.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The graph windows of the two input data displays.
+
 #include "reports/pairs.h"
 #include "reportwindows/pagedgraph.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+// What the two input data display windows share.
+
 // moc cannot parse the standard library's C++20 concepts, and needs none of these types.
 #ifndef Q_MOC_RUN
 #include "reports/display.h"

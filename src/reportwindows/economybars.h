@@ -1,5 +1,7 @@
 #pragma once
 
+// The bar graph of a statistics list: the highest, lowest and average economy of every row.
+
 #include "reportwindows/graphwindow.h"
 
 #include <QColor>

@@ -1,5 +1,7 @@
 #pragma once
 
+// The report window of the fuel economy by maker.
+
 // moc cannot parse the standard library's C++20 concepts, and needs none of these types.
 #ifndef Q_MOC_RUN
 #include "reports/bymaker.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The economy graph that pages through a list: bars, a ribbon or an area, a page at a time.
+
 #include "reportwindows/graphwindow.h"
 
 #include <QColor>

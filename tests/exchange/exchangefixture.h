@@ -1,5 +1,8 @@
 #pragma once
 
+// What the exchange tests share: CP932 text written as readable Japanese, an empty logbook, and
+// running a program to collect its output.
+
 #include "data/cp932.h"
 #include "data/logbook.h"
 
