@@ -42,52 +42,77 @@ private:
     int count_ = 0;
 };
 
+// The lines of one record, in the order the file holds them: the reader and the writer both
+// walk them here, so the two can never disagree. `line` takes each field in turn.
+template <typename M, typename Line> void makerLines(M &maker, Line &&line)
+{
+    line(maker.code);
+    line(maker.name);
+}
+
+// The comment is the last line of a fueling; the older format has none.
+template <typename F, typename Line> void fuelingLines(F &fueling, Line &&line)
+{
+    line(fueling.moment);
+    line(fueling.odometer);
+    line(fueling.trip);
+    line(fueling.litres);
+    line(fueling.makerCode);
+    line(fueling.category);
+    line(fueling.amount);
+    line(fueling.economy);
+    line(fueling.comment);
+}
+
+template <typename M, typename Line> void memoLines(M &memo, Line &&line)
+{
+    line(memo.date);
+    line(memo.text);
+}
+
 class Reader
 {
 public:
     explicit Reader(ByteSource &source) : lines_(source) {}
 
     std::string text() { return lines_.readLine(); }
-    int integer() { return lines_.readIntegerLine(); }
-    double real() { return parseFloat(lines_.readLineView()); }
-    Currency currency() { return parseCurrency(lines_.readLineView()); }
+
+    // One field from its line. Without texts (a fueling of the older format) a text field is
+    // left empty and no line is read for it.
+    void operator()(std::string &value) { value = texts_ ? lines_.readLine() : std::string(); }
+    void operator()(std::int32_t &value) { value = lines_.readIntegerLine(); }
+    void operator()(double &value) { value = parseFloat(lines_.readLineView()); }
+    void operator()(Currency &value) { value = parseCurrency(lines_.readLineView()); }
+
+    void setTexts(bool on) { texts_ = on; }
 
 private:
     LineReader lines_;
+    bool texts_ = true;
 };
 
 void readMakerTable(Reader &in, Logbook &book)
 {
-    for (Maker &g : book.makers) {
-        g.code = in.integer();
-        g.name = in.text();
-    }
+    for (Maker &g : book.makers)
+        makerLines(g, in);
 }
 
 void readFuelingTable(Reader &in, Logbook &book, bool withComments, const FileHooks &hooks)
 {
     report(hooks, 0);
     StepGauge gauge(hooks, 10, 0);
+    in.setTexts(withComments);
     for (Fueling &r : book.fuelings) {
-        r.moment = in.real();
-        r.odometer = in.currency();
-        r.trip = in.currency();
-        r.litres = in.currency();
-        r.makerCode = in.integer();
-        r.category = in.integer();
-        r.amount = in.currency();
-        r.economy = in.currency();
-        r.comment = withComments ? in.text() : std::string();
+        fuelingLines(r, in);
         gauge.record();
     }
+    in.setTexts(true);
 }
 
 void readMemoTable(Reader &in, Logbook &book)
 {
-    for (Memo &m : book.memos) {
-        m.date = in.real();
-        m.text = in.text();
-    }
+    for (Memo &m : book.memos)
+        memoLines(m, in);
 }
 
 void putLine(std::string &out, std::string_view value)
@@ -95,6 +120,17 @@ void putLine(std::string &out, std::string_view value)
     out.append(value);
     out.append("\r\n");
 }
+
+// Writes each field as its line: numbers in the general form, codes as integers.
+struct Writer
+{
+    std::string &out;
+
+    void operator()(const std::string &value) { putLine(out, value); }
+    void operator()(std::int32_t value) { putLine(out, std::to_string(value)); }
+    void operator()(double value) { putLine(out, formatGeneral(value)); }
+    void operator()(Currency value) { putLine(out, formatGeneral(value)); }
+};
 
 } // namespace
 
@@ -153,28 +189,18 @@ std::string serializeLogbook(const Logbook &book, const FileHooks &hooks)
     out.reserve(256 * 1024);
     putLine(out, HeaderV3);
     putLine(out, book.carName);
-    for (const Maker &g : book.makers) {
-        putLine(out, std::to_string(g.code));
-        putLine(out, g.name);
-    }
+    Writer put{out};
+    for (const Maker &g : book.makers)
+        makerLines(g, put);
     report(hooks, 0);
     StepGauge gauge(hooks, 5, 0);
     for (const Fueling &r : book.fuelings) {
-        putLine(out, formatGeneral(r.moment));
-        putLine(out, formatGeneral(r.odometer));
-        putLine(out, formatGeneral(r.trip));
-        putLine(out, formatGeneral(r.litres));
-        putLine(out, std::to_string(r.makerCode));
-        putLine(out, std::to_string(r.category));
-        putLine(out, formatGeneral(r.amount));
-        putLine(out, formatGeneral(r.economy));
-        putLine(out, r.comment);
+        fuelingLines(r, put);
         gauge.record();
     }
     StepGauge memoGauge(hooks, 5, 50);
     for (const Memo &m : book.memos) {
-        putLine(out, formatGeneral(m.date));
-        putLine(out, m.text);
+        memoLines(m, put);
         memoGauge.record();
     }
     return out;
