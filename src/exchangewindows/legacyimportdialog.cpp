@@ -51,12 +51,12 @@ void showWrongPath(QLineEdit *field)
 } // namespace
 
 LegacyImportDialog::LegacyImportDialog(Logbook &book, QWidget *parent)
-    : QDialog(parent), pathEdit(new QLineEdit(this)), browseButton(new QToolButton(this)),
+    : QDialog(parent), book_(book), pathEdit(new QLineEdit(this)),
+      browseButton(new QToolButton(this)),
       startButton(panelButton(this, QStringLiteral("Button1"), QStringLiteral("開始(&K)"),
                               QStringLiteral("処理を開始します"))),
       endButton(panelButton(this, QStringLiteral("Button2"), QStringLiteral("終了(&E)"),
-                            QStringLiteral("このフォームを閉じます"))),
-      book_(book)
+                            QStringLiteral("このフォームを閉じます")))
 {
     setObjectName(QStringLiteral("FrmHenkan"));
     setWindowTitle(QStringLiteral("旧データの読み込み"));

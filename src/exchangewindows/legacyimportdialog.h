@@ -16,6 +16,9 @@ class LegacyImportDialog : public QDialog
 {
     Q_OBJECT
 
+    // The logbook an import replaces.
+    Logbook &book_;
+
 public:
     explicit LegacyImportDialog(Logbook &book, QWidget *parent = nullptr);
 
@@ -36,8 +39,6 @@ private:
     void browse();
     // Shows `path` in pathEdit whole, even past the length the user may type.
     void setPath(const QString &path);
-
-    Logbook &book_;
 };
 
 } // namespace fenlo
