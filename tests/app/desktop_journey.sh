@@ -6,26 +6,12 @@
 # usage: desktop_journey.sh FENLO FENLO_CLI SAMPLE OUTDIR
 set -euo pipefail
 fenlo=$1 cli=$2 sample=$3 out=$4
-for tool in Xvfb xdotool import; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/../support/xsession.sh"
+xsession_require Xvfb xdotool import
+xsession_start
 mkdir -p "$out"
 rm -f "$out"/*.png
 cp "$sample" "$work/journey.fnl"
-
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" QT_QPA_PLATFORM=xcb
 
 fail() { echo "journey failed: $*"; import -window root "$out/failure.png" || true; exit 1; }
 screen() { import -window root rgb:- 2>/dev/null | md5sum; }

@@ -6,33 +6,14 @@
 # usage: desktop_windows.sh FENLO FENLO_CLI SAMPLE OUTDIR
 set -euo pipefail
 fenlo=$1 cli=$2 sample=$3 out=$4
-for tool in Xvfb openbox xdotool xprop xwininfo import convert; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/../support/xsession.sh"
+xsession_require Xvfb openbox xdotool xprop xwininfo import convert
+xsession_start --wm
 mkdir -p "$out"
 rm -f "$out"/*.png
 cp "$sample" "$work/windows.fnl"
 
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" QT_QPA_PLATFORM=xcb
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
 ini="$XDG_CONFIG_HOME/fenlo.ini"
-
-openbox --config-file /dev/null >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
 
 fail() { echo "desktop windows failed: $*"; import -window root "$out/failure.png" || true; exit 1; }
 screen() { import -window root rgb:- 2>/dev/null | md5sum; }
