@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,9 @@ inline constexpr const char *ReportUsage =
     "            [--order KEY] [--asc|--desc]\n"
     "      KEY for list and pairs: date, distance, litres, amount, economy;\n"
     "      for makers: count, highest, lowest, average\n";
+
+inline const std::set<std::string> ReportOptions = {"--from",  "--to",  "--maker", "--kubun",
+                                                    "--order", "--asc", "--desc"};
 
 // Prints the grid of a report window (and for the two lists the summary panel) as tab-separated
 // UTF-8 lines, exactly the text the window shows for the same choices.
