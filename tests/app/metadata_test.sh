@@ -61,4 +61,5 @@ expect "amount" fenlo-cli report list car.fnl --order a
 expect "average" fenlo-cli report makers car.fnl --order a
 expect "car.fnl old" fenlo-cli info ""
 expect "--desc" fenlo-cli report list car.fnl --d
+expect "json" fenlo-cli report monthly car.fnl --format j
 echo "metadata, pages and completion installed under $prefix"
