@@ -12,6 +12,7 @@ packages=(
     qt6-translations-l10n
     shared-mime-info desktop-file-utils xdg-utils
     appstream man-db groff-base bash-completion
+    dpkg-dev lintian file
     python3
 )
 # The fuzz targets need clang and its libFuzzer runtime.

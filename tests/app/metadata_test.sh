@@ -17,8 +17,8 @@ trap 'rm -rf "$work"' EXIT
 prefix=$work/prefix
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 
-for file in share/man/man1/fenlo.1 share/man/man1/fenlo-cli.1 share/man/ja/man1/fenlo.1 \
-            share/man/ja/man1/fenlo-cli.1 share/bash-completion/completions/fenlo-cli; do
+for file in share/man/man1/fenlo.1.gz share/man/man1/fenlo-cli.1.gz share/man/ja/man1/fenlo.1.gz \
+            share/man/ja/man1/fenlo-cli.1.gz share/bash-completion/completions/fenlo-cli; do
     [ -e "$prefix/$file" ] || { echo "missing: $file"; exit 1; }
 done
 metainfo=$(ls "$prefix"/share/metainfo/*.metainfo.xml)
@@ -33,9 +33,9 @@ grep -q '<name xml:lang="en">' "$metainfo"
 
 # man finds the pages in the prefix, in English and in Japanese.
 english=$(MANPATH=$prefix/share/man LANG=C.UTF-8 man -w fenlo-cli)
-[ "$english" = "$prefix/share/man/man1/fenlo-cli.1" ] || { echo "man finds '$english'"; exit 1; }
+[ "$english" = "$prefix/share/man/man1/fenlo-cli.1.gz" ] || { echo "man finds '$english'"; exit 1; }
 japanese=$(MANPATH=$prefix/share/man LC_ALL=C.UTF-8 man -w -L ja fenlo 2>/dev/null)
-[ "$japanese" = "$prefix/share/man/ja/man1/fenlo.1" ] || { echo "man -L ja finds '$japanese'"; exit 1; }
+[ "$japanese" = "$prefix/share/man/ja/man1/fenlo.1.gz" ] || { echo "man -L ja finds '$japanese'"; exit 1; }
 
 # complete WORDS...: what the completion offers for the last word.
 complete_words() {
