@@ -11,6 +11,8 @@ packages=(
     xvfb xauth x11-utils imagemagick xdotool openbox
     qt6-translations-l10n
     shared-mime-info desktop-file-utils xdg-utils
+    appstream man-db groff-base bash-completion
+    dpkg-dev lintian file
     python3
 )
 # The fuzz targets need clang and its libFuzzer runtime.

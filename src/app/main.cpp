@@ -1,6 +1,7 @@
 // 燃費管理「ふぇんろ」: a fuel-economy logbook for one car.
 
 #include "app/application.h"
+#include "app/commandline.h"
 #include "app/desktopconventions.h"
 #include "app/mainwindow.h"
 #include "app/toolicons.h"
@@ -26,6 +27,9 @@ void substituteFonts()
 
 int main(int argc, char *argv[])
 {
+    const fenlo::StartRequest request = fenlo::readCommandLine(argc, argv);
+    if (request.exitStatus)
+        return *request.exitStatus;
     fenlo::Application app(argc, argv);
     // No display name: Qt would append it to every title the window manager shows.
     QApplication::setApplicationName(QStringLiteral("fenlo"));
@@ -35,8 +39,9 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(fenlo::programIcon());
     substituteFonts();
 
-    QStringList arguments = QApplication::arguments();
-    arguments.removeFirst();
+    QStringList arguments;
+    if (!request.file.isEmpty())
+        arguments << request.file;
     fenlo::MainWindow frame(arguments);
     frame.show();
     // The start-up benchmark measures the time to the first painted frame.

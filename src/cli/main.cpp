@@ -11,6 +11,7 @@
 #include <functional>
 #include <iostream>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@ using namespace fenlo;
 namespace {
 
 const std::string Usage = std::string("usage:\n"
+                                      "  fenlo-cli --help | --version\n"
                                       "  fenlo-cli info FILE.fnl\n"
                                       "  fenlo-cli convert IN.fnl OUT.fnl\n"
                                       "  fenlo-cli csv FILE.fnl [--no-title] OUT.csv\n"
@@ -55,23 +57,53 @@ int convert(const std::vector<std::string> &args)
     return 0;
 }
 
+struct Command
+{
+    std::function<int(const std::vector<std::string> &)> run;
+    std::set<std::string> options;
+};
+
+// A word that looks like an option is one: an unknown one is refused, never opened as a file.
+void refuseUnknownOptions(const std::vector<std::string> &args, const std::set<std::string> &known)
+{
+    for (const std::string &arg : args) {
+        if (arg.size() > 1 && arg[0] == '-' && !known.count(arg))
+            throw std::invalid_argument("fenlo-cli: unknown option " + arg + "\n" + Usage);
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    const std::map<std::string, std::function<int(const std::vector<std::string> &)>> commands = {
-        {"info", info},
-        {"convert", convert},
-        {"csv", cli::csvCommand},
-        {"import-legacy", cli::importLegacyCommand},
-        {"report", cli::report},
+    const std::map<std::string, Command> commands = {
+        {"info", {info, {}}},
+        {"convert", {convert, {}}},
+        {"csv", {cli::csvCommand, {"--no-title"}}},
+        {"import-legacy", {cli::importLegacyCommand, {}}},
+        {"report", {cli::report, cli::ReportOptions}},
     };
-    if (argc < 2 || !commands.count(argv[1])) {
-        std::cerr << Usage;
+    const std::string first = argc > 1 ? argv[1] : "";
+    if (first == "--help" || first == "-h") {
+        std::cout << Usage;
+        return 0;
+    }
+    if (first == "--version") {
+        std::cout << "fenlo-cli " FENLO_VERSION "\n";
+        return 0;
+    }
+    if (!commands.count(first)) {
+        std::cerr << (first.empty()     ? std::string()
+                      : first[0] == '-' ? "fenlo-cli: unknown option " + first + "\n"
+                                        : "fenlo-cli: unknown command " + first + "\n")
+                  << Usage;
         return 2;
     }
     try {
-        return commands.at(argv[1])(std::vector<std::string>(argv + 2, argv + argc));
+        const Command &command = commands.at(first);
+        const std::vector<std::string> args(argv + 2, argv + argc);
+        refuseUnknownOptions(args, command.options);
+        return command.run(args);
     } catch (const FenloError &e) {
         std::cerr << e.what() << '\n';
         return 1;

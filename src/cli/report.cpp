@@ -1,6 +1,7 @@
 #include "cli/report.h"
 
 #include "cli/loadbook.h"
+#include "cli/reportformat.h"
 #include "data/error.h"
 #include "reports/bycategory.h"
 #include "reports/bymaker.h"
@@ -27,6 +28,7 @@ struct Choices
     std::optional<std::int32_t> category;
     std::optional<std::string> order;
     std::optional<bool> descending;
+    std::string format = "tsv";
 };
 
 [[noreturn]] void usageError(const std::string &why)
@@ -82,22 +84,12 @@ Choices parse(const std::vector<std::string> &args)
             c.category = integerArgument(option, value);
         else if (option == "--order")
             c.order = value;
+        else if (option == "--format")
+            c.format = value;
         else
             usageError("unknown option " + option);
     }
     return c;
-}
-
-void print(const GridText &grid)
-{
-    auto line = [](auto cellAt, int columns) {
-        for (int c = 0; c < columns; ++c)
-            std::cout << (c > 0 ? "\t" : "") << cellAt(c);
-        std::cout << '\n';
-    };
-    line([&](int c) { return grid.titles()[static_cast<std::size_t>(c)]; }, grid.columns());
-    for (int r = 0; r < grid.rowCount(); ++r)
-        line([&](int c) { return grid.cell(r, c); }, grid.columns());
 }
 
 template <typename Key> Key keyOf(const std::map<std::string, Key> &keys, const std::string &name)
@@ -134,17 +126,15 @@ DisplayOptions displayOptions(const Logbook &book, const Choices &c)
     return o;
 }
 
-void printDisplay(const Logbook &book, DisplayKind kind, const Choices &c)
+void printDisplay(ReportWriter &out, const Logbook &book, DisplayKind kind, const Choices &c)
 {
     const std::vector<Measurement> rows = displayRows(book, kind, displayOptions(book, c));
-    print(displayCells(book, rows));
+    out.table(displayCells(book, rows));
     const Summary summary = summaryOf(rows);
-    std::cout << '\n';
-    print(summaryCells(summary));
-    std::cout << "件数\t" << countCell(summary) << '\n';
+    out.summary(summaryCells(summary), countCell(summary));
 }
 
-void printMakers(const Logbook &book, const Choices &c)
+void printMakers(ReportWriter &out, const Logbook &book, const Choices &c)
 {
     bymaker::Options o;
     if (c.order) {
@@ -156,10 +146,10 @@ void printMakers(const Logbook &book, const Choices &c)
                            *c.order);
     }
     o.descending = c.descending.value_or(o.descending);
-    print(bymaker::cells(bymaker::report(book, o)));
+    out.table(bymaker::cells(bymaker::report(book, o)));
 }
 
-// Monthly and category lists have no choices; options given to them are a mistake.
+// Monthly and category lists have no choices but the format; other options are a mistake.
 void refuseChoices(const Choices &c)
 {
     if (c.period != PeriodFields{} || c.maker || c.category || c.order || c.descending)
@@ -184,20 +174,24 @@ int report(const std::vector<std::string> &args)
         refuseChoices(c);
     if (c.kind == "makers")
         refuseFilters(c);
+    const std::unique_ptr<ReportWriter> out = makeReportWriter(c.format, std::cout);
+    if (!out)
+        usageError("--format is tsv, csv or json");
 
     Logbook book;
     book.clear();
     loadLogbook(book, c.file);
     if (c.kind == "list")
-        printDisplay(book, DisplayKind::Fuelings, c);
+        printDisplay(*out, book, DisplayKind::Fuelings, c);
     else if (c.kind == "pairs")
-        printDisplay(book, DisplayKind::Pairs, c);
+        printDisplay(*out, book, DisplayKind::Pairs, c);
     else if (c.kind == "monthly")
-        print(monthly::cells(monthly::tally(book)));
+        out->table(monthly::cells(monthly::tally(book)));
     else if (c.kind == "makers")
-        printMakers(book, c);
+        printMakers(*out, book, c);
     else
-        print(bycategory::cells(bycategory::report(book)));
+        out->table(bycategory::cells(bycategory::report(book)));
+    out->finish();
     return 0;
 }
 
