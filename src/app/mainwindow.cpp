@@ -271,17 +271,24 @@ void MainWindow::newLogbook()
     showCarName();
 }
 
+namespace {
+
+// A load or save that fails part-way must not leave the gauge standing.
+struct GaugeReset
+{
+    FrameStatusBar *bar;
+    ~GaugeReset()
+    {
+        if (bar->position() != 0)
+            bar->setPosition(0);
+    }
+};
+
+} // namespace
+
 void MainWindow::openLogbook(const QString &path)
 {
-    struct GaugeReset // a failed load must not leave the gauge standing
-    {
-        FrameStatusBar *bar;
-        ~GaugeReset()
-        {
-            if (bar->position() != 0)
-                bar->setPosition(0);
-        }
-    } reset{statusBar_};
+    GaugeReset reset{statusBar_};
     const std::string file = path.toStdString();
     std::optional<LogbookLock> claim;
     if (fileExists(file) && !mayUse(file, OpenInUseQuestion, claim))
@@ -300,15 +307,7 @@ void MainWindow::openLogbook(const QString &path)
 
 bool MainWindow::saveLogbook(const QString &path)
 {
-    struct GaugeReset
-    {
-        FrameStatusBar *bar;
-        ~GaugeReset()
-        {
-            if (bar->position() != 0)
-                bar->setPosition(0);
-        }
-    } reset{statusBar_};
+    GaugeReset reset{statusBar_};
     const std::string file = path.toStdString();
     std::optional<LogbookLock> claim;
     if (!file.empty() && !mayUse(file, SaveInUseQuestion, claim))
