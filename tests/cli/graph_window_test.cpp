@@ -46,15 +46,6 @@ class GraphWindowTest : public QObject
     std::unique_ptr<EntryFixture> fx;
     TempDir dir;
 
-    QWidget *open(const QString &command, const QString &name)
-    {
-        fx->run(command.toUtf8().constData());
-        for (QMdiSubWindow *sub : fx->frame->mdiArea()->subWindowList())
-            if (sub->widget()->objectName() == name)
-                return sub->widget();
-        return nullptr;
-    }
-
     template <typename T> static T *child(QWidget *window, const char *name)
     {
         return window->findChild<T *>(QString::fromUtf8(name));
@@ -183,7 +174,7 @@ private Q_SLOTS:
         QFETCH(QStringList, withoutChoices);
         QFETCH(QSize, size);
         fx->frame->openLogbook(QStringLiteral(FENLO_SAMPLE));
-        QWidget *report = open(command, name);
+        QWidget *report = fx->open(command.toUtf8().constData(), name.toUtf8().constData());
         QVERIFY(report);
         choose(report, choices);
         // The command takes the maker by the code its choice item starts with.
