@@ -6,6 +6,8 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSet>
+#include <QStringList>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -18,10 +20,42 @@ namespace {
 constexpr int SvgDotsPerInch = 96; // a CSS pixel, so a browser shows the size asked for
 constexpr int PdfDotsPerInch = 72; // a pixel of the size is a point of the page
 
-void paintOn(QPaintDevice &device, const ChartModel &chart, QSize size)
+ChartLayout layoutFor(const ChartModel &chart, QSize size)
+{
+    return layoutChart(chart, QRectF(QPointF(0, 0), QSizeF(size)));
+}
+
+void paintOn(QPaintDevice &device, const ChartLayout &layout)
 {
     QPainter painter(&device);
-    paintChart(painter, layoutChart(chart, QRectF(QPointF(0, 0), QSizeF(size))));
+    paintChart(painter, layout);
+}
+
+// An SVG names only the first family of a font, a Windows face that most viewers lack; they would
+// fall back to a face of their own. Naming every family of the chart's fonts lets them fall back
+// to the IPA face the window draws with.
+QByteArray withEveryFamily(QByteArray svg, const ChartLayout &layout)
+{
+    std::vector<QFont> fonts;
+    for (const ChartText &text : layout.texts)
+        fonts.push_back(text.font);
+    for (const MarkShape &mark : layout.marks)
+        fonts.push_back(mark.font);
+    if (layout.legend)
+        fonts.push_back(layout.legend->font);
+    QSet<QString> named;
+    for (const QFont &font : fonts) {
+        if (named.contains(font.family()) || font.families().size() < 2)
+            continue;
+        named.insert(font.family());
+        QStringList quoted;
+        for (const QString &family : font.families())
+            quoted << QLatin1Char('\'') + family.toHtmlEscaped() + QLatin1Char('\'');
+        svg.replace(QByteArray("font-family=\"") + font.family().toHtmlEscaped().toUtf8() + '"',
+                    QByteArray("font-family=\"") + quoted.join(QStringLiteral(", ")).toUtf8() +
+                        '"');
+    }
+    return svg;
 }
 
 QByteArray png(const ChartModel &chart, QSize size)
@@ -44,8 +78,9 @@ QByteArray svg(const ChartModel &chart, QSize size, const QString &title)
     generator.setResolution(SvgDotsPerInch);
     generator.setTitle(title);
     generator.setDescription(QStringLiteral("燃費管理「ふぇんろ」"));
-    paintOn(generator, chart, size);
-    return bytes;
+    const ChartLayout layout = layoutFor(chart, size);
+    paintOn(generator, layout);
+    return withEveryFamily(bytes, layout);
 }
 
 QByteArray pdf(const ChartModel &chart, QSize size, const QString &title)
@@ -62,7 +97,7 @@ QByteArray pdf(const ChartModel &chart, QSize size, const QString &title)
         writer.setPageSize(
             QPageSize(QSizeF(size), QPageSize::Point, QString(), QPageSize::ExactMatch));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        paintOn(writer, chart, size);
+        paintOn(writer, layoutFor(chart, size));
     }
     return bytes;
 }

@@ -112,6 +112,9 @@ for kind, caption, texts in (("display1", "入力データ表示1グラフ", ["�
     shown = "".join("".join(e.itertext()) for e in root.iter(svg_ns + "text"))
     for text in texts:
         check(text in shown, f"{kind}: no text {text!r} in the SVG")
+    # A viewer without the Windows face falls back to the IPA face the window draws with.
+    families = {e.get("font-family") for e in root.iter(svg_ns + "text")}
+    check(families and all("IPAPMincho" in f for f in families), f"{kind}: fonts {families}")
 
 # PDF: one page of the size asked for, in points.
 pdf = draw("monthly", "--size", "640x480", name="graph.PDF")
