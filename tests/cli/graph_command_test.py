@@ -92,6 +92,19 @@ for kind, *options in changes:
 check(draw("display1", "--type", "ribbon") != draw("display1", "--type", "area"),
       "ribbon and area draw the same")
 
+# A logbook without fuelings draws every chart empty, on its only page.
+with open(sample, "rb") as f:
+    lines = f.read().split(b"\r\n")
+free_fueling = [b"99999999", b"0", b"0", b"0", b"0", b"0", b"0", b"0", b""]
+empty = os.path.join(work, "empty.fnl")
+with open(empty, "wb") as f:  # header, car name, 20 makers, then 1000 fueling slots of 9 lines
+    f.write(b"\r\n".join(lines[:42] + free_fueling * 1000 + lines[42 + 9000:]))
+for kind in kinds:
+    result = run(kind, os.path.join(work, "empty.png"), "--page", "1", book=empty)
+    check(result.returncode == 0, f"{kind}: an empty logbook gives {result.returncode} {result.stderr!r}")
+check(run("display1", os.path.join(work, "empty.png"), "--page", "2", book=empty).returncode == 2,
+      "an empty logbook has a second page")
+
 # SVG: well-formed, drawn with shapes, titled with the window's caption, its texts as text.
 svg_ns = "{http://www.w3.org/2000/svg}"
 for kind, caption, texts in (("display1", "入力データ表示1グラフ", ["燃費(km/L)"]),
