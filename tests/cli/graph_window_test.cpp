@@ -45,6 +45,8 @@ class GraphWindowTest : public QObject
 
     std::unique_ptr<EntryFixture> fx;
     TempDir dir;
+    // A copy of the sample, as an open logbook is locked against the other tests that open it.
+    const QString book = QString::fromStdString(dir.file("sample.fnl"));
 
     template <typename T> static T *child(QWidget *window, const char *name)
     {
@@ -74,8 +76,7 @@ class GraphWindowTest : public QObject
         QFile::remove(out);
         QProcess cli;
         cli.start(QStringLiteral(FENLO_CLI), QStringList{"graph"} + args.mid(0, 1) +
-                                                 QStringList{FENLO_SAMPLE, "--out", out} +
-                                                 args.mid(1));
+                                                 QStringList{book, "--out", out} + args.mid(1));
         if (!cli.waitForFinished(60000) || cli.exitCode() != 0) {
             qWarning("fenlo-cli: %s", cli.readAllStandardError().constData());
             return {};
@@ -84,6 +85,7 @@ class GraphWindowTest : public QObject
     }
 
 private Q_SLOTS:
+    void initTestCase() { QVERIFY(QFile::copy(QStringLiteral(FENLO_SAMPLE), book)); }
     void init() { fx = std::make_unique<EntryFixture>(); }
     void cleanup()
     {
@@ -173,7 +175,7 @@ private Q_SLOTS:
         QFETCH(QStringList, cli);
         QFETCH(QStringList, withoutChoices);
         QFETCH(QSize, size);
-        fx->frame->openLogbook(QStringLiteral(FENLO_SAMPLE));
+        fx->frame->openLogbook(book);
         QWidget *report = fx->open(command.toUtf8().constData(), name.toUtf8().constData());
         QVERIFY(report);
         choose(report, choices);
