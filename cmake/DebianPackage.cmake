@@ -14,8 +14,8 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "fenlo (燃費管理「ふぇんろ」) records each fueling of one car (date,
 distance, litres, fuel maker, fuel category, amount, comment) and shows the fuel economy in km/L in lists,
 monthly, by-maker and by-category statistics and graphs. The data of one car
-is one .fnl file. fenlo-cli reads and converts logbooks and prints the
-reports without a display.")
+is one .fnl file. fenlo-cli reads and converts logbooks, prints the
+reports and draws the graphs (PNG, SVG, PDF) without a display.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

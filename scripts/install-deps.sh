@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkgconf
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-ipafont-mincho
     xvfb xauth x11-utils imagemagick xdotool openbox

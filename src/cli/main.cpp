@@ -1,6 +1,7 @@
 // fenlo-cli: headless commands over the logbook core, for scripts and bulk work.
 
 #include "cli/exchangecommands.h"
+#include "cli/graph.h"
 #include "cli/loadbook.h"
 #include "cli/report.h"
 #include "data/cp932.h"
@@ -25,7 +26,7 @@ const std::string Usage = std::string("usage:\n"
                                       "  fenlo-cli convert IN.fnl OUT.fnl\n"
                                       "  fenlo-cli csv FILE.fnl [--no-title] OUT.csv\n"
                                       "  fenlo-cli import-legacy PATH/nenpi.dat OUT.fnl\n") +
-                          cli::ReportUsage;
+                          cli::ReportUsage + cli::GraphUsage;
 
 int info(const std::vector<std::string> &args)
 {
@@ -82,6 +83,7 @@ int main(int argc, char **argv)
         {"csv", {cli::csvCommand, {"--no-title"}}},
         {"import-legacy", {cli::importLegacyCommand, {}}},
         {"report", {cli::report, cli::ReportOptions}},
+        {"graph", {cli::graph, cli::GraphOptions}},
     };
     const std::string first = argc > 1 ? argv[1] : "";
     if (first == "--help" || first == "-h") {

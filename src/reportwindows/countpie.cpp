@@ -19,11 +19,11 @@ constexpr int TurnStep = 5;
 
 } // namespace
 
-CountPieGraph::CountPieGraph(QWidget *caller, const Look &look, std::vector<CountSlice> slices)
-    : GraphWindow(caller, look.frame), slices_(std::move(slices)), turningBox_(nullptr),
+CountPieGraph::CountPieGraph(QWidget *caller, const Look &look, CountPieContent content)
+    : GraphWindow(caller, content.caption, look.frame),
+      pie_(*chart_, content.look, std::move(content.slices)), turningBox_(nullptr),
       speedSlider_(nullptr), turnTimer_(new QTimer(this))
 {
-    setUpChart(look);
     limitSize(QSize(400, 230));
 
     QFrame *panel = chartAbovePanel(41);
@@ -50,45 +50,13 @@ CountPieGraph::CountPieGraph(QWidget *caller, const Look &look, std::vector<Coun
     connect(turnTimer_, &QTimer::timeout, this, &CountPieGraph::turn);
 }
 
-void CountPieGraph::setUpChart(const Look &look)
-{
-    chart_->allowZoom = false;
-    chart_->allowPanning = PanningMode::None;
-    chart_->gradient.visible = true;
-    chart_->gradient.startColor = look.gradientStart;
-    chart_->gradient.endColor = look.gradientEnd;
-    chart_->gradient.direction = GradientDirection::TopBottom;
-    chart_->backWall.brush.style = Qt::NoBrush;
-    chart_->backWall.pen.visible = false;
-    chart_->title.visible = false;
-    chart_->axisVisible = false;
-    chart_->frame.visible = false;
-    chart_->clipPoints = false;
-    chart_->view3DOptions = View3DOptions{315, 360, 0, false};
-    chart_->view3DWalls = false;
-    chart_->legend.visible = true;
-
-    pie_ = chart_->addSeries<PieSeries>();
-    pie_->title = look.seriesName;
-    pie_->seriesColor = Qt::red;
-    pie_->marks.visible = true;
-    pie_->marks.style = MarksStyle::LabelValue;
-    pie_->marks.arrowLength = 8;
-    if (look.markLineColour)
-        pie_->marks.arrow.color = *look.markLineColour;
-    pie_->pieValues.name = look.pieValuesName;
-}
-
 void CountPieGraph::populate()
 {
-    pie_->setActive(true);
     turningBox_->setVisible(true);
     speedSlider_->setVisible(true);
     turningBox_->setChecked(false);
     speedSlider_->setEnabled(false);
-    pie_->clearPoints();
-    for (const CountSlice &slice : slices_)
-        pie_->addSlice(slice.count, slice.name, slice.colour);
+    pie_.fill();
 }
 
 void CountPieGraph::turningToggled()
@@ -110,7 +78,7 @@ void CountPieGraph::turn()
     angle_ += TurnStep;
     if (angle_ > 360)
         angle_ = 0;
-    pie_->setRotationAngle(angle_);
+    pie_.setRotationAngle(angle_);
 }
 
 void CountPieGraph::setTimerInterval(int milliseconds)

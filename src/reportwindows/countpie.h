@@ -1,26 +1,14 @@
 #pragma once
 
+#include "graphs/countpiechart.h"
 #include "reportwindows/graphwindow.h"
 
-#include <QColor>
 #include <QTimer>
-
-#include <optional>
-#include <vector>
 
 class QCheckBox;
 class QSlider;
 
 namespace fenlo {
-
-class PieSeries;
-
-struct CountSlice
-{
-    QString name;
-    int count = 0;
-    QColor colour;
-};
 
 // The fuelings counted per list row as a 3-D pie that the user can set turning at one of five
 // speeds.
@@ -32,17 +20,11 @@ public:
     struct Look
     {
         Frame frame;
-        QString seriesName;
-        QString pieValuesName;
-        // The start colour lies at the bottom edge, the end colour at the top.
-        QColor gradientStart;
-        QColor gradientEnd;
-        std::optional<QColor> markLineColour;
         QPoint closeButtonAt;
         int trackBarTop;
     };
 
-    CountPieGraph(QWidget *caller, const Look &look, std::vector<CountSlice> slices);
+    CountPieGraph(QWidget *caller, const Look &look, CountPieContent content);
 
     // The angle the pie has turned through, in degrees.
     int turningAngle() const { return angle_; }
@@ -58,11 +40,9 @@ protected:
     void done(int result) override;
 
 private:
-    void setUpChart(const Look &look);
     void setTimerInterval(int milliseconds);
 
-    std::vector<CountSlice> slices_;
-    PieSeries *pie_ = nullptr;
+    CountPieChart pie_;
     QCheckBox *turningBox_;
     QSlider *speedSlider_;
     QTimer *turnTimer_;

@@ -9,10 +9,6 @@
 
 namespace fenlo {
 
-// The rows of a display as its graph pages through them: the economy of each listed row, labelled
-// with its row number; a row without an economy (such as a first fueling) has no point.
-PageRows displayPageRows(std::span<const Measurement> rows);
-
 // The graph of input data display 1: twenty listed fuelings a page, in blue.
 class FuelingsGraph : public PagedGraph
 {

@@ -11,55 +11,16 @@
 
 namespace fenlo {
 
-namespace {
-
-const QColor HighestColour(0, 0, 255);
-const QColor LowestColour(255, 0, 0);
-const QColor AverageColour(0, 128, 0);
-
-} // namespace
-
-EconomyBarsGraph::EconomyBarsGraph(QWidget *caller, const Look &look, std::vector<EconomyBar> rows,
-                                   EconomyFigure initial)
-    : GraphWindow(caller, look.frame), rows_(std::move(rows)), initial_(initial)
+EconomyBarsGraph::EconomyBarsGraph(QWidget *caller, const Look &look, EconomyBarsContent content)
+    : GraphWindow(caller, content.caption, look.frame),
+      bars_(*chart_, content.gradientLeft, std::move(content.rows)), initial_(content.initial)
 {
-    setUpChart(look);
     limitSize(QSize(400, 230));
 
     QFrame *panel = chartAbovePanel(41);
     QPushButton *close =
         addCloseButton(panel, QStringLiteral("Button1"), QRect(look.closeButtonLeft, 8, 96, 26));
     setTabOrder(close, buildCheckBoxes(panel, look));
-}
-
-void EconomyBarsGraph::setUpChart(const Look &look)
-{
-    chart_->allowZoom = false;
-    chart_->gradient.visible = true;
-    chart_->gradient.startColor = Qt::white;
-    chart_->gradient.endColor = look.gradientLeft;
-    chart_->gradient.direction = GradientDirection::LeftRight;
-    chart_->backWall.brush.style = Qt::NoBrush;
-    chart_->title.text = QStringList{QStringLiteral(" ")};
-    chart_->legend.visible = true;
-    chart_->legend.legendStyle = LegendStyle::Series;
-
-    // Drawing order puts the average first, so it stands lowest in each group of bars.
-    auto add = [this](const QString &title, const QColor &colour) {
-        auto *s = chart_->addSeries<HorizontalBarSeries>();
-        s->title = title;
-        s->seriesColor = colour;
-        s->marks.visible = true;
-        s->marks.style = MarksStyle::Value;
-        s->marks.arrowLength = 20;
-        s->valueFormat = "#,##0.#";
-        s->xValues.name = QStringLiteral("縦棒");
-        s->multiBar = true;
-        return s;
-    };
-    averageSeries_ = add(QStringLiteral("平均"), AverageColour);
-    lowestSeries_ = add(QStringLiteral("最低"), LowestColour);
-    highestSeries_ = add(QStringLiteral("最高"), HighestColour);
 }
 
 QWidget *EconomyBarsGraph::buildCheckBoxes(QWidget *panel, const Look &look)
@@ -98,24 +59,14 @@ void EconomyBarsGraph::setInitialBoxes()
 
 void EconomyBarsGraph::updateSeries()
 {
-    highestSeries_->setActive(highestBox_->isChecked());
-    lowestSeries_->setActive(lowestBox_->isChecked());
-    averageSeries_->setActive(averageBox_->isChecked());
+    bars_.showFigures(highestBox_->isChecked(), lowestBox_->isChecked(), averageBox_->isChecked());
 }
 
 void EconomyBarsGraph::populate()
 {
     setInitialBoxes();
     updateSeries();
-    for (HorizontalBarSeries *s : {highestSeries_, lowestSeries_, averageSeries_})
-        s->clearPoints();
-    // The last row stands at position 1, at the bottom, so the bars read down in list order.
-    double position = 1;
-    for (auto row = rows_.rbegin(); row != rows_.rend(); ++row, ++position) {
-        averageSeries_->addPoint(row->average, position, row->name, AverageColour);
-        lowestSeries_->addPoint(row->lowest, position, row->name, LowestColour);
-        highestSeries_->addPoint(row->highest, position, row->name, HighestColour);
-    }
+    bars_.fill();
 }
 
 } // namespace fenlo

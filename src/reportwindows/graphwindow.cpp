@@ -9,9 +9,9 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <QScreen>
 #include <QShowEvent>
+#include <QVBoxLayout>
 
 namespace fenlo {
 
@@ -21,11 +21,11 @@ constexpr int CallerOffset = 120;
 
 } // namespace
 
-GraphWindow::GraphWindow(QWidget *caller, const Frame &frame)
+GraphWindow::GraphWindow(QWidget *caller, const QString &caption, const Frame &frame)
     : QDialog(caller), chart_(new ChartView(this)), caller_(caller), designSize_(frame.size)
 {
     setModal(true);
-    setWindowTitle(frame.caption);
+    setWindowTitle(caption);
     setFont(formFont(frame.fontFace, frame.fontPixels));
     setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);

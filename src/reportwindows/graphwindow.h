@@ -24,13 +24,12 @@ public:
 protected:
     struct Frame
     {
-        QString caption;
         QSize size;
         QString fontFace;
         int fontPixels;
         bool minimiseButton = false; // the border icons of a normal window
     };
-    GraphWindow(QWidget *caller, const Frame &frame);
+    GraphWindow(QWidget *caller, const QString &caption, const Frame &frame);
 
     // Fills the chart; runs each time the window opens.
     virtual void populate() = 0;

@@ -10,17 +10,13 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace fenlo {
 
-PagedGraph::PagedGraph(QWidget *caller, const Look &look, PageRows rows)
-    : GraphWindow(caller, look.frame), rows_(std::move(rows)), perPage_(look.perPage),
-      pointColour_(look.pointColour), pageScrollBar_(new QScrollBar(Qt::Horizontal)),
-      kindGroup_(new QButtonGroup(this))
+PagedGraph::PagedGraph(QWidget *caller, const Look &look, PagedGraphContent content)
+    : GraphWindow(caller, content.caption, look.frame),
+      paged_(*chart_, content.look, std::move(content.rows)),
+      pageScrollBar_(new QScrollBar(Qt::Horizontal)), kindGroup_(new QButtonGroup(this))
 {
-    setUpChart(look);
-
     pageScrollBar_->setObjectName(QStringLiteral("ScrollBar1"));
     pageScrollBar_->setFixedHeight(16);
     pageScrollBar_->setRange(1, 1);
@@ -53,47 +49,6 @@ PagedGraph::PagedGraph(QWidget *caller, const Look &look, PageRows rows)
     outer->addWidget(buttons);
 }
 
-void PagedGraph::setUpChart(const Look &look)
-{
-    chart_->allowZoom = false;
-    chart_->allowPanning = PanningMode::None;
-    chart_->gradient.visible = true;
-    chart_->gradient.startColor = look.gradientBottom;
-    chart_->gradient.endColor = Qt::white;
-    chart_->gradient.direction = GradientDirection::TopBottom;
-    chart_->backWall.brush.color = Qt::white;
-    chart_->backWall.brush.style = Qt::NoBrush;
-    chart_->bottomWall.color = look.bottomWall;
-    chart_->title.text = QStringList{QString()};
-    chart_->legend.visible = false;
-    chart_->leftAxis.title.caption = QStringLiteral("燃費(km/L)");
-    chart_->maxPointsPerPage = look.perPage;
-    chart_->scaleLastPage = false;
-
-    auto *bars = chart_->addSeries<BarSeries>();
-    bars->seriesColor = Qt::red;
-    bars->barWidthPercent = 60;
-    bars->multiBar = false;
-    bars->useYOrigin = false;
-    bars->marks.arrowLength = 20;
-    bars->valueFormat = "#,##0.#";
-    bars->yValues.name = QStringLiteral("縦棒");
-    auto *ribbon = chart_->addSeries<LineSeries>();
-    ribbon->seriesColor = Qt::green;
-    auto *area = chart_->addSeries<AreaSeries>();
-    area->seriesColor = Qt::yellow;
-    area->drawArea = true;
-    series_ = {bars, ribbon, area};
-    for (ChartSeries *s : series_) {
-        s->marks.visible = true;
-        s->marks.style = MarksStyle::Value;
-        if (look.valueFormatOnAll)
-            s->valueFormat = "#,##0.#";
-    }
-    ribbon->setActive(false);
-    area->setActive(false);
-}
-
 QWidget *PagedGraph::buildRadioGroup(QWidget *panel)
 {
     auto *box = new QGroupBox(QStringLiteral("グラフの種類"), panel);
@@ -119,36 +74,20 @@ int PagedGraph::pageStart() const
 
 void PagedGraph::populate()
 {
-    // The last page opens first: the newest rows are the ones the user came to see.
-    const int last = std::max(1, static_cast<int>(rows_.size()) - (perPage_ - 1));
+    const int last = paged_.lastPage();
     pageScrollBar_->setMaximum(last);
     pageScrollBar_->setValue(last);
-    showPage();
+    paged_.showPage(last);
 }
 
 void PagedGraph::scrolled()
 {
-    showPage();
+    paged_.showPage(pageScrollBar_->value());
 }
 
 void PagedGraph::kindChosen(int item)
 {
-    for (std::size_t i = 0; i < series_.size(); ++i)
-        series_[i]->setActive(static_cast<int>(i) == item);
-}
-
-void PagedGraph::showPage()
-{
-    const int first = pageScrollBar_->value();
-    for (ChartSeries *s : series_) {
-        s->clearPoints();
-        for (int k = 0; k < perPage_; ++k) {
-            const std::size_t row = static_cast<std::size_t>(first + k - 1);
-            if (row >= rows_.size() || !rows_[row])
-                continue;
-            s->addPoint(k + 1, rows_[row]->value, rows_[row]->label, pointColour_);
-        }
-    }
+    paged_.setType(static_cast<PagedChartType>(item));
 }
 
 } // namespace fenlo

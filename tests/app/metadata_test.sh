@@ -54,7 +54,7 @@ expect() { # EXPECTED WORDS...
     [ "$actual" = "$expected " ] || { echo "completing '$*': '$actual', expected '$expected'"; exit 1; }
 }
 mkdir -p "$work/files/old"
-touch "$work/files/car.fnl" "$work/files/notes.txt"
+touch "$work/files/car.fnl" "$work/files/notes.txt" "$work/files/plot.png" "$work/files/plot.svg"
 expect "convert csv" fenlo-cli c
 expect "makers monthly" fenlo-cli report m
 expect "amount" fenlo-cli report list car.fnl --order a
@@ -62,4 +62,13 @@ expect "average" fenlo-cli report makers car.fnl --order a
 expect "car.fnl old" fenlo-cli info ""
 expect "--desc" fenlo-cli report list car.fnl --d
 expect "json" fenlo-cli report monthly car.fnl --format j
+expect "graph" fenlo-cli g
+expect "makers-count makers-economy monthly" fenlo-cli graph m
+expect "categories-count categories-economy" fenlo-cli graph c
+expect "ribbon" fenlo-cli graph display2 car.fnl --type r
+expect "average" fenlo-cli graph makers-economy car.fnl --order a
+expect "economy" fenlo-cli graph display1 car.fnl --order e
+expect "--order --out" fenlo-cli graph monthly car.fnl --o
+expect "old plot.png plot.svg" fenlo-cli graph monthly car.fnl --out ""
+expect "car.fnl old" fenlo-cli graph monthly ""
 echo "metadata, pages and completion installed under $prefix"

@@ -23,7 +23,7 @@ expect_field Package fenlo
 expect_field Version 3.1
 expect_field Architecture "$(dpkg --print-architecture)"
 expect_field Section misc
-for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
     field Depends | grep -q "\b$library (>= " || { echo "Depends lacks $library: $(field Depends)"; status=1; }
 done
 

@@ -39,6 +39,16 @@ struct EntryFixture
 
     void run(const char *command) { frame->action(QString::fromUtf8(command))->trigger(); }
 
+    // Runs a command of the frame and gives the child window it opened, found by its name.
+    QWidget *open(const char *command, const char *name)
+    {
+        run(command);
+        for (QMdiSubWindow *sub : frame->mdiArea()->subWindowList())
+            if (sub->widget()->objectName() == QString::fromUtf8(name))
+                return sub->widget();
+        return nullptr;
+    }
+
     int childCount() const { return int(frame->mdiArea()->subWindowList().size()); }
 };
 

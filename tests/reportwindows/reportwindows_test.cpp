@@ -145,14 +145,7 @@ class ReportWindowsTest : public QObject
 
     std::unique_ptr<EntryFixture> fx;
 
-    QWidget *open(const char *command, const char *name)
-    {
-        fx->run(command);
-        for (QMdiSubWindow *sub : fx->frame->mdiArea()->subWindowList())
-            if (sub->widget()->objectName() == QString::fromUtf8(name))
-                return sub->widget();
-        return nullptr;
-    }
+    QWidget *open(const char *command, const char *name) { return fx->open(command, name); }
 
     void loadSample() { fx->frame->openLogbook(QStringLiteral(FENLO_SAMPLE)); }
 
