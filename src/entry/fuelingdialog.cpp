@@ -9,7 +9,7 @@
 #include "data/error.h"
 #include "data/numformat.h"
 #include "entry/datefields.h"
-#include "entry/fuelingfigures.h"
+#include "data/fuelingfigures.h"
 #include "reports/choices.h"
 #include "ui/formfont.h"
 #include "ui/prompter.h"
