@@ -62,4 +62,10 @@ expect "average" fenlo-cli report makers car.fnl --order a
 expect "car.fnl old" fenlo-cli info ""
 expect "--desc" fenlo-cli report list car.fnl --d
 expect "json" fenlo-cli report monthly car.fnl --format j
+touch "$work/files/fuel.csv"
+expect "import-csv import-legacy info" fenlo-cli i
+expect "fuel.csv notes.txt old" fenlo-cli import-csv ""
+expect "--date-order" fenlo-cli import-csv fuel.csv car.fnl --d
+expect "dmy" fenlo-cli import-csv fuel.csv car.fnl --date-order d
+expect "maker=" fenlo-cli import-csv fuel.csv car.fnl --map m
 echo "metadata, pages and completion installed under $prefix"
