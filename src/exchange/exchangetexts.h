@@ -22,8 +22,7 @@ inline constexpr const char *LegacyFinished = "処理を終了しました。";
 inline constexpr const char *LegacyDamaged = "旧データの形式が正しくありません";
 
 // The import of a CSV file: files that cannot be read as one.
-inline constexpr const char *CsvImportFilter =
-    "ｶﾝﾏ区切りﾃｷｽﾄ(*.csv *.txt *.tsv)|*.csv *.txt *.tsv|すべてのファイル(*)|*";
+inline constexpr const char *CsvImportFilter = "ｶﾝﾏ区切りﾃｷｽﾄ(*.csv *.txt *.tsv)|*.csv *.txt *.tsv";
 inline constexpr const char *CsvEmpty = "ファイルが空です";
 inline constexpr const char *CsvNotText = "このファイルは CSV ファイルではありません";
 inline constexpr const char *CsvTooLarge = "ファイルが大きすぎます";
