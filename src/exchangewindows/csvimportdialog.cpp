@@ -4,6 +4,7 @@
 #include "exchange/csvimport.h"
 #include "exchange/exchangetexts.h"
 #include "exchangewindows/filenames.h"
+#include "exchangewindows/panelbutton.h"
 #include "ui/filechooser.h"
 #include "ui/formfont.h"
 #include "ui/prompter.h"
@@ -19,6 +20,8 @@
 
 namespace fenlo {
 namespace {
+
+constexpr QSize ButtonSize(90, 25);
 
 QString fieldLabel(CsvField field)
 {
@@ -65,17 +68,6 @@ QString describe(const CsvTable &table)
         .arg(table.rows.size());
 }
 
-QPushButton *panelButton(QWidget *parent, const QString &name, const QString &caption,
-                         const QString &hint)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(hint);
-    button->setAutoDefault(false);
-    button->setFixedSize(90, 25);
-    return button;
-}
-
 } // namespace
 
 CsvImportDialog::CsvImportDialog(const CsvTable &table, Logbook &book, QWidget *parent)
@@ -83,9 +75,9 @@ CsvImportDialog::CsvImportDialog(const CsvTable &table, Logbook &book, QWidget *
       milesBox(new QCheckBox(QStringLiteral("距離はマイル"), this)),
       gallonsBox(new QCheckBox(QStringLiteral("給油量は米ガロン"), this)),
       startButton(panelButton(this, QStringLiteral("BtnStart"), QStringLiteral("読み込み(&K)"),
-                              QStringLiteral("給油データを読み込みます"))),
+                              QStringLiteral("給油データを読み込みます"), ButtonSize)),
       cancelButton(panelButton(this, QStringLiteral("BtnCancel"), QStringLiteral("ｷｬﾝｾﾙ(&C)"),
-                               QStringLiteral("読み込まずにこのフォームを閉じます"))),
+                               QStringLiteral("読み込まずにこのフォームを閉じます"), ButtonSize)),
       table_(table), book_(book), summary_(std::make_unique<CsvImportSummary>())
 {
     setObjectName(QStringLiteral("FrmCsvIn"));
