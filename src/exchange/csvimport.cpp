@@ -6,7 +6,6 @@
 #include "exchange/exchangetexts.h"
 
 #include <algorithm>
-#include <cmath>
 #include <map>
 #include <memory>
 #include <optional>
@@ -56,7 +55,7 @@ struct Candidate
 {
     int line = 0;
     DateTime moment = 0;
-    long long hourKey = 0; // the moment in whole hours, as duplicates are told
+    long long key = 0; // momentKey: how duplicates are told
     Currency odometer;
     std::optional<Currency> trip;
     Currency litres;
@@ -69,13 +68,6 @@ struct Candidate
     std::string comment; // CP932
     std::int32_t makerCode = 0;
 };
-
-// A moment to the nearest whole hour: a date read back from a logbook file keeps only 15
-// digits, so two moments of one date and hour need not be equal as numbers.
-long long hourKey(DateTime moment)
-{
-    return std::llround(moment * 24.0);
-}
 
 std::string trimmedBlanks(const std::string &text)
 {
@@ -114,7 +106,7 @@ public:
         Candidate c;
         c.line = record.line;
         c.moment = moment(record);
-        c.hourKey = hourKey(c.moment);
+        c.key = momentKey(c.moment);
         c.odometer =
             distance(number(record, CsvField::Odometer, "距離(トータル)")).value_or(Currency());
         c.trip = distance(number(record, CsvField::Trip, "距離(今回)"));
@@ -299,19 +291,19 @@ void deriveTrips(const Logbook &book, std::vector<Candidate> &accepted)
 {
     struct Reading
     {
-        long long hour;
+        long long moment;
         Currency odometer;
         Candidate *candidate; // nullptr for a fueling of the logbook
     };
     std::vector<Reading> readings;
     for (const Fueling &r : book.fuelings) {
         if (r.used())
-            readings.push_back({hourKey(r.moment), r.odometer, nullptr});
+            readings.push_back({momentKey(r.moment), r.odometer, nullptr});
     }
     for (Candidate &c : accepted)
-        readings.push_back({c.hourKey, c.odometer, &c});
+        readings.push_back({c.key, c.odometer, &c});
     std::stable_sort(readings.begin(), readings.end(),
-                     [](const Reading &a, const Reading &b) { return a.hour < b.hour; });
+                     [](const Reading &a, const Reading &b) { return a.moment < b.moment; });
     Currency previous;
     for (const Reading &reading : readings) {
         if (reading.candidate && !reading.candidate->trip) {
@@ -428,21 +420,21 @@ CsvImportSummary importCsv(Logbook &book, const CsvTable &table,
     for (const CsvRecord &record : table.rows)
         candidates.push_back(reader.read(record));
     std::stable_sort(candidates.begin(), candidates.end(),
-                     [](const Candidate &a, const Candidate &b) { return a.hourKey < b.hourKey; });
+                     [](const Candidate &a, const Candidate &b) { return a.key < b.key; });
 
     CsvImportSummary summary;
     std::set<long long> moments;
     int freeSlots = 0;
     for (const Fueling &r : book.fuelings) {
         if (r.used())
-            moments.insert(hourKey(r.moment));
+            moments.insert(momentKey(r.moment));
         else
             ++freeSlots;
     }
     MakerRegister makers(book);
     std::vector<Candidate> accepted;
     for (Candidate &c : candidates) {
-        if (moments.count(c.hourKey)) {
+        if (moments.count(c.key)) {
             ++summary.duplicates;
             continue;
         }
@@ -462,7 +454,7 @@ CsvImportSummary importCsv(Logbook &book, const CsvTable &table,
             continue;
         }
         c.makerCode = *code;
-        moments.insert(c.hourKey);
+        moments.insert(c.key);
         accepted.push_back(std::move(c));
     }
     deriveTrips(book, accepted);
