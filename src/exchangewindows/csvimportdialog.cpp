@@ -222,8 +222,10 @@ void CsvImportDialog::startImport()
 
 bool CsvImportDialog::importFile(Logbook &book, QWidget *parent)
 {
-    const FileChooser::Request request{QString(), qtFileFilter(msg::CsvImportFilter), QString(),
-                                       false};
+    // Other programs name their exports as they like, so any file can be chosen as well.
+    const FileChooser::Request request{
+        QString(), qtFileFilter(msg::CsvImportFilter) + QStringLiteral(";;すべてのファイル (*)"),
+        QString(), false};
     const std::optional<QString> path = FileChooser::current().openFile(request);
     if (!path)
         return false;

@@ -103,6 +103,8 @@ private Q_SLOTS:
         chooser.answers.enqueue(std::nullopt); // the file chooser
         QVERIFY(!runImport(*frame, [](CsvImportDialog *) {}));
         QVERIFY(chooser.wasOpen.at(0));
+        QCOMPARE(chooser.requests.at(0).filter,
+                 QStringLiteral("ｶﾝﾏ区切りﾃｷｽﾄ(*.csv *.txt *.tsv);;すべてのファイル (*)"));
         chooser.answers.enqueue(q(dir.file("fuel.csv"))); // the dialog
         QVERIFY(runImport(*frame, [](CsvImportDialog *dialog) {
             QVERIFY(dialog);
