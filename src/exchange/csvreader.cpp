@@ -2,6 +2,7 @@
 
 #include "data/cp932.h"
 #include "data/error.h"
+#include "exchange/csvexport.h"
 #include "exchange/exchangetexts.h"
 
 #include <algorithm>
@@ -143,6 +144,33 @@ bool isBlank(const CsvRecord &record)
     });
 }
 
+bool isDigits(std::string_view text, std::size_t count)
+{
+    return text.size() == count &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A record of the program's own export: ten fields, the first a date "yyyy/mm/dd" and the
+// second a two-digit hour. No title line looks like that.
+bool isExportRecord(const CsvRecord &record)
+{
+    if (record.cells.size() != csvTitles().size())
+        return false;
+    const std::string_view date = record.cells[0];
+    return date.size() == 10 && isDigits(date.substr(0, 4), 4) && date[4] == '/' &&
+           isDigits(date.substr(5, 2), 2) && date[7] == '/' && isDigits(date.substr(8, 2), 2) &&
+           isDigits(record.cells[1], 2);
+}
+
+CsvRecord exportTitles(TextEncoding encoding)
+{
+    CsvRecord titles;
+    for (const char *title : csvTitles())
+        titles.cells.push_back(encoding == TextEncoding::Cp932 ? utf8ToCp932(title).value()
+                                                               : std::string(title));
+    return titles;
+}
+
 } // namespace
 
 std::string CsvTable::utf8(const std::string &cell) const
@@ -186,6 +214,11 @@ CsvTable parseCsv(std::string_view bytes)
         } else {
             table.rows.push_back(std::move(record));
         }
+    }
+    // The export written without its title line reads back as one written with it.
+    if (isExportRecord(table.header)) {
+        table.rows.insert(table.rows.begin(), std::move(table.header));
+        table.header = exportTitles(table.encoding);
     }
     if (table.rows.empty())
         throw FenloError(msg::CsvNoRows);

@@ -388,5 +388,10 @@ TEST(importCsv, TheProgramsOwnExportComesBackExactly)
             ASSERT_EQ(actual, expected) << "round " << round << ", slot " << slot;
         }
         EXPECT_EQ(csvText(*imported, true), csvText(*book, true));
+        if (records > 0) { // without its title line, too
+            auto untitled = emptyBook();
+            EXPECT_EQ(importText(*untitled, csvText(*book, false)).added, records);
+            EXPECT_TRUE(untitled->sameData(*imported)) << "round " << round;
+        }
     }
 }
