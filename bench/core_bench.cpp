@@ -1,6 +1,8 @@
 // Load, save and sort of a full logbook, each beside the floor of the same I/O done bare.
 
 #include "data/fnlfile.h"
+#include "exchange/csvexport.h"
+#include "exchange/csvimport.h"
 #include "fulllogbook.h"
 
 #include <benchmark/benchmark.h>
@@ -55,7 +57,8 @@ void BM_LoadFloor(benchmark::State &state)
         ::close(fd);
         lines.clear();
         std::string_view rest(bytes);
-        for (size_t nl; (nl = rest.find('\n')) != std::string_view::npos; rest.remove_prefix(nl + 1))
+        for (size_t nl; (nl = rest.find('\n')) != std::string_view::npos;
+             rest.remove_prefix(nl + 1))
             lines.push_back(rest.substr(0, nl));
         benchmark::DoNotOptimize(lines.data());
     }
@@ -96,8 +99,7 @@ void BM_SaveWithSync(benchmark::State &state)
 }
 BENCHMARK(BM_SaveWithSync)->Unit(benchmark::kMicrosecond)->Iterations(50);
 
-template<typename Sort>
-void reversedSort(benchmark::State &state, Sort sort)
+template <typename Sort> void reversedSort(benchmark::State &state, Sort sort)
 {
     auto sorted = bench::fullLogbook();
     auto reversed = std::make_unique<Logbook>(*sorted);
@@ -132,5 +134,20 @@ void BM_SortMakers(benchmark::State &state)
 BENCHMARK(BM_SortMakers)->Unit(benchmark::kMicrosecond);
 
 } // namespace
+
+// The export of a full logbook read back as a CSV file into an empty one: the reader, the
+// recognised columns and the import of 1000 fuelings with their 20 makers.
+void BM_CsvImport(benchmark::State &state)
+{
+    const std::string text = csvText(*bench::fullLogbook(), true);
+    auto book = std::make_unique<Logbook>();
+    for (auto _ : state) {
+        book->clear();
+        const CsvTable table = parseCsv(text);
+        if (importCsv(*book, table, recogniseColumns(table), {}).added != Logbook::FuelingSlots)
+            state.SkipWithError("not every fueling was imported");
+    }
+}
+BENCHMARK(BM_CsvImport)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

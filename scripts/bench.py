@@ -61,6 +61,7 @@ add("save with the sync (the disk's cost)", core["BM_SaveWithSync/iterations:50"
 for name, label in [("BM_SortFuelings", "sortFuelings, reversed"), ("BM_SortMemos", "sortMemos, reversed"),
                     ("BM_SortMakers", "sortMakers, reversed")]:
     add(label, core[name], "µs")
+add("CSV import of a full logbook's export", core["BM_CsvImport"], "µs")
 
 reports = medians("fenlo_report_bench")
 for name, value in sorted(reports.items()):

@@ -1,7 +1,12 @@
-// The frame's commands of the CSV export and the import of first-generation data.
+// The frame's commands of the CSV export and import and the import of first-generation data.
 #include "app/mainwindow.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "entry/listwindow.h"
 #include "exchangewindows/csvexportwindow.h"
+#include "exchangewindows/csvimportdialog.h"
 #include "exchangewindows/legacyimportdialog.h"
 
 namespace fenlo {
@@ -27,6 +32,24 @@ void MainWindow::importLegacy()
     dialog.exec();
     if (book_->fileName.empty()) // an imported logbook is untitled: no file of ours is open
         keepClaim(std::nullopt);
+}
+
+void MainWindow::importCsv()
+{
+    if (!savePrompt())
+        return;
+    // The records join the open logbook, so its windows stay open and show them, as after an
+    // entry; the reports keep their figures until asked again, as they always do.
+    if (CsvImportDialog::importFile(book(), this))
+        refreshLists();
+}
+
+void MainWindow::refreshLists()
+{
+    for (QMdiSubWindow *child : mdiArea_->subWindowList()) {
+        if (auto *list = qobject_cast<ListWindow *>(child->widget()))
+            list->showLogbook();
+    }
 }
 
 } // namespace fenlo

@@ -96,6 +96,7 @@ void MainWindow::buildMenus()
     file->addAction(make("MIFNew", "新規作成(&N)", "新規作成", &F::newFile));
     file->addSeparator();
     file->addAction(make("N7", "旧データの読み込み(&L)", nullptr, &F::importLegacy));
+    file->addAction(make("MICsvIn", "CSV の読み込み(&C)", nullptr, &F::importCsv));
     file->addSeparator();
     file->addAction(make("D1", "データの関連付け(&D)", nullptr, &F::associateFiles));
     file->addSeparator();

@@ -54,6 +54,8 @@ public:
     static void setChildBorder(QWidget *child, Qt::WindowFlags buttons);
     // Asks every MDI child, first to last, to close; each may refuse.
     void closeAllChildren();
+    // Shows the logbook again in every open list window, after a change none of them made.
+    void refreshLists();
     // Asks every MDI child, first to last, whether it may close, closing none; false as soon as
     // one refuses.
     bool childrenMayClose();
@@ -77,6 +79,7 @@ public Q_SLOTS:
     void showMemoList();
     void showCsvExport();
     void importLegacy();
+    void importCsv();
     void showFuelingsReport();
     void showPairsReport();
     void showMonthlyReport();

@@ -1,5 +1,6 @@
 // fenlo-cli: headless commands over the logbook core, for scripts and bulk work.
 
+#include "cli/csvimportcommand.h"
 #include "cli/exchangecommands.h"
 #include "cli/graph.h"
 #include "cli/loadbook.h"
@@ -26,7 +27,7 @@ const std::string Usage = std::string("usage:\n"
                                       "  fenlo-cli convert IN.fnl OUT.fnl\n"
                                       "  fenlo-cli csv FILE.fnl [--no-title] OUT.csv\n"
                                       "  fenlo-cli import-legacy PATH/nenpi.dat OUT.fnl\n") +
-                          cli::ReportUsage + cli::GraphUsage;
+                           cli::ImportCsvUsage + cli::ReportUsage + cli::GraphUsage;
 
 int info(const std::vector<std::string> &args)
 {
@@ -82,6 +83,7 @@ int main(int argc, char **argv)
         {"convert", {convert, {}}},
         {"csv", {cli::csvCommand, {"--no-title"}}},
         {"import-legacy", {cli::importLegacyCommand, {}}},
+        {"import-csv", {cli::importCsvCommand, cli::ImportCsvOptions}},
         {"report", {cli::report, cli::ReportOptions}},
         {"graph", {cli::graph, cli::GraphOptions}},
     };

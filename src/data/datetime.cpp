@@ -52,6 +52,11 @@ std::optional<DateTime> encodeDateTime(int y, int m, int d, int hour)
     return days + hour / 24.0;
 }
 
+long long momentKey(DateTime value)
+{
+    return std::llround(value * MillisecondsPerDay);
+}
+
 std::string formatDate(DateTime value)
 {
     std::optional<DateParts> p = decodeDateTime(value);

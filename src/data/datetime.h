@@ -34,6 +34,11 @@ std::optional<DateParts> decodeDateTime(DateTime value);
 // year is outside 1 to 9999 or the hour outside 0 to 23.
 std::optional<DateTime> encodeDateTime(int year, int month, int day, int hour = 0);
 
+// A moment to the nearest millisecond. Dates read back from a file keep 15 significant digits,
+// so two records of one date and hour can differ in their last binary digits; they are the
+// same moment when their keys are equal.
+long long momentKey(DateTime value);
+
 // "yyyy/mm/dd" and "hh", with leading zeros; empty for a value outside the calendar.
 std::string formatDate(DateTime value);
 std::string formatHour(DateTime value);

@@ -7,9 +7,9 @@
 #include "controls/textfield.h"
 #include "data/datetime.h"
 #include "data/error.h"
+#include "data/fuelingfigures.h"
 #include "data/numformat.h"
 #include "entry/datefields.h"
-#include "entry/fuelingfigures.h"
 #include "reports/choices.h"
 #include "ui/formfont.h"
 #include "ui/prompter.h"
@@ -19,8 +19,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include <cmath>
 
 namespace fenlo {
 namespace {
@@ -45,12 +43,9 @@ Currency requiredCurrency(const QString &text)
     return parseCurrency(text.toStdString());
 }
 
-// Dates read back from a file keep 15 significant digits, so two records of one date and hour
-// can differ in their last binary digits; they are the same when they name the same
-// millisecond.
 bool sameMoment(DateTime a, DateTime b)
 {
-    return std::llround(a * 86400000.0) == std::llround(b * 86400000.0);
+    return momentKey(a) == momentKey(b);
 }
 
 template <class Field> Field *field(QWidget *parent, const char *name, const char *hint)

@@ -140,6 +140,15 @@ void FuelingListWindow::showSummary()
     summaryPanel_->showSummary(fenlo::summaryOf(book()));
 }
 
+void FuelingListWindow::showLogbook()
+{
+    if (!formShown())
+        return; // the first show fills it
+    showRecords();
+    showSummary();
+    moveCursor(grid()->lastDataRow());
+}
+
 void FuelingListWindow::refresh()
 {
     repaint();

@@ -16,6 +16,8 @@ class FuelingListWindow : public ListWindow
 public:
     explicit FuelingListWindow(Logbook &book, QWidget *parent = nullptr);
 
+    void showLogbook() override;
+
     // The comment column takes whatever width the window has beyond its design width.
     static constexpr int DesignWidth = 780;
     static constexpr int CommentWidthOffset = 640;

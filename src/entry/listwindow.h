@@ -36,6 +36,9 @@ public:
 
     ListGrid *grid() const { return grid_; }
 
+    // Shows the logbook again after something other than this window changed it.
+    virtual void showLogbook() = 0;
+
 protected:
     ListWindow(const QString &caption, Logbook &book, QWidget *parent = nullptr);
     // Lays the window out: the buttons on top or on the right, the grid filling the rest,

@@ -33,6 +33,12 @@ void MakerListWindow::populate()
     grid()->setCurrentDataRow(1);
 }
 
+void MakerListWindow::showLogbook()
+{
+    if (formShown())
+        showMakers();
+}
+
 void MakerListWindow::showMakers()
 {
     ListGrid *listGrid = grid();

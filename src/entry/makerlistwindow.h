@@ -13,6 +13,8 @@ class MakerListWindow : public ListWindow
 public:
     explicit MakerListWindow(Logbook &book, QWidget *parent = nullptr);
 
+    void showLogbook() override;
+
 protected:
     void populate() override;
     void addEntry() override;

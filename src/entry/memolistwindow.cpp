@@ -59,6 +59,12 @@ void MemoListWindow::resizeEvent(QResizeEvent *event)
         grid()->setColumnWidth(2, outerWindow()->width() - BesideMemoColumn);
 }
 
+void MemoListWindow::showLogbook()
+{
+    if (formShown())
+        showRecords();
+}
+
 void MemoListWindow::showRecords()
 {
     ListGrid *listGrid = grid();

@@ -14,6 +14,8 @@ class MemoListWindow : public ListWindow
 public:
     explicit MemoListWindow(Logbook &book, QWidget *parent = nullptr);
 
+    void showLogbook() override;
+
 protected:
     void populate() override;
     void resizeEvent(QResizeEvent *event) override;

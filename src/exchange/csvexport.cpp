@@ -79,6 +79,11 @@ std::vector<std::string> recordFields(const Logbook &book, const Fueling &r)
 
 } // namespace
 
+const std::array<const char *, 10> &csvTitles()
+{
+    return Titles;
+}
+
 std::string csvText(const Logbook &book, bool withTitle)
 {
     std::string out;

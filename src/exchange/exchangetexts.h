@@ -21,4 +21,27 @@ inline constexpr const char *LegacyFinished = "処理を終了しました。";
 // A line so long that no first-generation program could have written it.
 inline constexpr const char *LegacyDamaged = "旧データの形式が正しくありません";
 
+// The import of a CSV file: files that cannot be read as one.
+inline constexpr const char *CsvImportFilter = "ｶﾝﾏ区切りﾃｷｽﾄ(*.csv *.txt *.tsv)|*.csv *.txt *.tsv";
+inline constexpr const char *CsvEmpty = "ファイルが空です";
+inline constexpr const char *CsvNotText = "このファイルは CSV ファイルではありません";
+inline constexpr const char *CsvTooLarge = "ファイルが大きすぎます";
+inline constexpr const char *CsvNoRows = "見出しの行の下に給油データの行がありません";
+inline constexpr const char *CsvNoDate =
+    "日付の列が見つかりません。1 行目には「日付」などの見出しが必要です";
+inline constexpr const char *CsvNoLitres = "給油量の列が見つかりません";
+inline constexpr const char *CsvMixedDateOrder =
+    "日付の並び (日/月/年 か 月/日/年) が行によって違います";
+
+// A failure tied to one line of the file, which the user can look up in a spreadsheet.
+inline std::string csvLineError(int line, const std::string &what)
+{
+    return std::to_string(line) + " 行目: " + what;
+}
+
+inline std::string csvUnclosedQuote(int line)
+{
+    return csvLineError(line, "引用符 (\") が閉じられていません");
+}
+
 } // namespace fenlo::msg

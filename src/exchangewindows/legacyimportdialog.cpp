@@ -5,6 +5,7 @@
 #include "exchange/exchangetexts.h"
 #include "exchange/legacyimport.h"
 #include "exchangewindows/filenames.h"
+#include "exchangewindows/panelbutton.h"
 #include "ui/filechooser.h"
 #include "ui/formfont.h"
 #include "ui/prompter.h"
@@ -25,21 +26,11 @@ namespace fenlo {
 namespace {
 
 constexpr int PathLength = 200;
+constexpr QSize ButtonSize(75, 25);
 
 QLabel *text(QWidget *parent, const char *utf8)
 {
     return new QLabel(QString::fromUtf8(utf8), parent);
-}
-
-QPushButton *panelButton(QWidget *parent, const QString &name, const QString &caption,
-                         const QString &hint)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(hint);
-    button->setAutoDefault(false);
-    button->setFixedSize(75, 25);
-    return button;
 }
 
 void showWrongPath(QLineEdit *field)
@@ -54,9 +45,9 @@ LegacyImportDialog::LegacyImportDialog(Logbook &book, QWidget *parent)
     : QDialog(parent), book_(book), pathEdit(new QLineEdit(this)),
       browseButton(new QToolButton(this)),
       startButton(panelButton(this, QStringLiteral("Button1"), QStringLiteral("開始(&K)"),
-                              QStringLiteral("処理を開始します"))),
+                              QStringLiteral("処理を開始します"), ButtonSize)),
       endButton(panelButton(this, QStringLiteral("Button2"), QStringLiteral("終了(&E)"),
-                            QStringLiteral("このフォームを閉じます")))
+                            QStringLiteral("このフォームを閉じます"), ButtonSize))
 {
     setObjectName(QStringLiteral("FrmHenkan"));
     setWindowTitle(QStringLiteral("旧データの読み込み"));

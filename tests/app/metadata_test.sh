@@ -71,4 +71,10 @@ expect "economy" fenlo-cli graph display1 car.fnl --order e
 expect "--order --out" fenlo-cli graph monthly car.fnl --o
 expect "old plot.png plot.svg" fenlo-cli graph monthly car.fnl --out ""
 expect "car.fnl old" fenlo-cli graph monthly ""
+touch "$work/files/fuel.csv"
+expect "import-csv import-legacy info" fenlo-cli i
+expect "fuel.csv notes.txt old" fenlo-cli import-csv ""
+expect "--date-order" fenlo-cli import-csv fuel.csv car.fnl --d
+expect "dmy" fenlo-cli import-csv fuel.csv car.fnl --date-order d
+expect "maker=" fenlo-cli import-csv fuel.csv car.fnl --map m
 echo "metadata, pages and completion installed under $prefix"

@@ -35,7 +35,7 @@ usr/share/applications/fenlo.desktop
 usr/share/bash-completion/completions/fenlo-cli
 usr/share/doc/fenlo/changelog.gz
 usr/share/doc/fenlo/copyright
-$(for page in Fenlo betsu csv file hajimeni hyouji kyuudata kyuuyu maker memo shamei sousa tukibetu; do
+$(for page in Fenlo betsu csv csvin file hajimeni hyouji kyuudata kyuuyu maker memo shamei sousa tukibetu; do
     echo "usr/share/doc/fenlo/help/$page.html"; done)
 $(for size in 16 22 24 32 48 64 128 256; do echo "usr/share/icons/hicolor/${size}x$size/apps/fenlo.png"; done)
 usr/share/man/ja/man1/fenlo-cli.1.gz

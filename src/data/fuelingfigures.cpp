@@ -1,4 +1,4 @@
-#include "entry/fuelingfigures.h"
+#include "data/fuelingfigures.h"
 
 #include "data/numformat.h"
 
@@ -26,6 +26,11 @@ std::string economyText(Currency distance, Currency litres)
     if (distance.raw() != 0 && litres.raw() != 0)
         economy = Currency::fromDouble(distance.toDouble() / litres.toDouble());
     return formatMask(economy, "###0.0");
+}
+
+Currency fuelEconomy(Currency distance, Currency litres)
+{
+    return parseCurrency(economyText(distance, litres));
 }
 
 } // namespace fenlo

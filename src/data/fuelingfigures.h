@@ -22,4 +22,7 @@ std::string roundedToOneDecimal(std::string_view text);
 // when either is 0.
 std::string economyText(Currency distance, Currency litres);
 
+// The economy a fueling stores: the figure economyText shows, as a Currency.
+Currency fuelEconomy(Currency distance, Currency litres);
+
 } // namespace fenlo
