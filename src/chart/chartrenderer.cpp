@@ -39,10 +39,9 @@ void paintBackground(QPainter &p, const BackgroundShape &bg)
         const double a = std::floor(extent * i / bands);
         const double b = std::floor(extent * (i + 1) / bands);
         const QColor c = blend(bg.end, bg.start, bands == 1 ? 0.0 : double(i) / (bands - 1));
-        const QRectF band = vertical ? QRectF(bg.rect.left(), bg.rect.top() + a, bg.rect.width(),
-                                              b - a)
-                                     : QRectF(bg.rect.left() + a, bg.rect.top(), b - a,
-                                              bg.rect.height());
+        const QRectF band =
+            vertical ? QRectF(bg.rect.left(), bg.rect.top() + a, bg.rect.width(), b - a)
+                     : QRectF(bg.rect.left() + a, bg.rect.top(), b - a, bg.rect.height());
         p.fillRect(band, c);
     }
     p.restore();
@@ -94,8 +93,8 @@ void paintBar(QPainter &p, const BarShape &bar)
     if (!d.isNull()) {
         paintFace(p, QPolygonF({f.topLeft(), f.topLeft() + d, f.topRight() + d, f.topRight()}),
                   bar.color.lighter(135));
-        paintFace(p, QPolygonF({f.topRight(), f.topRight() + d, f.bottomRight() + d,
-                                f.bottomRight()}),
+        paintFace(p,
+                  QPolygonF({f.topRight(), f.topRight() + d, f.bottomRight() + d, f.bottomRight()}),
                   bar.color.darker(135));
     }
     p.setPen(hairline(bar.color.darker(150)));
@@ -115,10 +114,9 @@ void paintRibbon(QPainter &p, const RibbonShape &r)
     paintFace(p, QPolygonF({r.from, r.from + d, r.to + d, r.to}),
               r.base ? r.color.lighter(135) : (rising ? r.color.lighter(120) : r.color));
     if (r.base) {
-        paintFace(p,
-                  QPolygonF({r.from, r.to, QPointF(r.to.x(), *r.base),
-                             QPointF(r.from.x(), *r.base)}),
-                  r.color);
+        paintFace(
+            p, QPolygonF({r.from, r.to, QPointF(r.to.x(), *r.base), QPointF(r.from.x(), *r.base)}),
+            r.color);
     }
 }
 
@@ -206,11 +204,15 @@ void paintText(QPainter &p, const ChartText &t)
         p.drawText(t.rect, t.flags, t.text);
         return;
     }
+    // Hinting fits the glyphs to the pixel grid of upright text; on a turned baseline it fills
+    // the dense kanji of a small face into black blocks.
+    QFont turned = t.font;
+    turned.setHintingPreference(QFont::PreferNoHinting);
+    p.setFont(turned);
     p.save();
     p.translate(t.rect.center());
     p.rotate(-t.rotation);
-    p.drawText(QRectF(-t.rect.width() / 2, -t.rect.height() / 2, t.rect.width(),
-                      t.rect.height()),
+    p.drawText(QRectF(-t.rect.width() / 2, -t.rect.height() / 2, t.rect.width(), t.rect.height()),
                t.flags, t.text);
     p.restore();
 }
