@@ -9,6 +9,23 @@ namespace {
 
 Prompter *installed = nullptr;
 
+// The window a box belongs to. Right after a dialog closes no window is active until the window
+// manager hands the focus back, and a box without a parent would open wherever the window
+// manager puts new windows, with the borders of a main window; the top window of the program
+// is then its owner.
+QWidget *boxParent()
+{
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top->isVisible() && top->inherits("QMainWindow"))
+            return top;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 Prompter &Prompter::current()
@@ -17,9 +34,15 @@ Prompter &Prompter::current()
     return installed ? *installed : messageBoxes;
 }
 
-void Prompter::install(Prompter *prompter) { installed = prompter; }
+void Prompter::install(Prompter *prompter)
+{
+    installed = prompter;
+}
 
-void Prompter::warning(const QString &text) { current().ask({Kind::Warning, text, Buttons::Ok}); }
+void Prompter::warning(const QString &text)
+{
+    current().ask({Kind::Warning, text, Buttons::Ok});
+}
 
 bool Prompter::warningYesNo(const QString &text)
 {
@@ -36,7 +59,10 @@ void Prompter::information(const QString &text)
     current().ask({Kind::Information, text, Buttons::YesOnly});
 }
 
-void Prompter::plain(const QString &text) { current().ask({Kind::Plain, text, Buttons::Ok}); }
+void Prompter::plain(const QString &text)
+{
+    current().ask({Kind::Plain, text, Buttons::Ok});
+}
 
 QString Prompter::errorText(const QString &text)
 {
@@ -85,8 +111,9 @@ Prompter::Answer MessageBoxPrompter::ask(const Box &box)
         buttons = QMessageBox::Yes;
     // The program's texts break lines with a lone CR, which Qt does not show as a break.
     QString text = box.text;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox message(icon, applicationTitle(), text, buttons, QApplication::activeWindow());
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox message(icon, applicationTitle(), text, buttons, boxParent());
     if (QAbstractButton *yes = message.button(QMessageBox::Yes))
         yes->setText(QStringLiteral("はい(&Y)"));
     if (QAbstractButton *no = message.button(QMessageBox::No))
