@@ -185,9 +185,10 @@ def measure(fenlo, logbook, runs=11):
                     [("graph: display 2", "alt+g", "FrmOut2G")]),
                    ("monthly", "b", "FrmTukibetu", "alt+k",
                     [("graph: monthly", "alt+g", "FrmTukibetuGN")]),
-                   ("by maker", "m", "FrmMBNIR", "alt+k",
-                    [("graph: maker economy", "alt+g", "FrmMbnirGN"),
-                     ("graph: maker pie", "alt+k", "FrmMbnirGK")]),
+                   # The maker report gives 更新 and its count graph the same access key K, so
+                    # the key only moves the focus between them: neither is measured here.
+                   ("by maker", "m", "FrmMBNIR", None,
+                    [("graph: maker economy", "alt+g", "FrmMbnirGN")]),
                    ("by category", "n", "FrmKBNIR", "alt+d",
                     [("graph: category economy", "alt+g", "FrmKbnirGN"),
                      ("graph: category pie", "alt+k", "FrmKbnirGK")])]
@@ -196,7 +197,8 @@ def measure(fenlo, logbook, runs=11):
                                                                         ["alt+e"]))
             d.keys("alt+s", key)
             d.quiet(0.5)
-            fig[f"更新: {label}"] = median_of(runs, lambda: d.change([refresh], name))
+            if refresh:
+                fig[f"更新: {label}"] = median_of(runs, lambda: d.change([refresh], name))
             for glabel, gkey, gname in graphs:
                 fig[glabel] = median_of(runs, lambda: d.opening([gkey], gname, ["alt+e"]))
             if label == "by category":
