@@ -1,26 +1,28 @@
 #include "app/latencyprobe.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QTimer>
 
-#include <cstdio>
-
 namespace fenlo {
 
-LatencyProbe::LatencyProbe(QStringList names) : names_(std::move(names))
+LatencyProbe::LatencyProbe(QStringList names, std::FILE *out) : names_(std::move(names)), out_(out)
 {
     clock_.start();
 }
 
-void LatencyProbe::installIfAsked()
+LatencyProbe *LatencyProbe::installIfAsked(std::FILE *out)
 {
     const QString names = qEnvironmentVariable("FENLO_LATENCY_PROBE");
     if (names.isEmpty())
-        return;
-    auto *probe = new LatencyProbe(names.split(QLatin1Char(','), Qt::SkipEmptyParts));
+        return nullptr;
+    auto *probe = new LatencyProbe(names.split(QLatin1Char(','), Qt::SkipEmptyParts), out);
     probe->setParent(QCoreApplication::instance());
     QCoreApplication::instance()->installEventFilter(probe);
+    // A blinking caret repaints its window twice a second; measured, every frame should be
+    // one that a command brought.
+    QApplication::setCursorFlashTime(0);
+    return probe;
 }
 
 bool LatencyProbe::eventFilter(QObject *watched, QEvent *event)
@@ -31,6 +33,8 @@ bool LatencyProbe::eventFilter(QObject *watched, QEvent *event)
         noteKey(event);
     else if (event->type() == QEvent::Paint)
         notePaint(watched);
+    else if (event->type() == QEvent::FocusIn && !watched->objectName().isEmpty())
+        write("focus", watched->objectName());
     return QObject::eventFilter(watched, event);
 }
 
@@ -42,7 +46,7 @@ void LatencyProbe::noteKey(const QEvent *event)
     if (modifierOnly || key->isAutoRepeat() || key->timestamp() == lastKeyTimestamp_)
         return;
     lastKeyTimestamp_ = key->timestamp();
-    std::fprintf(stderr, "key %.3f\n", static_cast<double>(clock_.nsecsElapsed()) / 1e6);
+    write("key");
 }
 
 void LatencyProbe::notePaint(const QObject *widget)
@@ -56,10 +60,19 @@ void LatencyProbe::notePaint(const QObject *widget)
         painting_.insert(name);
         QTimer::singleShot(0, this, [this, name] {
             painting_.remove(name);
-            std::fprintf(stderr, "painted %s %.3f\n", qPrintable(name),
-                         static_cast<double>(clock_.nsecsElapsed()) / 1e6);
+            write("painted", name);
         });
     }
+}
+
+void LatencyProbe::write(const char *what, const QString &name)
+{
+    const double ms = static_cast<double>(clock_.nsecsElapsed()) / 1e6;
+    if (name.isEmpty())
+        std::fprintf(out_, "%s %.3f\n", what, ms);
+    else
+        std::fprintf(out_, "%s %s %.3f\n", what, qPrintable(name), ms);
+    std::fflush(out_);
 }
 
 } // namespace fenlo

@@ -5,30 +5,37 @@
 #include <QSet>
 #include <QStringList>
 
+#include <cstdio>
+#include <optional>
+
 namespace fenlo {
 
 // Instrumentation for the interaction benchmark, off unless FENLO_LATENCY_PROBE names the
-// widgets to watch (comma-separated object names). It writes to standard error, in
-// milliseconds on one monotonic clock, "key T" for each key the user presses (the command)
-// and "painted NAME T" when a frame that painted the widget NAME, or something inside it, has
-// been painted and handed to the window system.
+// widgets to watch (comma-separated object names); off, nothing of it is installed. It writes
+// lines in milliseconds on one monotonic clock: "key T" for each key the user presses (the
+// command), "focus NAME T" when the widget NAME takes the keyboard focus, and "painted NAME T"
+// when a frame that painted the widget NAME, or something inside it, has been painted and
+// handed to the window system.
 class LatencyProbe : public QObject
 {
 public:
-    // Installs a probe on the application when the environment asks for one.
-    static void installIfAsked();
+    // Installs a probe on the application, writing to `out`, when the environment asks for
+    // one; returns it, or null when it is off.
+    static LatencyProbe *installIfAsked(std::FILE *out = stderr);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    explicit LatencyProbe(QStringList names);
+    LatencyProbe(QStringList names, std::FILE *out);
     void noteKey(const QEvent *event);
     void notePaint(const QObject *widget);
+    void write(const char *what, const QString &name = {});
 
     QStringList names_;
+    std::FILE *out_;
     QElapsedTimer clock_;
-    quint64 lastKeyTimestamp_ = 0;
+    std::optional<quint64> lastKeyTimestamp_;
     QSet<QString> painting_; // watched widgets whose frame is being painted
 };
 
