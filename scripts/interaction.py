@@ -6,6 +6,7 @@ from the key to that frame, on the program's own clock.
 
 Every wait is bounded: a window that never shows, a program that paints without end or a tool
 that hangs ends the measurement with an error instead of stalling it."""
+import itertools
 import os
 import queue
 import select
@@ -97,7 +98,7 @@ class Desktop:
     def _read(self):
         for line in self.app.stderr:
             parts = line.split()
-            if parts and parts[0] in ("key", "focus", "painted"):
+            if parts and parts[0] in ("key", "done", "focus", "painted"):
                 self.lines.put(parts)
 
     def _next(self, timeout):
@@ -129,26 +130,30 @@ class Desktop:
 
     def command(self, keys, name, settle=None):
         """Presses `keys` and returns the milliseconds from the last of them to the first frame
-        of the window `name`, or with `settle` to the last of the frames of `name` that follow
-        one another within `settle` seconds (a window that a command changes may paint more
-        than once before it shows the result)."""
+        of the window `name`; or, with `settle`, to the end of the command: the last of the
+        frames of `name` that follow one another within `settle` seconds (a window that a
+        command changes may paint more than once before it shows the result), or the moment
+        the program had handled the key when the command changed nothing on the screen."""
         self.drain(0.1)
         self.press(*keys)
-        key_at, painted = None, None
+        key_at, done_at, painted_at = None, None, None
         deadline = time.monotonic() + PATIENCE
         while True:
             left = deadline - time.monotonic()
-            line = self._next(min(left, settle) if painted is not None else left)
+            ended = done_at is not None or painted_at is not None
+            line = self._next(min(left, settle) if settle and ended else left)
             if line is None or left <= 0:
-                if painted is not None:
-                    return painted - key_at
+                if settle and ended:
+                    return max(t for t in (done_at, painted_at) if t is not None) - key_at
                 raise Failed(f"no frame of {name} within {PATIENCE:g} s of {' '.join(keys)}")
-            if line[0] == "key" and painted is None:
-                key_at = float(line[1])
+            if line[0] == "key" and not ended:
+                key_at, done_at = float(line[1]), None
+            elif line[0] == "done" and key_at is not None and settle:
+                done_at = float(line[1])
             elif line[0] == "painted" and line[1] == name and key_at is not None:
-                painted = float(line[2])
+                painted_at = float(line[2])
                 if settle is None:
-                    return painted - key_at
+                    return painted_at - key_at
 
     def focus(self, name, key="Tab", tries=30):
         """Presses `key` until the widget `name` has the focus."""
@@ -230,14 +235,19 @@ def measure(fenlo, logbook, runs=5, pie_seconds=3.0):
     try:
         fig = Figures(runs)
         # The entry dialog, the floor, opens with Enter from the fueling list; registering
-        # through 変更 closes it to the list, sorted and painted again.
+        # through 変更 closes it to the list, sorted and painted again. Each registration
+        # changes the record's comment (a letter added, then taken away), so the list has
+        # something new to show.
         d.press("alt+n", "k")
         d.drain(0.5)
         fig.take("entry dialog", lambda: opening(d, ["Return"], "FrmNenpiDataINT", ["alt+c"]))
+        edits = itertools.cycle(["a", "BackSpace"])
 
         def registration():
             d.press("Return")
             d.drain(0.3)
+            d.focus("Edtcomment")
+            d.press("End", next(edits))
             return d.command(["alt+t"], "SGrdNenpi", settle=SETTLE)
 
         fig.take("registration (変更, 登録)", registration)

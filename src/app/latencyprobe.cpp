@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTimer>
+#include <QWidget>
 
 namespace fenlo {
 
@@ -31,8 +32,8 @@ bool LatencyProbe::eventFilter(QObject *watched, QEvent *event)
     // press travels up the parents; the window system's timestamp tells one press from the next.
     if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)
         noteKey(event);
-    else if (event->type() == QEvent::Paint)
-        notePaint(watched);
+    else if (event->type() == QEvent::Paint && watched->isWidgetType())
+        notePaint(static_cast<QWidget *>(watched));
     else if (event->type() == QEvent::FocusIn && !watched->objectName().isEmpty())
         write("focus", watched->objectName());
     return QObject::eventFilter(watched, event);
@@ -47,12 +48,17 @@ void LatencyProbe::noteKey(const QEvent *event)
         return;
     lastKeyTimestamp_ = key->timestamp();
     write("key");
+    // A zero timer fires once the key's event, and whatever the key's command did within
+    // it, is done.
+    QTimer::singleShot(0, this, [this] { write("done"); });
 }
 
-void LatencyProbe::notePaint(const QObject *widget)
+void LatencyProbe::notePaint(const QWidget *widget)
 {
-    for (const QObject *o = widget; o; o = o->parent()) {
-        const QString name = o->objectName();
+    // Up to the window only: a dialog's parent is the window that opened it, whose frames are
+    // another matter.
+    for (const QWidget *w = widget; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+        const QString name = w->objectName();
         if (!names_.contains(name) || painting_.contains(name))
             continue;
         // The frame is painted and flushed within the event that paints this widget; a zero

@@ -96,6 +96,8 @@ private Q_SLOTS:
         }
         QVERIFY2(seen.contains(QStringLiteral("focus Field")), qPrintable(seen.join(u'|')));
         QVERIFY(keyAt >= 0);
+        QCOMPARE(seen.count(QStringLiteral("done")), 1);
+        QVERIFY(seen.indexOf(QStringLiteral("done")) > seen.indexOf(QStringLiteral("key")));
         QVERIFY(seen.contains(QStringLiteral("painted Watched")));
         QVERIFY(!seen.contains(QStringLiteral("painted Elsewhere")));
         QVERIFY(!seen.contains(QStringLiteral("painted Field")));
