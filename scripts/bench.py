@@ -127,8 +127,8 @@ lines = [
     "xdotool; medians of 5 runs each, all in one run of the program. A window's figure runs from "
     "the key's arrival in the program to the first frame of the window handed to the X server; "
     "a refresh or registration runs to the last frame it brings, or to the end of its work "
-    "when nothing on the screen changes. The turning pie is measured over 3 s from the "
-    "program's and the X server's CPU time (/proc/PID/stat).",
+    "when nothing on the screen changes. The turning pie is measured over three turns of 2 s "
+    "(the median) from the program's and the X server's CPU time (/proc/PID/stat).",
     "",
     "| figure | value | floor | ratio | target | met |",
     "|---|---:|---:|---:|---|---|",
