@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/commandline.h"
 #include "app/desktopconventions.h"
+#include "app/latencyprobe.h"
 #include "app/mainwindow.h"
 #include "app/toolicons.h"
 #include "ui/prompter.h"
@@ -38,6 +39,7 @@ int main(int argc, char *argv[])
     app.installEventFilter(&conventions);
     QApplication::setWindowIcon(fenlo::programIcon());
     substituteFonts();
+    fenlo::LatencyProbe::installIfAsked();
 
     QStringList arguments;
     if (!request.file.isEmpty())

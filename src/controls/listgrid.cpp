@@ -60,11 +60,10 @@ ListGrid::ListGrid(QWidget *parent) : QTableWidget(parent)
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setFixedHeight(20);
     horizontalHeader()->setMinimumSectionSize(4);
-    connect(this, &QTableWidget::currentCellChanged, this,
-            [this](int row, int, int previous, int) {
-                if (row != previous)
-                    Q_EMIT currentDataRowChanged(row + 1);
-            });
+    connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int, int previous, int) {
+        if (row != previous)
+            Q_EMIT currentDataRowChanged(row + 1);
+    });
 }
 
 void ListGrid::setColumns(const std::vector<Column> &columns)
@@ -93,14 +92,27 @@ QColor ListGrid::rowColor(int row) const
     return row % 2 == 1 ? OddRowColor : evenRowColor_;
 }
 
-void ListGrid::resetRows(int count)
+void ListGrid::refill(int count, const std::function<void()> &fill)
 {
-    clearContents();
     setRowCount(count > 0 ? count : 1);
+    filled_.assign(static_cast<std::size_t>(rowCount()) * static_cast<std::size_t>(columnCount()),
+                   false);
+    fill();
+    for (int r = 0; r < rowCount(); ++r) {
+        for (int c = 0; c < columnCount(); ++c) {
+            QTableWidgetItem *stale = item(r, c);
+            if (stale && !filled_[static_cast<std::size_t>(r * columnCount() + c)])
+                stale->setText(QString());
+        }
+    }
+    filled_.clear();
 }
 
 void ListGrid::setCell(int row, int column, const QString &text)
 {
+    const auto index = static_cast<std::size_t>((row - 1) * columnCount() + column);
+    if (index < filled_.size())
+        filled_[index] = true;
     QTableWidgetItem *cellItem = item(row - 1, column);
     if (!cellItem) {
         cellItem = new QTableWidgetItem;

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QTableWidget>
 
+#include <functional>
 #include <vector>
 
 namespace fenlo {
@@ -38,8 +39,10 @@ public:
     void setFixedFirstColumn(bool fixed) { fixedFirstColumn_ = fixed; }
     bool fixedFirstColumn() const { return fixedFirstColumn_; }
 
-    // Empties the grid and gives it `count` data rows, or one blank row when count is 0.
-    void resetRows(int count);
+    // Gives the grid `count` data rows, or one blank row when count is 0, whose cells `fill`
+    // sets with setCell; every cell it leaves alone is blank. The cells keep their items, so
+    // only text that changed reaches the view: refilling 1000 rows to change one repaints one.
+    void refill(int count, const std::function<void()> &fill);
     int dataRowCount() const { return rowCount(); }
     void setCell(int row, int column, const QString &text);
     QString cell(int row, int column) const;
@@ -64,6 +67,7 @@ private:
     std::vector<Qt::Alignment> alignments_;
     QColor evenRowColor_ = LightBlue;
     bool fixedFirstColumn_ = false;
+    std::vector<bool> filled_; // during a refill, the cells set so far, row by row
 };
 
 } // namespace fenlo

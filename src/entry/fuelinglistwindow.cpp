@@ -114,25 +114,24 @@ void FuelingListWindow::showRecords()
     const Logbook &b = book();
     const MakerNames makers(b);
     ListGrid *g = grid();
-    // Rows are rebuilt from scratch, so the blank row of an empty table shows nothing stale.
-    g->resetRows(b.fuelings.usedCount());
-    int n = 0;
-    for (int k = 1; k <= Logbook::FuelingSlots; ++k) {
-        const Fueling &r = b.fuelings[k];
-        if (!r.used())
-            continue;
-        ++n;
-        g->setCell(k, 0, QString::number(k));
-        g->setCell(k, 1, dateCell(r.moment));
-        g->setCell(k, 2, masked(r.odometer, "######0.0"));
-        g->setCell(k, 3, masked(r.trip, "######0.0"));
-        g->setCell(k, 4, masked(r.litres, "######0.0"));
-        g->setCell(k, 5, QString::fromStdString(makers.name(r.makerCode)));
-        g->setCell(k, 6, QString::fromStdString(std::string(categoryCellText(r.category))));
-        g->setCell(k, 7, masked(r.amount, "########0"));
-        g->setCell(k, 8, masked(r.economy, "######0.0"));
-        g->setCell(k, 9, toQ(r.comment));
-    }
+    // The blank row of an empty table shows nothing stale: refilling blanks what it leaves.
+    g->refill(b.fuelings.usedCount(), [&] {
+        for (int k = 1; k <= Logbook::FuelingSlots; ++k) {
+            const Fueling &r = b.fuelings[k];
+            if (!r.used())
+                continue;
+            g->setCell(k, 0, QString::number(k));
+            g->setCell(k, 1, dateCell(r.moment));
+            g->setCell(k, 2, masked(r.odometer, "######0.0"));
+            g->setCell(k, 3, masked(r.trip, "######0.0"));
+            g->setCell(k, 4, masked(r.litres, "######0.0"));
+            g->setCell(k, 5, QString::fromStdString(makers.name(r.makerCode)));
+            g->setCell(k, 6, QString::fromStdString(std::string(categoryCellText(r.category))));
+            g->setCell(k, 7, masked(r.amount, "########0"));
+            g->setCell(k, 8, masked(r.economy, "######0.0"));
+            g->setCell(k, 9, toQ(r.comment));
+        }
+    });
 }
 
 void FuelingListWindow::showSummary()
@@ -151,7 +150,6 @@ void FuelingListWindow::showLogbook()
 
 void FuelingListWindow::refresh()
 {
-    repaint();
     book().sortFuelings();
     showRecords();
     showSummary();

@@ -22,7 +22,7 @@ MakerListWindow::MakerListWindow(Logbook &book, QWidget *parent)
     listGrid->setColumns({{QString(), 10},
                           {QStringLiteral("ｺｰﾄﾞ"), 30, Qt::AlignRight},
                           {QStringLiteral("　　　名　　称"), 144}});
-    listGrid->resetRows(Logbook::MakerSlots);
+    listGrid->setRowCount(Logbook::MakerSlots);
     buildLayout(ButtonPlacement::Right, sidePanelTexts(QStringLiteral("追 加")));
     setFixedSize(292, 213);
 }
@@ -42,14 +42,15 @@ void MakerListWindow::showLogbook()
 void MakerListWindow::showMakers()
 {
     ListGrid *listGrid = grid();
-    listGrid->resetRows(Logbook::MakerSlots);
-    for (int k = 1; k <= Logbook::MakerSlots; ++k) {
-        const Maker &maker = book().makers[k];
-        if (!maker.used())
-            continue;
-        listGrid->setCell(k, 1, QString::number(maker.code));
-        listGrid->setCell(k, 2, toQ(maker.name));
-    }
+    listGrid->refill(Logbook::MakerSlots, [&] {
+        for (int k = 1; k <= Logbook::MakerSlots; ++k) {
+            const Maker &maker = book().makers[k];
+            if (!maker.used())
+                continue;
+            listGrid->setCell(k, 1, QString::number(maker.code));
+            listGrid->setCell(k, 2, toQ(maker.name));
+        }
+    });
 }
 
 void MakerListWindow::runDialog(const QString &mode, int entrySlot)

@@ -72,15 +72,16 @@ void MemoListWindow::showRecords()
     const int count = static_cast<int>(
         std::count_if(slots.begin(), slots.end(), [](const Memo &memo) { return memo.used(); }));
     const int current = listGrid->currentDataRow();
-    listGrid->resetRows(count);
-    for (int slot = 1; slot <= Logbook::MemoSlots; ++slot) {
-        const Memo &memo = slots[slot];
-        if (!memo.used())
-            continue;
-        listGrid->setCell(slot, 0, QString::number(slot));
-        listGrid->setCell(slot, 1, QString::fromStdString(formatDate(memo.date)));
-        listGrid->setCell(slot, 2, toQ(memo.text));
-    }
+    listGrid->refill(count, [&] {
+        for (int slot = 1; slot <= Logbook::MemoSlots; ++slot) {
+            const Memo &memo = slots[slot];
+            if (!memo.used())
+                continue;
+            listGrid->setCell(slot, 0, QString::number(slot));
+            listGrid->setCell(slot, 1, QString::fromStdString(formatDate(memo.date)));
+            listGrid->setCell(slot, 2, toQ(memo.text));
+        }
+    });
     if (current >= 1)
         listGrid->setCurrentDataRow(current);
 }
@@ -113,7 +114,6 @@ void MemoListWindow::changeEntry()
     if (r < 1 || !book().memos[r].used())
         return;
     runDialog(QStringLiteral("変更"), r);
-    repaint();
     book().sortMemos();
     showRecords();
     grid()->setCurrentDataRow(r);

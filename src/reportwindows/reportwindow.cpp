@@ -166,10 +166,11 @@ void ReportWindow::fillGrid(ListGrid *grid, const GridText &text, int rows)
         grid->horizontalHeaderItem(c)->setText(
             QString::fromStdString(text.titles()[static_cast<std::size_t>(c)]));
     const int selected = grid->currentDataRow();
-    grid->resetRows(std::max(rows, text.rowCount()));
-    for (int r = 0; r < text.rowCount(); ++r)
-        for (int c = 0; c < text.columns(); ++c)
-            grid->setCell(r + 1, c, QString::fromStdString(text.cell(r, c)));
+    grid->refill(std::max(rows, text.rowCount()), [&] {
+        for (int r = 0; r < text.rowCount(); ++r)
+            for (int c = 0; c < text.columns(); ++c)
+                grid->setCell(r + 1, c, QString::fromStdString(text.cell(r, c)));
+    });
     // A grid always has a selected row: the first when new, else the same row number, or the
     // last row when the list got shorter.
     grid->setCurrentDataRow(selected >= 1 ? selected : 1);

@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/desktopconventions.h"
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QFileDialog>
 #include <QPushButton>
@@ -53,6 +54,63 @@ private Q_SLOTS:
         first->setEnabled(false);
         QTest::keyClick(&window, Qt::Key_Return);
         QCOMPARE(firstPressed.count(), 2);
+    }
+
+    // Qt shows a button pressed for 100 ms before its access key acts; here the key acts at
+    // once, before the event loop has run at all, and only once.
+    void anAccessKeyPressesItsButtonAtOnce()
+    {
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        auto *graph = new QPushButton(QStringLiteral("グラフ(&G)"));
+        auto *turning = new QCheckBox(QStringLiteral("回る(&R)"));
+        auto *disabled = new QPushButton(QStringLiteral("削除(&D)"));
+        disabled->setEnabled(false);
+        for (QWidget *w : {static_cast<QWidget *>(graph), static_cast<QWidget *>(turning),
+                           static_cast<QWidget *>(disabled)})
+            layout->addWidget(w);
+        QVERIFY(activate(&window));
+        QSignalSpy graphClicked(graph, &QPushButton::clicked);
+        QSignalSpy disabledClicked(disabled, &QPushButton::clicked);
+
+        QTest::keyClick(&window, Qt::Key_G, Qt::AltModifier);
+        QCOMPARE(graphClicked.count(), 1);
+        QTest::keyClick(&window, Qt::Key_R, Qt::AltModifier);
+        QVERIFY(turning->isChecked());
+        QCOMPARE(QApplication::focusWidget(), turning); // a check box takes the focus, as in Qt
+        QTest::keyClick(&window, Qt::Key_D, Qt::AltModifier);
+
+        QTest::qWait(150); // longer than Qt's pause, so a late second click would show
+        QCOMPARE(graphClicked.count(), 1);
+        QVERIFY(turning->isChecked());
+        QCOMPARE(disabledClicked.count(), 0);
+    }
+
+    // Two buttons with one access key: the key moves the focus from one to the other and
+    // presses neither, so the user chooses with Enter.
+    void aSharedAccessKeyOnlyMovesTheFocus()
+    {
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        auto *refresh = new QPushButton(QStringLiteral("更新(&K)"));
+        auto *graph = new QPushButton(QStringLiteral("ｸﾞﾗﾌ(件数)(&K)"));
+        layout->addWidget(refresh);
+        layout->addWidget(graph);
+        QVERIFY(activate(&window));
+        QSignalSpy refreshClicked(refresh, &QPushButton::clicked);
+        QSignalSpy graphClicked(graph, &QPushButton::clicked);
+
+        QTest::keyClick(&window, Qt::Key_K, Qt::AltModifier);
+        QWidget *first = QApplication::focusWidget();
+        QVERIFY(first == refresh || first == graph);
+        QTest::keyClick(&window, Qt::Key_K, Qt::AltModifier);
+        QWidget *second = QApplication::focusWidget();
+        QVERIFY(second == refresh || second == graph);
+        QVERIFY(second != first);
+
+        QTest::qWait(150);
+        QCOMPARE(refreshClicked.count(), 0);
+        QCOMPARE(graphClicked.count(), 0);
     }
 
     // A question asked from a dialog that then closes: the keyboard goes back past the closed
