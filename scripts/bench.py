@@ -152,19 +152,27 @@ missed = [r[0] for r in rows[:startup_rows] if r[6] == "NO"]
 missed_interaction = [r[0] for r in rows[startup_rows:] if r[6] == "NO"]
 if missed or missed_interaction:
     lines += ["", "## Where a target is missed"]
-if missed:
+startup_names = {"start-up to first frame, full logbook", "resident memory at start-up"}
+missed_startup = [name for name in missed if name in startup_names]
+missed_other = [name for name in missed if name not in startup_names]
+if missed_startup:
+    own_ok = app_ms / jp_ms <= 1.3 and app_rss / jp_rss <= 1.3
     lines += [
         "",
-        "Missed: " + "; ".join(missed) + ". The floor is a bare `QMainWindow` that draws no text. "
-        "fenlo's first frame shows Japanese menus, tool tips and status text, so it must find and "
-        "load the IPA Gothic face through fontconfig and FreeType. A bare window that shows only "
-        f"a Japanese menu bar already takes {jp_ms / bare_ms:.2f} × the floor's start-up and "
-        f"{jp_rss / bare_rss:.2f} × its memory; against that window fenlo takes "
-        f"{app_ms / jp_ms:.2f} × and {app_rss / jp_rss:.2f} ×, within the 1.3 × targets. "
-        "The program's own part (MDI area, tool bar painted on demand, the full logbook loaded) is "
-        "therefore within target; the rest is the price of drawing Japanese text at all, which "
-        "the program cannot avoid.",
+        "Missed: " + "; ".join(missed_startup) + ". The floor is a bare `QMainWindow` that draws "
+        "no text. fenlo's first frame shows Japanese menus, tool tips and status text, so it must "
+        "find and load the IPA Gothic face through fontconfig and FreeType. A bare window that "
+        f"shows only a Japanese menu bar already takes {jp_ms / bare_ms:.2f} × the floor's "
+        f"start-up and {jp_rss / bare_rss:.2f} × its memory; against that window fenlo takes "
+        f"{app_ms / jp_ms:.2f} × and {app_rss / jp_rss:.2f} ×, "
+        + ("within the 1.3 × targets. The program's own part (MDI area, tool bar painted on "
+           "demand, the full logbook loaded) is therefore within target; the rest is the price of "
+           "drawing Japanese text at all, which the program cannot avoid."
+           if own_ok else
+           "so in this run the program's own part is over the 1.3 × targets as well."),
     ]
+if missed_other:
+    lines += ["", "Missed, with no analysis in this run: " + "; ".join(missed_other) + "."]
 if missed_interaction:
     lines += [
         "",
